@@ -28,7 +28,9 @@ std::optional<QString> StringMap::get(const QString& key) const {
     return pairs_[i].second;
 }
 
-bool StringMap::contains(const QString& key) const { return indexOf(key) >= 0; }
+bool StringMap::contains(const QString& key) const {
+    return indexOf(key) >= 0;
+}
 
 QString StringMap::key(int i) const {
     if (i < 0 || i >= count()) {
