@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+namespace corkwise {
+
+class CatalogFile;
+class CatalogTable;
+class NodeCursor;
+
+// The facade through which the program reads the catalogue. Cursors made from it must not
+// outlive it.
+class Catalog {
+public:
+    // Opens the catalogue file at PATH (see CatalogFile).
+    explicit Catalog(const QString& path);
+    Catalog(const Catalog&) = delete;
+    Catalog& operator=(const Catalog&) = delete;
+    virtual ~Catalog();
+
+    // Whether the file could be opened.
+    bool isOpen() const;
+    // A cursor on row 0, the root, of the level table named NAME (whole name); null when no
+    // table has that name, it is not a level table, or it has no rows.
+    std::unique_ptr<NodeCursor> openLevelTable(const QByteArray& name) const;
+    // The table numbered NUMBER, or null. Owned by the catalogue.
+    CatalogTable* tableAt(int number) const;
+    // The number of the first table with the whole name NAME, or -1.
+    int indexOfTable(const QByteArray& name) const;
+    // The short name of table NUMBER ("VINTAGE" for "DictVINTAGE"), or an empty text when there
+    // is no such table.
+    QByteArray tableShortName(int number) const;
+    // The text the catalogue's dictionaries carry where a record has no value: "No Designation
+    // Assigned", "No Appellation Assigned", "No Variety Assigned", "No Region Assigned" for
+    // those short names, "-Not Available-" for any other.
+    static QByteArray defaultText(const QByteArray& shortName);
+
+    // The underlying file. Owned by the catalogue.
+    CatalogFile* file() const { return file_.get(); }
+
+private:
+    std::unique_ptr<CatalogFile> file_;
+};
+
+}  // namespace corkwise

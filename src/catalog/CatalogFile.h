@@ -1,0 +1,97 @@
+#pragma once
+// The open catalogue file: its table directory, its tables and the big-endian read primitives
+// the tables are built on. The file is opened once and stays open as long as the object lives;
+// only the directory, the table headers and the column header of each record table are held in
+// memory, every row is read when it is asked for.
+//
+// The file is not trusted: reads outside it come back short (-1 for a number, an empty array
+// for bytes), and nothing is allocated from a count before it has been checked against the file.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace corkwise {
+
+class CatalogTable;
+class DictionaryTable;
+class LevelTable;
+class RecordTable;
+class WCATArray;
+
+class CatalogFile {
+public:
+    // How rows are fetched from the file: through a read-only memory map of the whole file, or
+    // with a seek and a read per access. Both give the same results.
+    enum class Access { Mapped, Positioned };
+    static constexpr Access kDefaultAccess = Access::Mapped;
+
+    // Opens PATH if it exists and reads its directory, building one table per entry of kind 0
+    // to 3. Writes the trace lines of 47 '>', "TRY TO INIT DBS OBJECTS" (only when the file
+    // opened), the table list's and tables' own lines, and 47 '<'.
+    explicit CatalogFile(const QString& path, Access access = kDefaultAccess);
+    CatalogFile(const CatalogFile&) = delete;
+    CatalogFile& operator=(const CatalogFile&) = delete;
+    ~CatalogFile();
+
+    // Whether the file could be opened. An open file may hold no tables.
+    bool isOpen() const { return open_; }
+    // The entry count N from the header (-1 when it could not be read, 0 when not open).
+    int entryCount() const { return entryCount_; }
+    // The directory stride S from the header (-1 when it could not be read).
+    int entryStride() const { return entryStride_; }
+    // Number of tables built; table numbers run from 0 to tableCount() - 1.
+    int tableCount() const;
+    // Size of the file in bytes (0 when not open).
+    qint64 size() const { return size_; }
+
+    // The table numbered NUMBER, or null when there is none. Owned by this file.
+    CatalogTable* tableAt(int number) const;
+    // The same when the table is of that class, otherwise null.
+    DictionaryTable* dictionaryAt(int number) const;
+    RecordTable* recordTableAt(int number) const;
+    LevelTable* levelTableAt(int number) const;
+    // The first table in number order whose whole name equals NAME (exactly, case-sensitively);
+    // null or -1 when none does or the file is not open.
+    CatalogTable* tableByName(const QByteArray& name) const;
+    int indexOfTable(const QByteArray& name) const;
+    // The table list; null when the file is not open.
+    const WCATArray* tables() const { return tables_.get(); }
+
+    // Primitive reads. Every read that names a position moves there first; readU24/readU16 and
+    // readName continue from the current position. Positions are absolute.
+    void seek(qint64 position);
+    // The next 3 bytes as u24, or -1 when fewer than 3 bytes are left.
+    int readU24();
+    // The next 2 bytes as u16, or -1 when fewer than 2 bytes are left.
+    int readU16();
+    int readU24At(qint64 position);
+    int readU16At(qint64 position);
+    // One byte as 0 to 255, or -1 when POSITION is outside the file.
+    int readByteAt(qint64 position);
+    // LENGTH bytes at POSITION, or an empty array when they cannot all be read.
+    QByteArray readBytesAt(qint64 position, int length);
+    // The 32-byte name field at the current position, up to its first NUL; a field without a
+    // NUL is cut to 31 bytes. Bytes past the end of the file count as NUL.
+    QByteArray readName();
+
+private:
+    // Copies up to LENGTH bytes at the current position into OUT and moves past them;
+    // returns the number copied.
+    qint64 readRaw(char* out, qint64 length);
+    void readDirectory();
+
+    QFile file_;
+    const uchar* map_ = nullptr;
+    qint64 size_ = 0;
+    qint64 position_ = 0;
+    bool open_ = false;
+    int entryCount_ = 0;
+    int entryStride_ = -1;
+    std::unique_ptr<WCATArray> tables_;
+    std::vector<std::unique_ptr<CatalogTable>> owned_;
+};
+
+}  // namespace corkwise

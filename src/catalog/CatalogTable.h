@@ -1,0 +1,105 @@
+#pragma once
+// The tables of the catalogue. Table objects hold their directory entry and the header values of
+// their block; every row is read from the file when it is asked for.
+//
+// Nothing in the file is trusted: a row number that does not exist, or a row whose bytes do not
+// lie inside the table's block and the file, gives the failure value (-1 for a position, a
+// length or a number, an empty text). rowCount() never exceeds what the block can hold.
+
+#include "catalog/TableDescriptor.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+namespace corkwise {
+
+class CatalogFile;
+
+class CatalogTable {
+public:
+    // Keeps DESCRIPTOR; FILE is not owned and must outlive the table.
+    CatalogTable(CatalogFile* file, TableDescriptor descriptor);
+    CatalogTable(const CatalogTable&) = delete;
+    CatalogTable& operator=(const CatalogTable&) = delete;
+    virtual ~CatalogTable();
+
+    // Absolute file position of ROW, or -1 when ROW does not exist or lies outside the block.
+    virtual qint64 rowOffset(int row) const;
+    // Length of ROW in bytes, or -1 when ROW does not exist or lies outside the block.
+    virtual int rowLength(int row) const;
+    // Number of rows: the stored row count R, limited to the rows the block can hold.
+    virtual int rowCount() const;
+
+    // The whole of ROW, or an empty array when it cannot be read in full.
+    QByteArray readRow(int row) const;
+    // LENGTH bytes of ROW starting AT bytes into it, or an empty array when they do not lie
+    // inside the row or cannot be read.
+    QByteArray readRowPart(int row, int at, int length) const;
+
+    // The number of the first table carrying this table's name (which may be another table when
+    // two share one name), or -1.
+    int catalogueIndex() const;
+
+    // The descriptor's kind, 0 to 3.
+    int kind() const { return descriptor_.kind; }
+    // The whole name.
+    const QByteArray& name() const { return descriptor_.name; }
+    // For a dictionary the name without its first four characters ("DictORIGIN" gives
+    // "ORIGIN", a name of four characters or fewer gives an empty text); the whole name for
+    // every other table.
+    QByteArray shortName() const;
+    const TableDescriptor& descriptor() const { return descriptor_; }
+    // The header value H: the record size of a record table, the next level of a level table.
+    int headerValue() const { return headerValue_; }
+    // The row count R as stored (-1 when it could not be read).
+    int storedRowCount() const { return storedRowCount_; }
+
+protected:
+    CatalogFile* file() const { return file_; }
+    // First position past the block, limited to the end of the file; -1 when the block
+    // does not start inside the file.
+    qint64 blockEnd() const { return blockEnd_; }
+
+    TableDescriptor descriptor_;
+    int headerValue_ = -1;
+    int storedRowCount_ = -1;
+
+private:
+    CatalogFile* file_;
+    qint64 blockEnd_ = -1;
+};
+
+// Rows of a fixed size W, the header value.
+class FixedTable : public CatalogTable {
+public:
+    // Writes the "INIT FIXED DB" trace line, then reads R and W from the block header.
+    FixedTable(CatalogFile* file, TableDescriptor descriptor);
+
+    qint64 rowOffset(int row) const override;
+    int rowLength(int row) const override;
+    int rowCount() const override;
+
+    // The record size W, or -1 when it could not be read.
+    int recordSize() const { return headerValue_; }
+
+private:
+    int usableRows_ = 0;
+};
+
+// Rows of any size, located through a row index of u24 offsets after the block header.
+class IndexedTable : public CatalogTable {
+public:
+    // Reads R and H from the block header.
+    IndexedTable(CatalogFile* file, TableDescriptor descriptor);
+
+    qint64 rowOffset(int row) const override;
+    int rowLength(int row) const override;
+    int rowCount() const override;
+
+private:
+    // Start of ROW relative to the block, checked to lie inside it; -1 otherwise.
+    qint64 checkedStart(int row) const;
+    int usableRows_ = 0;
+};
+
+}  // namespace corkwise
