@@ -154,11 +154,12 @@ private:
     void buildPages(PageFactory* factory);
     QList<SearchPage*>* pagesOf(int flowId);
 
+    // Declared first so that it is destroyed last: cursors must not outlive the catalogue.
+    std::unique_ptr<Catalog> catalog_;
     std::unique_ptr<RecordCursor> currentRecord_;
     std::vector<DictValue> selections_;
     int newestEntry_ = 0;
     bool bookmarkMode_ = false;
-    std::unique_ptr<Catalog> catalog_;
     PersonalStore* store_;
     QList<SearchPage*> findWinePages_;
     QList<SearchPage*> foodAndWinePages_;

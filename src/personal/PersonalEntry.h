@@ -9,6 +9,7 @@
 
 #include "catalog/DictValue.h"
 #include "personal/EntryKind.h"
+#include "personal/PersonalFormat.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,9 +20,9 @@ namespace corkwise {
 
 class PersonalEntry {
 public:
-    static constexpr int kMaxNameLength = 31;
-    static constexpr int kMaxTextLength = 511;
-    static constexpr int kMaxValueTextLength = 511;
+    static constexpr int kMaxNameLength = personal_format::kMaxNameLength;
+    static constexpr int kMaxTextLength = personal_format::kMaxTextLength;
+    static constexpr int kMaxValueTextLength = personal_format::kMaxValueTextLength;
 
     // An empty note without values.
     PersonalEntry() = default;

@@ -1,0 +1,7 @@
+#include "guide/PageFactory.h"
+
+namespace corkwise {
+
+PageFactory::~PageFactory() = default;
+
+}  // namespace corkwise

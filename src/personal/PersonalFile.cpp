@@ -1,0 +1,261 @@
+#include "personal/PersonalFile.h"
+
+#include "personal/PersonalFormat.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace corkwise {
+
+namespace pf = personal_format;
+
+namespace {
+
+// Reads the u32 at OFFSET; the caller has checked that four bytes lie there.
+quint32 readU32(const char* data, qint64 offset) {
+    return qFromBigEndian<quint32>(reinterpret_cast<const uchar*>(data + offset));
+}
+
+void appendU32(QByteArray& out, quint32 value) {
+    uchar bytes[4];
+    qToBigEndian(value, bytes);
+    out.append(reinterpret_cast<const char*>(bytes), 4);
+}
+
+void putU32(QByteArray& out, qsizetype offset, quint32 value) {
+    qToBigEndian(value, reinterpret_cast<uchar*>(out.data() + offset));
+}
+
+// The NUL-terminated text at OFFSET, searched for its terminator within LIMIT + 1 bytes and
+// the record's SIZE. Without a terminator there, the text is cut at LIMIT or at the record's
+// end and *TERMINATED is false.
+QByteArray readText(const char* data, qint64 size, qint64 offset, int limit, bool* terminated) {
+    const qint64 window = qMin<qint64>(size - offset, qint64{limit} + 1);
+    const void* nul = std::memchr(data + offset, '\0', static_cast<size_t>(window));
+    if (nul != nullptr) {
+        *terminated = true;
+        return QByteArray(data + offset, static_cast<const char*>(nul) - (data + offset));
+    }
+    *terminated = false;
+    return QByteArray(data + offset, qMin<qint64>(window, limit));
+}
+
+}  // namespace
+
+std::optional<PersonalEntry> PersonalFile::parseRecord(const char* data, qsizetype size,
+                                                       bool* damaged, QString* problem) {
+    auto fail = [problem](const char* why) -> std::optional<PersonalEntry> {
+        if (problem != nullptr) {
+            *problem = QString::fromLatin1(why);
+        }
+        return std::nullopt;
+    };
+    const qint64 length = size;
+    if (data == nullptr || length < pf::kRecordHeaderSize) {
+        return fail("record shorter than its header");
+    }
+    const quint32 kind = readU32(data, pf::kKindOffset);
+    if (kind != static_cast<quint32>(EntryKind::Note) &&
+        kind != static_cast<quint32>(EntryKind::Bookmark)) {
+        return fail("unknown entry kind");
+    }
+    const qint64 textOffset = readU32(data, pf::kTextOffsetOffset);
+    const qint64 valueCount = readU32(data, pf::kValueCountOffset);
+    if (textOffset > length) {
+        return fail("text offset outside the record");
+    }
+    // Every value needs at least its table slot, so a count that cannot fit is caught before
+    // anything is reserved.
+    if (valueCount > (length - pf::kRecordHeaderSize) / pf::kTableEntrySize) {
+        return fail("value count larger than the record");
+    }
+
+    bool whole = true;
+    bool terminated = true;
+    const QByteArray name =
+        readText(data, pf::kNameFieldSize, pf::kNameOffset, pf::kMaxNameLength, &terminated);
+    whole = whole && terminated;
+    const QByteArray text = readText(data, length, textOffset, pf::kMaxTextLength, &terminated);
+    whole = whole && terminated;
+
+    std::vector<DictValue> values;
+    values.reserve(static_cast<size_t>(valueCount));
+    for (qint64 j = 0; j < valueCount; ++j) {
+        const qint64 offset = readU32(data, pf::kValueTableOffset + j * pf::kTableEntrySize);
+        const qint64 at = pf::kValueBase + offset;
+        if (at > length - pf::kValueTextOffset) {
+            return fail("value offset outside the record");
+        }
+        const auto valueId = static_cast<qint32>(readU32(data, at + pf::kValueIdOffset));
+        const auto dictionary = static_cast<qint32>(readU32(data, at + pf::kValueDictionaryOffset));
+        const QByteArray valueText =
+            readText(data, length, at + pf::kValueTextOffset, pf::kMaxValueTextLength, &terminated);
+        whole = whole && terminated;
+        values.emplace_back(valueId, dictionary, valueText);
+    }
+    if (!whole) {
+        if (damaged != nullptr) {
+            *damaged = true;
+        }
+        if (problem != nullptr) {
+            *problem = QStringLiteral("text without terminator, cut");
+        }
+    }
+    return PersonalEntry(static_cast<EntryKind>(kind), name, text, values);
+}
+
+PersonalFileContents PersonalFile::parse(const QByteArray& bytes) {
+    PersonalFileContents contents;
+    auto damage = [&contents](const QString& why) {
+        contents.damaged = true;
+        contents.problems.append(why);
+    };
+    const char* data = bytes.constData();
+    const qint64 size = bytes.size();
+    if (size < pf::kCountSize) {
+        damage(QStringLiteral("file shorter than its entry count"));
+        return contents;
+    }
+    const qint64 count = readU32(data, 0);
+    const qint64 tableEnd = pf::kCountSize + count * pf::kTableEntrySize;
+    // Only table slots that lie inside the file are read; a count that does not fit the
+    // file is damage, never a reason to allocate.
+    const qint64 slots = qMin<qint64>(count, (size - pf::kCountSize) / pf::kTableEntrySize);
+    if (slots < count) {
+        damage(QStringLiteral("entry table larger than the file: %1 of %2 entries listed")
+                   .arg(slots)
+                   .arg(count));
+    }
+    contents.entries.reserve(static_cast<size_t>(slots));
+    auto slot = [data](qint64 i) { return qint64{readU32(data, pf::kCountSize + i * 4)}; };
+    for (qint64 i = 0; i < slots; ++i) {
+        const qint64 start = slot(i);
+        qint64 end = size;
+        if (i + 1 < count) {
+            if (i + 1 >= slots) {
+                damage(QStringLiteral("entry %1: end of record not listed").arg(i));
+                continue;
+            }
+            end = slot(i + 1);
+        }
+        if (start < tableEnd || start > end || end > size) {
+            damage(QStringLiteral("entry %1: record offsets outside the file").arg(i));
+            continue;
+        }
+        bool cut = false;
+        QString problem;
+        std::optional<PersonalEntry> entry =
+            parseRecord(data + start, static_cast<qsizetype>(end - start), &cut, &problem);
+        if (!entry) {
+            damage(QStringLiteral("entry %1: %2").arg(i).arg(problem));
+            continue;
+        }
+        if (cut) {
+            damage(QStringLiteral("entry %1: %2").arg(i).arg(problem));
+        }
+        contents.entries.push_back(std::move(*entry));
+    }
+    return contents;
+}
+
+QByteArray PersonalFile::serialiseRecord(const PersonalEntry& entry) {
+    const std::vector<DictValue>& values = entry.values();
+    const auto valueCount = static_cast<qsizetype>(values.size());
+    QByteArray record(pf::kRecordHeaderSize + valueCount * pf::kTableEntrySize, '\0');
+
+    // Value offsets count from the P field at 40; the first value lies right after the table.
+    qsizetype r = pf::kTableEntrySize * (valueCount + 1);
+    for (qsizetype j = 0; j < valueCount; ++j) {
+        const DictValue& value = values[static_cast<size_t>(j)];
+        putU32(record, pf::kValueTableOffset + j * pf::kTableEntrySize, static_cast<quint32>(r));
+        appendU32(record, static_cast<quint32>(value.valueId()));
+        appendU32(record, static_cast<quint32>(value.dictionary()));
+        const QByteArray text =
+            PersonalEntry::limited(value.text(), PersonalEntry::kMaxValueTextLength);
+        record.append(text);
+        record.append('\0');
+        r += pf::kValueTextOffset + text.size() + 1;
+    }
+    const QByteArray name = PersonalEntry::limited(entry.rawName(), pf::kMaxNameLength);
+    std::memcpy(record.data() + pf::kNameOffset, name.constData(),
+                static_cast<size_t>(name.size()));
+    putU32(record, pf::kKindOffset, static_cast<quint32>(entry.kind()));
+    putU32(record, pf::kTextOffsetOffset, static_cast<quint32>(pf::kValueBase + r));
+    putU32(record, pf::kValueCountOffset, static_cast<quint32>(valueCount));
+    record.append(PersonalEntry::limited(entry.rawText(), pf::kMaxTextLength));
+    record.append('\0');
+    return record;
+}
+
+QByteArray PersonalFile::serialise(const std::vector<PersonalEntry>& entries) {
+    const auto count = static_cast<qsizetype>(entries.size());
+    QByteArray out(pf::kCountSize + count * pf::kTableEntrySize, '\0');
+    putU32(out, 0, static_cast<quint32>(count));
+    for (qsizetype i = 0; i < count; ++i) {
+        putU32(out, pf::kCountSize + i * pf::kTableEntrySize, static_cast<quint32>(out.size()));
+        out.append(serialiseRecord(entries[static_cast<size_t>(i)]));
+    }
+    return out;
+}
+
+bool PersonalFile::write(QIODevice* device, const std::vector<PersonalEntry>& entries,
+                         QString* error) {
+    const QByteArray bytes = serialise(entries);
+    if (device == nullptr || device->write(bytes) != bytes.size()) {
+        if (error != nullptr) {
+            *error = device != nullptr ? device->errorString() : QStringLiteral("no device");
+        }
+        return false;
+    }
+    return true;
+}
+
+bool PersonalFile::writeAtomically(const QString& path, const QByteArray& bytes, QString* error,
+                                   const Writer& writer) {
+    QSaveFile file(path);
+    auto fail = [&file, error](const QString& why) {
+        file.cancelWriting();
+        if (error != nullptr) {
+            *error = why;
+        }
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(file.errorString());
+    }
+    const bool written = writer ? writer(file, bytes) : file.write(bytes) == bytes.size();
+    if (!written) {
+        return fail(file.error() != QFileDevice::NoError ? file.errorString()
+                                                         : QStringLiteral("write interrupted"));
+    }
+    if (!file.commit()) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> PersonalFile::readAll(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+}  // namespace corkwise

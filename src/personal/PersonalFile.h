@@ -1,0 +1,60 @@
+#pragma once
+// Reading and writing the personal file (docs/personal-format.md).
+//
+// The reader never trusts the bytes: every offset and count is checked against what the file
+// and the record hold, a damaged record is skipped, and the intact ones are kept.
+
+#include "personal/PersonalEntry.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QIODevice;
+
+namespace corkwise {
+
+// What the reader made of a personal file.
+struct PersonalFileContents {
+    std::vector<PersonalEntry> entries;  // the intact records, in file order
+    bool damaged = false;                // something was skipped, cut or out of place
+    QStringList problems;                // one sentence per defect found, for tools
+};
+
+class PersonalFile {
+public:
+    // Parses a whole file. Never fails: a damaged file gives the records that are intact.
+    static PersonalFileContents parse(const QByteArray& bytes);
+    // Parses one record of SIZE bytes at DATA. Returns nothing when the record cannot be read
+    // (too short, kind unknown, counts or offsets outside it). A text without its terminator
+    // is taken up to its limit or the record's end and sets *DAMAGED (when given).
+    static std::optional<PersonalEntry> parseRecord(const char* data, qsizetype size,
+                                                    bool* damaged = nullptr,
+                                                    QString* problem = nullptr);
+
+    // The stored form of ENTRY. The bytes after the name's terminator are zeros.
+    static QByteArray serialiseRecord(const PersonalEntry& entry);
+    // The whole file for ENTRIES, records in store order.
+    static QByteArray serialise(const std::vector<PersonalEntry>& entries);
+
+    // Writes ENTRIES to DEVICE (open for writing). Returns false with *ERROR set when the
+    // device does not take every byte.
+    static bool write(QIODevice* device, const std::vector<PersonalEntry>& entries,
+                      QString* error = nullptr);
+
+    // Writes a whole file: BYTES go to a temporary file beside PATH, which replaces PATH only
+    // once everything is written and flushed; on any failure PATH is left as it was. WRITER,
+    // when given, does the writing into the open device (tests use it to fail midway).
+    using Writer = std::function<bool(QIODevice& device, const QByteArray& bytes)>;
+    static bool writeAtomically(const QString& path, const QByteArray& bytes, QString* error,
+                                const Writer& writer = {});
+
+    // Reads the whole file at PATH; nothing when it cannot be opened.
+    static std::optional<QByteArray> readAll(const QString& path, QString* error = nullptr);
+};
+
+}  // namespace corkwise

@@ -1,0 +1,36 @@
+#pragma once
+// The personal entries as JSON, for getting notes out of the program and back in.
+//
+// The document is an array, in store order, of objects
+//   {"name": "...", "kind": "note" | "bookmark", "text": "...",
+//    "values": [{"id": integer, "dictionary": integer, "text": "..."}]}
+// with UTF-8 texts. Importing what was exported gives the same entries, and exporting them
+// again the same document.
+
+#include "personal/PersonalEntry.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace corkwise {
+
+class PersonalJson {
+public:
+    // ENTRIES as an indented JSON document ending in a line feed; fields in the order above.
+    static QByteArray toJson(const std::vector<PersonalEntry>& entries);
+
+    // Entries from JSON. On malformed JSON or a wrong field gives nothing and sets *ERROR to
+    // a message naming the entry (counted from 0) and the field. "text" and "values" may be
+    // left out (empty); unknown fields, wrong types, kinds other than "note" and "bookmark",
+    // numbers that are not 32-bit integers and texts longer than the file holds are errors.
+    // A character Windows-1252 cannot hold is stored as '?' and noted in *WARNINGS.
+    static std::optional<std::vector<PersonalEntry>> fromJson(const QByteArray& json,
+                                                              QString* error,
+                                                              QStringList* warnings = nullptr);
+};
+
+}  // namespace corkwise
