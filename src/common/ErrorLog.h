@@ -9,17 +9,15 @@
 namespace corkwise {
 
 // Writes TEXT, then CR LF. An empty TEXT writes only the line end.
-void logLine(const char* text);
 void logLine(const QByteArray& text);
 
 // Writes TEXT, " : ", VALUE and CR LF as one write. The line is composed in a 300-byte buffer:
 // whatever does not fit its 299 characters (line end included) is cut from the end of the text
-// part, so the line always ends in CR LF. A null VALUE writes as empty.
-void logPair(const char* text, const char* value);
+// part, so the line always ends in CR LF. A null VALUE writes as empty. (Plain C strings
+// convert: logPair("text", value).)
 void logPair(const QByteArray& text, const QByteArray& value);
 
 // Writes TEXT, " : ", VALUE in signed decimal and CR LF as one write, cut like logPair.
-void logNumber(const char* text, int value);
 void logNumber(const QByteArray& text, int value);
 
 // Where "Error.log" goes and when a new log starts. The program sets the directory once at
@@ -36,6 +34,11 @@ public:
     static QString directory();
     // Full path of the log file.
     static QString filePath();
+
+    // Turns all trace output off (or back on). Benchmarks and the fuzz target switch it off so
+    // that they measure the reader rather than the disk; the program never does.
+    static void setEnabled(bool enabled);
+    static bool isEnabled();
 
     // Closes the log so that the next trace line starts a new, empty one, as at the start of a
     // run. Tests use it to play two runs in a row.

@@ -1,0 +1,216 @@
+#include "catalog/CatalogFile.h"
+
+#include "catalog/CatalogFormat.h"
+#include "catalog/CatalogTable.h"
+#include "catalog/DictionaryTable.h"
+#include "catalog/LevelTable.h"
+#include "catalog/RecordTable.h"
+#include "catalog/WCATArray.h"
+#include "common/ErrorLog.h"
+
+#include <cstring>
+
+namespace corkwise {
+
+namespace fmt = catalog_format;
+
+CatalogFile::CatalogFile(const QString& path, Access access) : file_(path) {
+    logLine(QByteArray(47, '>'));
+    // Positioned reads go straight to the file: a buffer would be a cache of rows.
+    const QIODevice::OpenMode mode = access == Access::Mapped
+                                         ? QIODevice::ReadOnly
+                                         : QIODevice::ReadOnly | QIODevice::Unbuffered;
+    if (file_.exists() && file_.open(mode)) {
+        size_ = file_.size();
+        if (access == Access::Mapped && size_ > 0) {
+            map_ = file_.map(0, size_);
+        }
+        logLine("TRY TO INIT DBS OBJECTS");
+        tables_ = std::make_unique<WCATArray>();
+        readDirectory();
+        open_ = true;
+    }
+    logLine(QByteArray(47, '<'));
+}
+
+CatalogFile::~CatalogFile() {
+    // The tables refer to this file; they go first.
+    tables_.reset();
+    owned_.clear();
+    if (map_ != nullptr) {
+        file_.unmap(const_cast<uchar*>(map_));
+    }
+}
+
+void CatalogFile::readDirectory() {
+    seek(0);
+    entryCount_ = readU24();
+    entryStride_ = readU24();
+    if (entryCount_ <= 0) {
+        return;
+    }
+    // A stride below the entry size would make entries overlap: with stride 0 every one of up
+    // to 16 million entries would be the same table. No catalogue is written that way, so the
+    // directory counts as empty.
+    if (entryStride_ < fmt::kEntrySize) {
+        return;
+    }
+    for (qint64 i = 0; i < entryCount_; ++i) {
+        const qint64 start = fmt::kFileHeaderSize + i * entryStride_;
+        // Past this point not even the kind can be read, so every remaining entry would be
+        // skipped: stop rather than spin through up to 16 million of them.
+        if (start + fmt::kEntryKindOffset + 3 > size_) {
+            break;
+        }
+        seek(start);
+        TableDescriptor d;
+        d.entryId = readU24();
+        d.kind = readU24();
+        d.name = readName();
+        d.blockOffset = readU24();
+        d.blockSize = readU24();
+        std::unique_ptr<CatalogTable> table;
+        switch (d.kind) {
+            case fmt::kDictionary:
+                table = std::make_unique<DictionaryTable>(this, std::move(d));
+                break;
+            case fmt::kRecordTable:
+                table = std::make_unique<RecordTable>(this, std::move(d));
+                break;
+            case fmt::kMixedLevel:
+            case fmt::kDictionaryLevel:
+                table = std::make_unique<LevelTable>(this, std::move(d));
+                break;
+            default:
+                continue;  // unknown kinds take no table number
+        }
+        tables_->add(table.get());
+        owned_.push_back(std::move(table));
+    }
+}
+
+int CatalogFile::tableCount() const {
+    return tables_ ? tables_->size() : 0;
+}
+
+CatalogTable* CatalogFile::tableAt(int number) const {
+    return tables_ ? tables_->at(number) : nullptr;
+}
+
+DictionaryTable* CatalogFile::dictionaryAt(int number) const {
+    CatalogTable* t = tableAt(number);
+    return t != nullptr && t->kind() == fmt::kDictionary ? static_cast<DictionaryTable*>(t)
+                                                         : nullptr;
+}
+
+RecordTable* CatalogFile::recordTableAt(int number) const {
+    CatalogTable* t = tableAt(number);
+    return t != nullptr && t->kind() == fmt::kRecordTable ? static_cast<RecordTable*>(t) : nullptr;
+}
+
+LevelTable* CatalogFile::levelTableAt(int number) const {
+    CatalogTable* t = tableAt(number);
+    if (t == nullptr) {
+        return nullptr;
+    }
+    return t->kind() == fmt::kMixedLevel || t->kind() == fmt::kDictionaryLevel
+               ? static_cast<LevelTable*>(t)
+               : nullptr;
+}
+
+CatalogTable* CatalogFile::tableByName(const QByteArray& name) const {
+    return tableAt(indexOfTable(name));
+}
+
+int CatalogFile::indexOfTable(const QByteArray& name) const {
+    const int n = tableCount();
+    for (int i = 0; i < n; ++i) {
+        if (tables_->at(i)->name() == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void CatalogFile::seek(qint64 position) {
+    position_ = position;
+    if (map_ == nullptr && file_.isOpen() && position >= 0 && position <= size_) {
+        file_.seek(position);
+    }
+}
+
+qint64 CatalogFile::readRaw(char* out, qint64 length) {
+    if (!file_.isOpen() || length <= 0 || position_ < 0 || position_ >= size_) {
+        return 0;
+    }
+    const qint64 available = std::min(length, size_ - position_);
+    qint64 got = 0;
+    if (map_ != nullptr) {
+        std::memcpy(out, map_ + position_, static_cast<size_t>(available));
+        got = available;
+    } else {
+        got = file_.read(out, available);
+        if (got < 0) {
+            got = 0;
+        }
+    }
+    position_ += got;
+    return got;
+}
+
+int CatalogFile::readU24() {
+    unsigned char b[3];
+    if (readRaw(reinterpret_cast<char*>(b), 3) != 3) {
+        return -1;
+    }
+    return (b[0] << 16) | (b[1] << 8) | b[2];
+}
+
+int CatalogFile::readU16() {
+    unsigned char b[2];
+    if (readRaw(reinterpret_cast<char*>(b), 2) != 2) {
+        return -1;
+    }
+    return (b[0] << 8) | b[1];
+}
+
+int CatalogFile::readU24At(qint64 position) {
+    seek(position);
+    return readU24();
+}
+
+int CatalogFile::readU16At(qint64 position) {
+    seek(position);
+    return readU16();
+}
+
+int CatalogFile::readByteAt(qint64 position) {
+    seek(position);
+    unsigned char b = 0;
+    if (readRaw(reinterpret_cast<char*>(&b), 1) != 1) {
+        return -1;
+    }
+    return b;
+}
+
+QByteArray CatalogFile::readBytesAt(qint64 position, int length) {
+    seek(position);
+    if (length <= 0 || position < 0 || position > size_ || length > size_ - position) {
+        return QByteArray();
+    }
+    QByteArray bytes(length, Qt::Uninitialized);
+    if (readRaw(bytes.data(), length) != length) {
+        return QByteArray();
+    }
+    return bytes;
+}
+
+QByteArray CatalogFile::readName() {
+    char field[fmt::kNameFieldSize] = {};
+    readRaw(field, fmt::kNameFieldSize);
+    // The last byte is the terminator's place: a field without a NUL keeps 31 characters.
+    const size_t length = strnlen(field, fmt::kNameFieldSize - 1);
+    return QByteArray(field, static_cast<qsizetype>(length));
+}
+
+}  // namespace corkwise

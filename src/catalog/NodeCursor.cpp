@@ -1,0 +1,101 @@
+#include "catalog/NodeCursor.h"
+
+#include "catalog/CatalogFile.h"
+#include "catalog/CatalogFormat.h"
+#include "catalog/DictionaryTable.h"
+#include "catalog/LevelTable.h"
+#include "catalog/RecordCursor.h"
+#include "catalog/RecordTable.h"
+#include "common/ErrorLog.h"
+
+namespace corkwise {
+
+namespace fmt = catalog_format;
+
+NodeCursor::NodeCursor(CatalogFile* file, int tableNumber, int row)
+    : file_(file), tableNumber_(tableNumber), row_(row), table_(file->levelTableAt(tableNumber)) {}
+
+bool NodeCursor::isValid() const {
+    return table_ != nullptr && row_ >= 0 && row_ < table_->rowCount();
+}
+
+std::unique_ptr<NodeCursor> NodeCursor::clone() const {
+    logLine(QByteArray(92, '*'));
+    return std::make_unique<NodeCursor>(file_, tableNumber_, row_);
+}
+
+int NodeCursor::nodeKind() const {
+    if (table_ == nullptr) {
+        return kRecordNode;
+    }
+    if (table_->kind() == fmt::kDictionaryLevel) {
+        return kDictionaryNode;
+    }
+    if (table_->kind() == fmt::kMixedLevel &&
+        file_->dictionaryAt(table_->nodeTarget(row_)) != nullptr) {
+        return kDictionaryNode;
+    }
+    return kRecordNode;
+}
+
+int NodeCursor::childCount() const {
+    if (nodeKind() != kDictionaryNode) {
+        return 0;
+    }
+    return table_->childCount(row_);
+}
+
+std::unique_ptr<NodeCursor> NodeCursor::child(int k) const {
+    if (k < 0 || k >= childCount()) {
+        return nullptr;
+    }
+    const int next = table_->nextLevel();
+    const int r = table_->child(row_, k);
+    const LevelTable* nextTable = file_->levelTableAt(next);
+    if (nextTable == nullptr || r < 0 || r >= nextTable->rowCount()) {
+        return nullptr;
+    }
+    return std::make_unique<NodeCursor>(file_, next, r);
+}
+
+QByteArray NodeCursor::nodeText() const {
+    if (nodeKind() != kDictionaryNode) {
+        return QByteArray();
+    }
+    const DictionaryTable* dictionary = file_->dictionaryAt(table_->nodeTarget(row_));
+    if (dictionary == nullptr) {
+        return QByteArray();
+    }
+    // The text goes into a 255-byte buffer with its terminator: a longer row is cut.
+    const int value = table_->nodeValue(row_);
+    const int length = dictionary->rowLength(value);
+    if (length > fmt::kMaxTextLength) {
+        return dictionary->readRowPart(value, 0, fmt::kMaxTextLength);
+    }
+    return dictionary->readRow(value);
+}
+
+std::unique_ptr<RecordCursor> NodeCursor::openRecord() const {
+    if (table_ == nullptr || nodeKind() != kRecordNode) {
+        return nullptr;
+    }
+    const int t = table_->nodeTarget(row_);
+    const int v = table_->nodeValue(row_);
+    logNumber("=========> TABLE DB ID", t);
+    logNumber("=========> TABLE DB ROW", v);
+    const RecordTable* records = file_->recordTableAt(t);
+    // Row 0 holds the column header, not a record.
+    if (records == nullptr || v < 1 || v >= records->rowCount()) {
+        return nullptr;
+    }
+    return std::make_unique<RecordCursor>(file_, records, v);
+}
+
+std::optional<DictRef> NodeCursor::valueRef() const {
+    if (table_ == nullptr || nodeKind() != kDictionaryNode) {
+        return std::nullopt;
+    }
+    return DictRef(table_->nodeValue(row_), table_->nodeTarget(row_));
+}
+
+}  // namespace corkwise

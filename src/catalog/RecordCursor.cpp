@@ -1,0 +1,67 @@
+#include "catalog/RecordCursor.h"
+
+#include "catalog/CatalogFile.h"
+#include "catalog/DictionaryTable.h"
+#include "catalog/RecordTable.h"
+#include "common/ErrorLog.h"
+
+namespace corkwise {
+
+namespace {
+
+QByteArray destructorLine(const char* words) {
+    return QByteArray(23, '=') + ' ' + words + ' ' + QByteArray(20, '=');
+}
+
+}  // namespace
+
+RecordCursor::RecordCursor(CatalogFile* file, const RecordTable* table, int row)
+    : file_(file), table_(table), row_(row) {
+    if (table_ != nullptr) {
+        columns_ = table_->columns();
+    }
+}
+
+RecordCursor::~RecordCursor() {
+    logLine(destructorLine("CALL TABLE ROW DATA DESTRUCTOR"));
+    columns_.clear();
+    logLine(destructorLine("FINISH CALL TABLE ROW DATA DESTRUCTOR"));
+}
+
+std::optional<QByteArray> RecordCursor::columnText(const QByteArray& shortName) const {
+    logPair("=========> DICTIONARY", shortName);
+    const int d = table_ != nullptr ? table_->dictNumberByName(shortName) : -1;
+    logNumber("=========> DICT ID", d);
+    if (d == -1) {
+        return std::nullopt;
+    }
+    const int v = table_->valueAt(row_, d);
+    logNumber("=========> NODE ID", v);
+    if (v == -1) {
+        return std::nullopt;
+    }
+    const DictionaryTable* dictionary = file_->dictionaryAt(d);
+    if (dictionary == nullptr) {
+        return QByteArray("");
+    }
+    QByteArray text = dictionary->readRow(v);
+    return text.isNull() ? QByteArray("") : text;
+}
+
+std::optional<DictRef> RecordCursor::columnRef(const QByteArray& shortName) const {
+    logPair("==========> DICTIONARY", shortName);
+    const int d = table_ != nullptr ? table_->dictNumberByName(shortName) : -1;
+    const int v = d != -1 ? table_->valueAt(row_, d) : -1;
+    logNumber("==========> DICTIONARY ID", d);
+    logNumber("==========> DICTIONARY recID", v);
+    if (d == -1) {
+        return std::nullopt;
+    }
+    return DictRef(v, d);
+}
+
+std::unique_ptr<RecordCursor> RecordCursor::clone() const {
+    return std::make_unique<RecordCursor>(file_, table_, row_);
+}
+
+}  // namespace corkwise

@@ -1,0 +1,723 @@
+#include "catalog/CatalogSources.h"
+
+#include "catalog/CatalogFormat.h"
+#include "catalog/CsvReader.h"
+#include "common/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <map>
+#include <optional>
+
+namespace corkwise::tool {
+
+namespace format = corkwise::catalog_format;
+
+namespace {
+
+const char* const kNotAvailable = "-Not Available-";
+
+const char* const kDictNames[kDictFirstYearScore] = {"ORIGIN",
+                                                     "SSF",
+                                                     "TYPE",
+                                                     "REGION",
+                                                     "SEGMENT",
+                                                     "PRODUCER",
+                                                     "VINTAGE",
+                                                     "PRODUCT_STRINGAV",
+                                                     "DESIGNATION",
+                                                     "VARIETY",
+                                                     "APPELLATION",
+                                                     "SCORE",
+                                                     "APPELLATION_VARIETY",
+                                                     "DESCRIPTION",
+                                                     "BEST_PRODUCERS",
+                                                     "FOOD_TYPE",
+                                                     "FOOD"};
+
+// One column a source file may have.
+struct ColumnSpec {
+    const char* name;
+    bool required;  // the header must have it and every row must fill it
+};
+
+// Header names compare without letter case, with spaces counted as underscores.
+QString normalisedHeader(const std::string& raw) {
+    QString name =
+        QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size())).trimmed().toLower();
+    name.replace(QLatin1Char(' '), QLatin1Char('_'));
+    if (name.startsWith(QChar(0xFEFF))) {
+        name.remove(0, 1);
+    }
+    return name;
+}
+
+// A source file being read: its rows, its header mapped onto the wanted columns, and the
+// conversion of cells with errors that name file, line and column.
+class SourceFile {
+public:
+    SourceFile(QString name, std::vector<ColumnSpec> columns)
+        : name_(std::move(name)), columns_(std::move(columns)) {}
+
+    bool open(const QString& dir, QString* error) {
+        QFile file(QDir(dir).filePath(name_));
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("%1: cannot read the file: %2").arg(name_, file.errorString());
+            return false;
+        }
+        data_ = file.readAll();
+        reader_.emplace(data_, name_);
+        std::vector<std::string> header;
+        if (!reader_->readRow(header)) {
+            *error =
+                reader_->error().isEmpty()
+                    ? QStringLiteral("%1:1: the file is empty; it needs a header row").arg(name_)
+                    : reader_->error();
+            return false;
+        }
+        headerCells_ = static_cast<int>(header.size());
+        positions_.assign(columns_.size(), -1);
+        for (int i = 0; i < headerCells_; ++i) {
+            const QString name = normalisedHeader(header[static_cast<size_t>(i)]);
+            for (size_t c = 0; c < columns_.size(); ++c) {
+                if (name == QLatin1String(columns_[c].name)) {
+                    if (positions_[c] >= 0) {
+                        *error = QStringLiteral("%1:1: column \"%2\" appears twice in the header")
+                                     .arg(name_, QLatin1String(columns_[c].name));
+                        return false;
+                    }
+                    positions_[c] = i;
+                }
+            }
+        }
+        for (size_t c = 0; c < columns_.size(); ++c) {
+            if (columns_[c].required && positions_[c] < 0) {
+                *error = QStringLiteral("%1:1: the header lacks the required column \"%2\"")
+                             .arg(name_, QLatin1String(columns_[c].name));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Reads the next row that has any content. False at the end or on error (error set).
+    bool next(QString* error) {
+        for (;;) {
+            if (!reader_->readRow(cells_)) {
+                if (!reader_->error().isEmpty()) {
+                    *error = reader_->error();
+                }
+                return false;
+            }
+            if (std::all_of(cells_.begin(), cells_.end(),
+                            [](const std::string& c) { return isBlank(c); })) {
+                continue;
+            }
+            if (static_cast<int>(cells_.size()) > headerCells_) {
+                *error = QStringLiteral("%1:%2: the row has %3 cells but the header only %4")
+                             .arg(name_)
+                             .arg(reader_->rowLine())
+                             .arg(cells_.size())
+                             .arg(headerCells_);
+                return false;
+            }
+            ++rows_;
+            return true;
+        }
+    }
+
+    // Text of column C of the current row, converted; empty when absent. False on bad text or
+    // on an empty required column.
+    bool text(int c, std::string* out, QString* error) {
+        const int pos = positions_[static_cast<size_t>(c)];
+        if (pos < 0 || pos >= static_cast<int>(cells_.size())) {
+            out->clear();
+        } else {
+            QString why;
+            if (!toCatalogueText(cells_[static_cast<size_t>(pos)], out, &why)) {
+                *error = cellError(c, why);
+                return false;
+            }
+        }
+        if (out->empty() && columns_[static_cast<size_t>(c)].required) {
+            *error = cellError(c, QStringLiteral("the cell is empty but the column is required"));
+            return false;
+        }
+        return true;
+    }
+
+    QString cellError(int c, const QString& why) const {
+        return QStringLiteral("%1:%2: column \"%3\": %4")
+            .arg(name_)
+            .arg(reader_->rowLine())
+            .arg(QLatin1String(columns_[static_cast<size_t>(c)].name), why);
+    }
+    QString rowError(const QString& why) const {
+        return QStringLiteral("%1:%2: %3").arg(name_).arg(reader_->rowLine()).arg(why);
+    }
+
+    int line() const { return reader_->rowLine(); }
+    int rows() const { return rows_; }
+    int percent() const {
+        return data_.isEmpty() ? 100 : static_cast<int>(reader_->position() * 100 / data_.size());
+    }
+    const QString& name() const { return name_; }
+
+private:
+    static bool isBlank(const std::string& cell) {
+        return std::all_of(cell.begin(), cell.end(), [](char ch) { return ch == ' '; });
+    }
+
+    QString name_;
+    std::vector<ColumnSpec> columns_;
+    QByteArray data_;
+    std::optional<CsvReader> reader_;
+    std::vector<int> positions_;
+    std::vector<std::string> cells_;
+    int headerCells_ = 0;
+    int rows_ = 0;
+};
+
+// Interns cell texts into the dictionaries and reports full dictionaries against the cell.
+class Loader {
+public:
+    Loader(Sources* sources, const ProgressFunction& progress) : s_(sources), progress_(progress) {}
+
+    bool intern(SourceFile& file, int column, int dict, const std::string& text, std::uint16_t* id,
+                QString* error) {
+        const std::string& value = text.empty() ? std::string(placeholderText(dict)) : text;
+        const int v = s_->dicts[static_cast<size_t>(dict)].intern(value);
+        if (v < 0) {
+            *error = file.cellError(
+                column, QStringLiteral("the dictionary %1 would hold more than 65,536 texts, the "
+                                       "most its 16-bit value ids can address")
+                            .arg(dictShortName(dict)));
+            return false;
+        }
+        *id = static_cast<std::uint16_t>(v);
+        return true;
+    }
+
+    void report(const SourceFile& file) {
+        if (progress_ && (++tick_ & 0x3FFF) == 0) {
+            progress_(file.name(), file.percent());
+        }
+    }
+
+    bool loadWines(const QString& dir, QString* error);
+    bool loadFood(const QString& dir, QString* error);
+    bool loadCharts(const QString& dir, QString* error);
+    bool loadBestProducers(const QString& dir, QString* error);
+    bool loadBestValues(const QString& dir, QString* error);
+
+private:
+    // Reads the five path columns (origin, category, type, region, appellation_variety), which
+    // are columns 0 to 4 of every chart-like file.
+    bool readPath(SourceFile& file, ChartPath* path, QString* error) {
+        static const int kDicts[5] = {kDictOrigin, kDictSsf, kDictType, kDictRegion,
+                                      kDictAppellationVariety};
+        std::string text;
+        for (int c = 0; c < 5; ++c) {
+            if (!file.text(c, &text, error) ||
+                !intern(file, c, kDicts[c], text, &(*path)[static_cast<size_t>(c)], error)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    bool findWine(SourceFile& file, int column, const std::string& id, std::uint32_t* wine,
+                  QString* error) const {
+        const auto it = wineIds_.find(id);
+        if (it == wineIds_.end()) {
+            *error = file.cellError(column, QStringLiteral("no wine in wines.csv has the id \"%1\"")
+                                                .arg(QString::fromLatin1(
+                                                    id.data(), static_cast<qsizetype>(id.size()))));
+            return false;
+        }
+        *wine = it->second;
+        return true;
+    }
+    static bool needRows(const SourceFile& file, QString* error) {
+        if (file.rows() == 0) {
+            *error = QStringLiteral("%1: the file has no data rows").arg(file.name());
+            return false;
+        }
+        return true;
+    }
+
+    Sources* s_;
+    const ProgressFunction& progress_;
+    std::unordered_map<std::string, std::uint32_t> wineIds_;
+    unsigned tick_ = 0;
+};
+
+}  // namespace
+
+// The letter groups of producer names, in the order the segment level lists them.
+const char* const kSegments[kSegmentCount] = {"0 - 9", "A - C", "D - F", "G - I", "J - L",
+                                              "M - O", "P - R", "S - U", "V - Z"};
+
+char foldForSorting(unsigned char b) {
+    if (b >= 'A' && b <= 'Z') {
+        return static_cast<char>(b - 'A' + 'a');
+    }
+    if (b < 0x80) {
+        return static_cast<char>(b);
+    }
+    // Windows-1252 letters with accents, upper and lower case, sort as their base letter.
+    static const struct {
+        unsigned char from;
+        unsigned char to;
+        char letter;
+    } kRanges[] = {{0x8A, 0x8A, 's'}, {0x8C, 0x8C, 'o'}, {0x8E, 0x8E, 'z'}, {0x9A, 0x9A, 's'},
+                   {0x9C, 0x9C, 'o'}, {0x9E, 0x9E, 'z'}, {0x9F, 0x9F, 'y'}, {0xC0, 0xC6, 'a'},
+                   {0xC7, 0xC7, 'c'}, {0xC8, 0xCB, 'e'}, {0xCC, 0xCF, 'i'}, {0xD0, 0xD0, 'd'},
+                   {0xD1, 0xD1, 'n'}, {0xD2, 0xD6, 'o'}, {0xD8, 0xD8, 'o'}, {0xD9, 0xDC, 'u'},
+                   {0xDD, 0xDD, 'y'}, {0xDE, 0xDE, 't'}, {0xDF, 0xDF, 's'}, {0xE0, 0xE6, 'a'},
+                   {0xE7, 0xE7, 'c'}, {0xE8, 0xEB, 'e'}, {0xEC, 0xEF, 'i'}, {0xF0, 0xF0, 'd'},
+                   {0xF1, 0xF1, 'n'}, {0xF2, 0xF6, 'o'}, {0xF8, 0xF8, 'o'}, {0xF9, 0xFC, 'u'},
+                   {0xFD, 0xFD, 'y'}, {0xFE, 0xFE, 't'}, {0xFF, 0xFF, 'y'}};
+    for (const auto& r : kRanges) {
+        if (b >= r.from && b <= r.to) {
+            return r.letter;
+        }
+    }
+    return static_cast<char>(b);
+}
+
+int segmentOf(const std::string& producer) {
+    const char c = producer.empty() ? '0' : foldForSorting(static_cast<unsigned char>(producer[0]));
+    if (c < 'a' || c > 'z') {
+        return 0;
+    }
+    const int letter = c - 'a';
+    return letter >= 21 ? 8 : 1 + letter / 3;
+}
+
+bool Loader::loadWines(const QString& dir, QString* error) {
+    enum {
+        cId,
+        cOrigin,
+        cCategory,
+        cType,
+        cRegion,
+        cProducer,
+        cVintage,
+        cProduct,
+        cDesignation,
+        cVariety,
+        cAppellation,
+        cAppellationVariety,
+        cScore,
+        cDescription
+    };
+    SourceFile file(QStringLiteral("wines.csv"), {{"id", true},
+                                                  {"origin", true},
+                                                  {"category", true},
+                                                  {"type", true},
+                                                  {"region", false},
+                                                  {"producer", true},
+                                                  {"vintage", true},
+                                                  {"product", true},
+                                                  {"designation", false},
+                                                  {"variety", false},
+                                                  {"appellation", false},
+                                                  {"appellation_variety", false},
+                                                  {"score", false},
+                                                  {"description", false}});
+    if (!file.open(dir, error)) {
+        return false;
+    }
+    // Source column -> wine record column, for the columns copied as they are.
+    static const std::pair<int, int> kDirect[] = {{cOrigin, kWineOrigin},
+                                                  {cCategory, kWineSsf},
+                                                  {cType, kWineType},
+                                                  {cRegion, kWineRegion},
+                                                  {cProducer, kWineProducer},
+                                                  {cProduct, kWineProduct},
+                                                  {cDesignation, kWineDesignation},
+                                                  {cVariety, kWineVariety},
+                                                  {cAppellation, kWineAppellation},
+                                                  {cScore, kWineScore},
+                                                  {cDescription, kWineDescription}};
+    std::string text;
+    std::string id;
+    while (file.next(error)) {
+        report(file);
+        Wine wine;
+        wine.line = file.line();
+        if (!file.text(cId, &id, error)) {
+            return false;
+        }
+        if (id.find(';') != std::string::npos) {
+            *error = file.cellError(cId, QStringLiteral("a wine id cannot hold \";\", which "
+                                                        "separates ids in food.csv"));
+            return false;
+        }
+        const auto [it, added] = wineIds_.emplace(id, static_cast<std::uint32_t>(s_->wines.size()));
+        if (!added) {
+            *error = file.cellError(cId, QStringLiteral("the id \"%1\" is already used on line %2")
+                                             .arg(QString::fromStdString(id))
+                                             .arg(s_->wines[it->second].line));
+            return false;
+        }
+        for (const auto& [source, column] : kDirect) {
+            const int dict = kWineColumnDicts[static_cast<size_t>(column)];
+            if (!file.text(source, &text, error) ||
+                !intern(file, source, dict, text, &wine.values[static_cast<size_t>(column)],
+                        error)) {
+                return false;
+            }
+        }
+        if (!file.text(cVintage, &text, error)) {
+            return false;
+        }
+        const bool year = text.size() == 4 && std::all_of(text.begin(), text.end(), [](char ch) {
+                              return ch >= '0' && ch <= '9';
+                          });
+        if (!year) {
+            if (text.size() == 2 && (text[0] | 0x20) == 'n' && (text[1] | 0x20) == 'v') {
+                text = "NV";
+            } else {
+                *error = file.cellError(cVintage, QStringLiteral("\"%1\" is not a year or \"NV\"")
+                                                      .arg(QString::fromLatin1(text.c_str())));
+                return false;
+            }
+        }
+        if (!intern(file, cVintage, kDictVintage, text, &wine.values[kWineVintage], error)) {
+            return false;
+        }
+        // Segment: the letter group of the producer's name.
+        const std::string& producer = s_->dicts[kDictProducer].texts()[wine.values[kWineProducer]];
+        if (!intern(file, cProducer, kDictSegment, kSegments[segmentOf(producer)],
+                    &wine.values[kWineSegment], error)) {
+            return false;
+        }
+        // Appellation or variety: given, else the appellation, else the variety.
+        if (!file.text(cAppellationVariety, &text, error)) {
+            return false;
+        }
+        if (text.empty() || text == kNotAvailable) {
+            const std::string& appellation =
+                s_->dicts[kDictAppellation].texts()[wine.values[kWineAppellation]];
+            const std::string& variety = s_->dicts[kDictVariety].texts()[wine.values[kWineVariety]];
+            if (appellation != placeholderText(kDictAppellation)) {
+                text = appellation;
+            } else if (variety != placeholderText(kDictVariety)) {
+                text = variety;
+            } else {
+                text.clear();
+            }
+        }
+        if (!intern(file, cAppellationVariety, kDictAppellationVariety, text,
+                    &wine.values[kWineAppellationVariety], error)) {
+            return false;
+        }
+        s_->wines.push_back(wine);
+    }
+    return error->isEmpty() && needRows(file, error);
+}
+
+bool Loader::loadFood(const QString& dir, QString* error) {
+    SourceFile file(QStringLiteral("food.csv"),
+                    {{"food_type", true}, {"food", true}, {"wines", true}});
+    if (!file.open(dir, error)) {
+        return false;
+    }
+    std::string text;
+    while (file.next(error)) {
+        report(file);
+        FoodPairing pairing;
+        if (!file.text(0, &text, error) ||
+            !intern(file, 0, kDictFoodType, text, &pairing.foodType, error) ||
+            !file.text(1, &text, error) ||
+            !intern(file, 1, kDictFood, text, &pairing.food, error) ||
+            !file.text(2, &text, error)) {
+            return false;
+        }
+        size_t start = 0;
+        while (start <= text.size()) {
+            size_t end = text.find(';', start);
+            if (end == std::string::npos) {
+                end = text.size();
+            }
+            size_t a = start;
+            size_t b = end;
+            while (a < b && text[a] == ' ') {
+                ++a;
+            }
+            while (b > a && text[b - 1] == ' ') {
+                --b;
+            }
+            if (b > a) {
+                if (!findWine(file, 2, text.substr(a, b - a), &pairing.wine, error)) {
+                    return false;
+                }
+                s_->pairings.push_back(pairing);
+            }
+            start = end + 1;
+        }
+    }
+    return error->isEmpty() && needRows(file, error);
+}
+
+bool Loader::loadCharts(const QString& dir, QString* error) {
+    SourceFile file(QStringLiteral("vintage_chart.csv"), {{"origin", true},
+                                                          {"category", true},
+                                                          {"type", true},
+                                                          {"region", false},
+                                                          {"appellation_variety", true},
+                                                          {"year", true},
+                                                          {"score", true},
+                                                          {"code", true}});
+    if (!file.open(dir, error)) {
+        return false;
+    }
+    std::map<ChartPath, size_t> chartOf;
+    std::map<std::pair<size_t, int>, int> yearLine;  // (chart, year) -> line that set it
+    std::string text;
+    while (file.next(error)) {
+        report(file);
+        ChartPath path;
+        if (!readPath(file, &path, error) || !file.text(5, &text, error)) {
+            return false;
+        }
+        bool ok = text.size() == 4;
+        const int year = ok ? QByteArray::fromStdString(text).toInt(&ok) : 0;
+        if (!ok || year < kFirstChartYear || year > kLastChartYear) {
+            *error = file.cellError(5, QStringLiteral("\"%1\" is not a year from 1985 to 2003")
+                                           .arg(QString::fromLatin1(text.c_str())));
+            return false;
+        }
+        const auto [it, added] = chartOf.emplace(path, s_->charts.size());
+        if (added) {
+            VintageChart chart;
+            chart.path = path;
+            for (int i = 0; i < kChartYears; ++i) {
+                std::uint16_t none = 0;
+                if (!intern(file, 5, kDictFirstYearScore + i, kNotAvailable, &none, error)) {
+                    return false;
+                }
+                chart.scores[static_cast<size_t>(i)] = none;
+                if (!intern(file, 5, kDictFirstYearCode + i, kNotAvailable, &none, error)) {
+                    return false;
+                }
+                chart.codes[static_cast<size_t>(i)] = none;
+            }
+            s_->charts.push_back(chart);
+        }
+        const auto [yit, fresh] = yearLine.emplace(std::make_pair(it->second, year), file.line());
+        if (!fresh) {
+            *error = file.cellError(5, QStringLiteral("this chart already rates %1 on line %2")
+                                           .arg(year)
+                                           .arg(yit->second));
+            return false;
+        }
+        VintageChart& chart = s_->charts[it->second];
+        const size_t y = static_cast<size_t>(year - kFirstChartYear);
+        if (!file.text(6, &text, error) ||
+            !intern(file, 6, kDictFirstYearScore + static_cast<int>(y), text, &chart.scores[y],
+                    error) ||
+            !file.text(7, &text, error)) {
+            return false;
+        }
+        for (char& ch : text) {
+            if (ch >= 'a' && ch <= 'z') {
+                ch = static_cast<char>(ch - 'a' + 'A');
+            }
+        }
+        if (text != "H" && text != "D" && text != "W" && text != "A" && text != "NV") {
+            *error = file.cellError(7, QStringLiteral("\"%1\" is not one of the codes H, D, W, "
+                                                      "A and NV")
+                                           .arg(QString::fromLatin1(text.c_str())));
+            return false;
+        }
+        if (!intern(file, 7, kDictFirstYearCode + static_cast<int>(y), text, &chart.codes[y],
+                    error)) {
+            return false;
+        }
+    }
+    return error->isEmpty() && needRows(file, error);
+}
+
+bool Loader::loadBestProducers(const QString& dir, QString* error) {
+    SourceFile file(QStringLiteral("best_producers.csv"), {{"origin", true},
+                                                           {"category", true},
+                                                           {"type", true},
+                                                           {"region", false},
+                                                           {"appellation_variety", true},
+                                                           {"text", true}});
+    if (!file.open(dir, error)) {
+        return false;
+    }
+    std::map<std::pair<ChartPath, std::uint16_t>, int> seen;
+    std::string text;
+    while (file.next(error)) {
+        report(file);
+        BestProducer entry;
+        entry.line = file.line();
+        if (!readPath(file, &entry.path, error) || !file.text(5, &text, error) ||
+            !intern(file, 5, kDictBestProducers, text, &entry.text, error)) {
+            return false;
+        }
+        const auto [it, added] = seen.emplace(std::make_pair(entry.path, entry.text), entry.line);
+        if (!added) {
+            *error = file.cellError(5, QStringLiteral("the same list already has this text on "
+                                                      "line %1")
+                                           .arg(it->second));
+            return false;
+        }
+        s_->bestProducers.push_back(entry);
+    }
+    return error->isEmpty() && needRows(file, error);
+}
+
+bool Loader::loadBestValues(const QString& dir, QString* error) {
+    SourceFile file(QStringLiteral("best_values.csv"), {{"origin", true},
+                                                        {"category", true},
+                                                        {"type", true},
+                                                        {"region", false},
+                                                        {"appellation_variety", true},
+                                                        {"producer", false},
+                                                        {"wine", true}});
+    if (!file.open(dir, error)) {
+        return false;
+    }
+    std::map<std::pair<ChartPath, std::uint32_t>, int> seen;
+    std::string text;
+    while (file.next(error)) {
+        report(file);
+        BestValue entry;
+        entry.line = file.line();
+        if (!readPath(file, &entry.path, error) || !file.text(6, &text, error) ||
+            !findWine(file, 6, text, &entry.wine, error) || !file.text(5, &text, error)) {
+            return false;
+        }
+        if (text.empty()) {
+            entry.producer = s_->wines[entry.wine].values[kWineProducer];
+        } else if (!intern(file, 5, kDictProducer, text, &entry.producer, error)) {
+            return false;
+        }
+        const auto [it, added] = seen.emplace(std::make_pair(entry.path, entry.wine), entry.line);
+        if (!added) {
+            *error = file.cellError(6, QStringLiteral("the same list already has this wine on "
+                                                      "line %1")
+                                           .arg(it->second));
+            return false;
+        }
+        s_->bestValues.push_back(entry);
+    }
+    return error->isEmpty() && needRows(file, error);
+}
+
+QString dictShortName(int d) {
+    if (d < kDictFirstYearScore) {
+        return QLatin1String(kDictNames[d]);
+    }
+    if (d < kDictFirstYearCode) {
+        return QString::number(kFirstChartYear + d - kDictFirstYearScore);
+    }
+    return QStringLiteral("COMMENT%1").arg(kFirstChartYear + d - kDictFirstYearCode);
+}
+
+const char* placeholderText(int d) {
+    switch (d) {
+        case kDictRegion:
+            return "No Region Assigned";
+        case kDictAppellation:
+            return "No Appellation Assigned";
+        case kDictVariety:
+            return "No Variety Assigned";
+        case kDictDesignation:
+            return "No Designation Assigned";
+        default:
+            return kNotAvailable;
+    }
+}
+
+int TextPool::intern(std::string_view text) {
+    const auto it = ids_.find(text);
+    if (it != ids_.end()) {
+        return it->second;
+    }
+    if (texts_.size() >= static_cast<size_t>(format::kMaxValueIds)) {
+        return -1;
+    }
+    texts_.emplace_back(text);
+    storage_.push_back(std::make_unique<std::string>(text));
+    const int id = static_cast<int>(texts_.size()) - 1;
+    ids_.emplace(*storage_.back(), id);
+    return id;
+}
+
+bool toCatalogueText(std::string_view utf8, std::string* text, QString* why) {
+    while (!utf8.empty() && utf8.front() == ' ') {
+        utf8.remove_prefix(1);
+    }
+    while (!utf8.empty() && utf8.back() == ' ') {
+        utf8.remove_suffix(1);
+    }
+    bool ascii = true;
+    for (const char ch : utf8) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x20 || b == 0x7F) {
+            *why = QStringLiteral("the text holds a control character (a tab or line break?)");
+            return false;
+        }
+        ascii = ascii && b < 0x80;
+    }
+    if (ascii) {
+        text->assign(utf8);
+    } else {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString wide =
+            decoder(QByteArrayView(utf8.data(), static_cast<qsizetype>(utf8.size())));
+        if (decoder.hasError()) {
+            *why = QStringLiteral("the text is not valid UTF-8");
+            return false;
+        }
+        for (qsizetype i = 0; i < wide.size(); ++i) {
+            const char32_t cp = wide[i].isHighSurrogate() && i + 1 < wide.size()
+                                    ? QChar::surrogateToUcs4(wide[i], wide[i + 1])
+                                    : wide[i].unicode();
+            const QString one = QString::fromUcs4(&cp, 1);
+            if (!isWindows1252(one) || (cp >= 0x80 && cp < 0xA0)) {
+                *why = QStringLiteral("the character %1 (U+%2) cannot be written in Windows-1252")
+                           .arg(one, QString::number(static_cast<uint>(cp), 16)
+                                         .toUpper()
+                                         .rightJustified(4, QLatin1Char('0')));
+                return false;
+            }
+            if (cp > 0xFFFF) {
+                ++i;
+            }
+        }
+        const QByteArray bytes = toWindows1252(wide);
+        text->assign(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    if (text->size() > static_cast<size_t>(format::kMaxTextLength)) {
+        *why = QStringLiteral(
+                   "the text is %1 bytes long in Windows-1252; a catalogue text holds "
+                   "at most 254")
+                   .arg(text->size());
+        return false;
+    }
+    return true;
+}
+
+bool loadSources(const QString& dir, Sources* sources, QString* error,
+                 const ProgressFunction& progress) {
+    error->clear();
+    if (!QFileInfo(dir).isDir()) {
+        *error = QStringLiteral("%1: not a folder of catalogue sources").arg(dir);
+        return false;
+    }
+    Loader loader(sources, progress);
+    return loader.loadWines(dir, error) && loader.loadFood(dir, error) &&
+           loader.loadCharts(dir, error) && loader.loadBestProducers(dir, error) &&
+           loader.loadBestValues(dir, error);
+}
+
+}  // namespace corkwise::tool

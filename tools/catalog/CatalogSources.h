@@ -1,0 +1,162 @@
+#pragma once
+// The catalogue sources read into memory: every text converted to Windows-1252 and interned in
+// the dictionary of its kind, wines and the other rows holding value ids. docs/catalogue-sources.md
+// describes the CSV files.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace corkwise::tool {
+
+// The catalogue's dictionaries, in the order of their tables.
+enum Dict : int {
+    kDictOrigin,
+    kDictSsf,
+    kDictType,
+    kDictRegion,
+    kDictSegment,
+    kDictProducer,
+    kDictVintage,
+    kDictProduct,
+    kDictDesignation,
+    kDictVariety,
+    kDictAppellation,
+    kDictScore,
+    kDictAppellationVariety,
+    kDictDescription,
+    kDictBestProducers,
+    kDictFoodType,
+    kDictFood,
+    kDictFirstYearScore,                            // "1985" .. "2003"
+    kDictFirstYearCode = kDictFirstYearScore + 19,  // "COMMENT1985" .. "COMMENT2003"
+    kDictCount = kDictFirstYearCode + 19,
+};
+
+inline constexpr int kFirstChartYear = 1985;
+inline constexpr int kLastChartYear = 2003;
+inline constexpr int kChartYears = kLastChartYear - kFirstChartYear + 1;
+
+// Short name of dictionary D ("ORIGIN", "1997", "COMMENT1997" ...).
+QString dictShortName(int d);
+// The text that stands for an absent value in dictionary D ("No Region Assigned" ...).
+const char* placeholderText(int d);
+
+// Letter a Windows-1252 byte sorts as: lower case, accents removed.
+char foldForSorting(unsigned char b);
+
+// Producer segments: letter groups of names ("A - C" ...), "0 - 9" for any other first character.
+inline constexpr int kSegmentCount = 9;
+extern const char* const kSegments[kSegmentCount];
+// Index in kSegments of the group of PRODUCER (Windows-1252 text).
+int segmentOf(const std::string& producer);
+
+// The texts of one dictionary, each once, numbered from 0 in order of arrival.
+class TextPool {
+public:
+    // Id of TEXT, adding it when new; -1 when the pool is full (65,536 texts).
+    int intern(std::string_view text);
+    const std::vector<std::string>& texts() const { return texts_; }
+    int size() const { return static_cast<int>(texts_.size()); }
+
+private:
+    std::vector<std::string> texts_;
+    std::unordered_map<std::string_view, int> ids_;  // views into the stable strings below
+    std::vector<std::unique_ptr<std::string>> storage_;
+};
+
+// The columns of a wine record, in record order; each draws from the dictionary of the same
+// position in kWineColumnDicts.
+inline constexpr std::array<int, 14> kWineColumnDicts = {kDictOrigin,
+                                                         kDictSsf,
+                                                         kDictType,
+                                                         kDictRegion,
+                                                         kDictSegment,
+                                                         kDictProducer,
+                                                         kDictVintage,
+                                                         kDictProduct,
+                                                         kDictDesignation,
+                                                         kDictVariety,
+                                                         kDictAppellation,
+                                                         kDictScore,
+                                                         kDictAppellationVariety,
+                                                         kDictDescription};
+enum WineColumn : int {
+    kWineOrigin,
+    kWineSsf,
+    kWineType,
+    kWineRegion,
+    kWineSegment,
+    kWineProducer,
+    kWineVintage,
+    kWineProduct,
+    kWineDesignation,
+    kWineVariety,
+    kWineAppellation,
+    kWineScore,
+    kWineAppellationVariety,
+    kWineDescription,
+};
+
+// Origin, category, type, region and appellation-or-variety: the five choices above the results
+// of the chart, best producers and best values trees.
+using ChartPath = std::array<std::uint16_t, 5>;
+
+struct Wine {
+    std::array<std::uint16_t, kWineColumnDicts.size()> values{};
+    int line = 0;  // line in wines.csv
+};
+
+struct FoodPairing {
+    std::uint16_t foodType = 0;
+    std::uint16_t food = 0;
+    std::uint32_t wine = 0;  // index into Sources::wines
+};
+
+struct VintageChart {
+    ChartPath path{};
+    std::array<std::uint16_t, kChartYears> scores{};  // value ids in kDictFirstYearScore + i
+    std::array<std::uint16_t, kChartYears> codes{};   // value ids in kDictFirstYearCode + i
+};
+
+struct BestProducer {
+    ChartPath path{};
+    std::uint16_t text = 0;
+    int line = 0;
+};
+
+struct BestValue {
+    ChartPath path{};
+    std::uint16_t producer = 0;
+    std::uint32_t wine = 0;
+    int line = 0;
+};
+
+struct Sources {
+    std::array<TextPool, kDictCount> dicts;
+    std::vector<Wine> wines;  // in file order
+    std::vector<FoodPairing> pairings;
+    std::vector<VintageChart> charts;
+    std::vector<BestProducer> bestProducers;
+    std::vector<BestValue> bestValues;
+};
+
+// Called now and then while reading: the file being read and the share done, 0 to 100.
+using ProgressFunction = std::function<void(const QString& what, int percent)>;
+
+// Reads the five files of folder DIR into SOURCES (which must be empty). Returns false with a
+// message naming file, line and column on the first problem.
+bool loadSources(const QString& dir, Sources* sources, QString* error,
+                 const ProgressFunction& progress = {});
+
+// Converts one raw UTF-8 cell to catalogue text: spaces trimmed at both ends, Windows-1252,
+// no control characters, at most 254 bytes. Returns false with the reason in WHY.
+bool toCatalogueText(std::string_view utf8, std::string* text, QString* why);
+
+}  // namespace corkwise::tool
