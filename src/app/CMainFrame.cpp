@@ -1,0 +1,87 @@
+#include "app/CMainFrame.h"
+
+#include "app/CommandBar.h"
+#include "app/CommandIds.h"
+#include "app/MainView.h"
+#include "catalog/Catalog.h"
+#include "guide/WineGuide.h"
+#include "personal/PersonalStore.h"
+#include "screens/FlowPageFactory.h"
+
+#include <QVBoxLayout>
+
+namespace corkwise {
+
+CMainFrame::CMainFrame(const QString& cataloguePath, const QString& personalPath,
+                       const PersonalPanelFactory& panel)
+    : panelFactory_(panel) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QStringLiteral("Corkwise"));
+
+    auto catalog = std::make_unique<Catalog>(cataloguePath);
+    store_ = std::make_unique<PersonalStore>(personalPath);
+    opened_ = catalog->isOpen();
+    if (!opened_) {
+        return;
+    }
+    pageOwner_ = std::make_unique<QWidget>();
+    pageOwner_->setObjectName(QStringLiteral("pageOwner"));
+    FlowPageFactory factory(pageOwner_.get());
+    guide_ = std::make_unique<WineGuide>(std::move(catalog), store_.get(), &factory);
+}
+
+CMainFrame::~CMainFrame() {
+    // The view hands open pages back to their owner; the pages go before the guide whose
+    // catalogue their cursors read.
+    delete view_;
+    view_ = nullptr;
+    pageOwner_.reset();
+    guide_.reset();
+    store_.reset();
+}
+
+bool CMainFrame::create() {
+    if (!opened_ || view_ != nullptr) {
+        return false;
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    bar_ = new CommandBar(this);
+    view_ = new MainView(*guide_, bar_, panelFactory_, this);
+    if (!view_->createChildren()) {
+        delete view_;
+        view_ = nullptr;
+        return false;
+    }
+    // The handheld's command bar sits under the view.
+    layout->addWidget(view_);
+    layout->addWidget(bar_);
+
+    connect(bar_, &CommandBar::command, this, &CMainFrame::routeCommand);
+    setFocusPolicy(Qt::StrongFocus);
+    return true;
+}
+
+void CMainFrame::routeCommand(int commandId) {
+    if (view_ != nullptr && view_->handleCommand(commandId)) {
+        return;
+    }
+    if (commandId == command::kExit) {
+        close();
+        return;
+    }
+    Q_EMIT unhandledCommand(commandId);
+}
+
+void CMainFrame::focusInEvent(QFocusEvent* event) {
+    if (view_ != nullptr) {
+        view_->setFocus();
+        return;
+    }
+    QWidget::focusInEvent(event);
+}
+
+}  // namespace corkwise

@@ -1,0 +1,67 @@
+#pragma once
+// The main frame: the window titled "Corkwise" that holds the main view over the command bar.
+//
+// Construction opens the catalogue and creates the long-lived objects: the Catalog, the
+// PersonalStore, and, only when the catalogue is open, the WineGuide with every page of the five
+// searches and the MainView. create() then builds the window: the main view as its child and the
+// command bar with the Ctrl+Q, Ctrl+X, Ctrl+C and Ctrl+V accelerators. Every command goes to the
+// main view first, then to the frame (Exit) and the application (About).
+
+#include "screens/PersonalPanel.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace corkwise {
+
+class CommandBar;
+class MainView;
+class PersonalStore;
+class WineGuide;
+
+class CMainFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    // Opens the catalogue at CATALOGUE_PATH and keeps notes in PERSONAL_PATH; PANEL makes the
+    // personal panel (a default one when empty). Nothing is shown yet.
+    CMainFrame(const QString& cataloguePath, const QString& personalPath,
+               const PersonalPanelFactory& panel = {});
+    // Destroys the view, the pages, the guide (with the catalogue) and the store, in that order.
+    ~CMainFrame() override;
+
+    // True when the catalogue was opened; nothing else exists when it is false.
+    bool isOpened() const { return opened_; }
+    // Builds the window: the main view, the command bar and the accelerators. False when the
+    // main view or the command bar cannot be created; the frame must then not be shown.
+    bool create();
+
+    MainView* mainView() const { return view_; }
+    CommandBar* commandBar() const { return bar_; }
+    WineGuide* guide() const { return guide_.get(); }
+    PersonalStore* store() const { return store_.get(); }
+
+    // Offers COMMANDID to the main view, then to the frame; emits unhandledCommand for the rest.
+    void routeCommand(int commandId);
+
+Q_SIGNALS:
+    // A command neither the view nor the frame handles (About goes to the application).
+    void unhandledCommand(int commandId);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    CommandBar* bar_ = nullptr;
+    bool opened_ = false;
+    MainView* view_ = nullptr;
+    std::unique_ptr<PersonalStore> store_;
+    std::unique_ptr<WineGuide> guide_;
+    // Owns the pages of the searches while their flow is not open.
+    std::unique_ptr<QWidget> pageOwner_;
+    PersonalPanelFactory panelFactory_;
+};
+
+}  // namespace corkwise

@@ -1,0 +1,149 @@
+#include "app/CommandBar.h"
+
+#include "app/CommandIds.h"
+#include "screens/SearchPage.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+namespace corkwise {
+
+namespace {
+
+// Which Personal items are usable in each variant, positions 2 to 9.
+struct PersonalVariant {
+    bool addBookmark;
+    bool notes;
+    bool bookmarks;
+};
+
+constexpr PersonalVariant kPersonalVariants[] = {
+    {false, true, true},    // 2: Notes and Bookmarks
+    {false, false, false},  // 3: nothing stored
+    {false, false, true},   // 4: Bookmarks only
+    {false, true, false},   // 5: Notes only
+    {true, true, true},     // 6-9: the same with Add Bookmark usable
+    {true, false, false},  {true, false, true}, {true, true, false},
+};
+
+}  // namespace
+
+CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
+    setObjectName(QStringLiteral("commandBar"));
+    setNativeMenuBar(false);
+    QFont barFont = SearchPage::pageFont(13, true);
+    setFont(barFont);
+
+    QMenu* file = addPopup(QStringLiteral("File"), "fileMenu");
+    QAction* exit = addItem(file, QStringLiteral("Exit"), command::kExit, true);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = addPopup(QStringLiteral("Edit"), "editMenu");
+    addItem(edit, QStringLiteral("Cut"), command::kCut, true)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    addItem(edit, QStringLiteral("Copy"), command::kCopy, true)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem(edit, QStringLiteral("Paste"), command::kPaste, true)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+
+    int position = kFirstPersonalPosition;
+    for (const PersonalVariant& v : kPersonalVariants) {
+        QMenu* personal = addPopup(QStringLiteral("Personal"),
+                                   QStringLiteral("personalMenu%1").arg(position).toLatin1());
+        addItem(personal, QStringLiteral("Add Note"), command::kAddNote, true);
+        addItem(personal, QStringLiteral("Add Bookmark"),
+                v.addBookmark ? command::kAddBookmark : command::kAddBookmarkGreyed, v.addBookmark);
+        personal->addSeparator();
+        addItem(personal, QStringLiteral("Notes"),
+                v.notes ? command::kNotes : command::kNotesGreyed, v.notes);
+        addItem(personal, QStringLiteral("Bookmarks"),
+                v.bookmarks ? command::kBookmarks : command::kBookmarksGreyed, v.bookmarks);
+        ++position;
+    }
+
+    QMenu* help = addPopup(QStringLiteral("Help"), "helpMenu");
+    addItem(help, QStringLiteral("About Corkwise..."), command::kAbout, true);
+
+    // Until the main view picks its variant, one Personal button and no Edit button.
+    setButtonVisible(kEditPosition, false);
+    for (int p = kFirstPersonalPosition + 1; p <= kLastPersonalPosition; ++p) {
+        setButtonVisible(p, false);
+    }
+}
+
+QMenu* CommandBar::addPopup(const QString& title, const char* objectName) {
+    auto* menu = new QMenu(title, this);
+    menu->setObjectName(QString::fromLatin1(objectName));
+    menu->setFont(SearchPage::pageFont(13, false));
+    addMenu(menu);
+    for (QMenu*& slot : popups_) {
+        if (slot == nullptr) {
+            slot = menu;
+            break;
+        }
+    }
+    return menu;
+}
+
+QAction* CommandBar::addItem(QMenu* menu, const QString& text, int commandId, bool usable) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QStringLiteral("command%1").arg(commandId));
+    action->setData(commandId);
+    action->setEnabled(usable);
+    if (usable) {
+        connect(action, &QAction::triggered, this,
+                [this, commandId] { Q_EMIT command(commandId); });
+    }
+    return action;
+}
+
+QMenu* CommandBar::popup(int position) const {
+    return position >= 0 && position < kButtonCount ? popups_[position] : nullptr;
+}
+
+QAction* CommandBar::item(int position, int commandId) const {
+    QMenu* menu = popup(position);
+    if (menu == nullptr) {
+        return nullptr;
+    }
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == commandId) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void CommandBar::setButtonVisible(int position, bool visible) {
+    if (QMenu* menu = popup(position)) {
+        menu->menuAction()->setVisible(visible);
+    }
+}
+
+void CommandBar::setButtonEnabled(int position, bool enabled) {
+    if (QMenu* menu = popup(position)) {
+        menu->menuAction()->setEnabled(enabled);
+    }
+}
+
+bool CommandBar::isButtonVisible(int position) const {
+    QMenu* menu = popup(position);
+    return menu != nullptr && menu->menuAction()->isVisible();
+}
+
+bool CommandBar::isButtonEnabled(int position) const {
+    QMenu* menu = popup(position);
+    return menu != nullptr && menu->menuAction()->isEnabled();
+}
+
+int CommandBar::visiblePersonalPosition() const {
+    for (int p = kFirstPersonalPosition; p <= kLastPersonalPosition; ++p) {
+        if (isButtonVisible(p)) {
+            return p;
+        }
+    }
+    return -1;
+}
+
+}  // namespace corkwise

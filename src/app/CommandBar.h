@@ -1,0 +1,55 @@
+#pragma once
+// The command bar under the main view: eleven drop-down buttons, by position
+//   0 File, 1 Edit, 2-9 the eight variants of Personal, 10 Help,
+// of which the main view shows exactly one Personal variant at a time and the Edit button only
+// while the personal panel is up. Each variant offers "Add Note", "Add Bookmark", "Notes" and
+// "Bookmarks", usable or greyed as its row of the table in CommandBar.cpp says.
+//
+// Choosing a usable item emits command() with its command id; the frame routes it. Greyed items
+// do nothing.
+
+#include <QMenuBar>
+
+class QAction;
+class QMenu;
+
+namespace corkwise {
+
+class CommandBar : public QMenuBar {
+    Q_OBJECT
+
+public:
+    static constexpr int kButtonCount = 11;
+    static constexpr int kFilePosition = 0;
+    static constexpr int kEditPosition = 1;
+    static constexpr int kFirstPersonalPosition = 2;
+    static constexpr int kLastPersonalPosition = 9;
+    static constexpr int kHelpPosition = 10;
+
+    explicit CommandBar(QWidget* parent = nullptr);
+
+    // The popup of the button at POSITION, or null outside 0-10.
+    QMenu* popup(int position) const;
+    // The item with COMMANDID in the popup at POSITION, or null.
+    QAction* item(int position, int commandId) const;
+
+    // Shows or hides, greys or enables the button at POSITION; positions outside 0-10 are
+    // ignored.
+    void setButtonVisible(int position, bool visible);
+    void setButtonEnabled(int position, bool enabled);
+    bool isButtonVisible(int position) const;
+    bool isButtonEnabled(int position) const;
+    // The position of the Personal button shown, or -1 when none is.
+    int visiblePersonalPosition() const;
+
+Q_SIGNALS:
+    void command(int commandId);
+
+private:
+    QMenu* addPopup(const QString& title, const char* objectName);
+    QAction* addItem(QMenu* menu, const QString& text, int commandId, bool usable);
+
+    QMenu* popups_[kButtonCount] = {};
+};
+
+}  // namespace corkwise

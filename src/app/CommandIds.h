@@ -1,0 +1,26 @@
+#pragma once
+// The command ids of the command bar's menus and accelerators. An item that is not usable carries
+// a command that nothing handles (the Greyed ids), so it is shown greyed.
+
+namespace corkwise::command {
+
+inline constexpr int kFileButton = 32771;
+inline constexpr int kEditButton = 105;
+inline constexpr int kPersonalButton = 32785;
+inline constexpr int kHelpButton = 106;
+
+inline constexpr int kExit = 57665;
+inline constexpr int kAbout = 57664;
+inline constexpr int kCut = 57635;
+inline constexpr int kCopy = 57634;
+inline constexpr int kPaste = 57637;
+
+inline constexpr int kAddNote = 32792;
+inline constexpr int kAddBookmark = 32807;
+inline constexpr int kAddBookmarkGreyed = 32806;
+inline constexpr int kNotes = 32789;
+inline constexpr int kNotesGreyed = 32800;
+inline constexpr int kBookmarks = 32788;
+inline constexpr int kBookmarksGreyed = 32799;
+
+}  // namespace corkwise::command

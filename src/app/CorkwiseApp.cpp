@@ -1,0 +1,187 @@
+#include "app/CorkwiseApp.h"
+
+#include "app/AboutDialog.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/MainView.h"
+#include "common/ErrorLog.h"
+#include "platform/DataLocations.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QTimer>
+
+namespace corkwise {
+
+const QString CorkwiseApp::kProblemReadingText =
+    QStringLiteral("Problem reading wines data.Please reinstall application.");
+
+namespace {
+
+constexpr double kMaxScale = 8.0;
+
+bool parseScale(const QString& text, double* scale) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !(value >= 1.0 && value <= kMaxScale)) {
+        return false;
+    }
+    *scale = value;
+    return true;
+}
+
+}  // namespace
+
+QString usageText() {
+    return QStringLiteral(
+        "Usage: corkwise [options]\n"
+        "A wine guide: five guided searches over a catalogue of wines, with notes and bookmarks.\n"
+        "\n"
+        "Options:\n"
+        "  --catalogue FILE   read the catalogue FILE instead of wcat.res\n"
+        "  --personal FILE    keep notes and bookmarks in FILE instead of personal.res\n"
+        "  --screenshot FILE  write the window as a PNG after it first appears, then quit;\n"
+        "                     messages are written to stderr instead of being shown\n"
+        "  --scale N          enlarge the window N times (1 to 8)\n"
+        "  --help             show this text\n"
+        "  --version          show the version\n");
+}
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    for (int i = 1; i < arguments.size(); ++i) {
+        QString option = arguments[i];
+        QString value;
+        bool hasValue = false;
+        const int equals = option.indexOf(QLatin1Char('='));
+        if (option.startsWith(QLatin1String("--")) && equals > 0) {
+            value = option.mid(equals + 1);
+            option = option.left(equals);
+            hasValue = true;
+        }
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            line.help = true;
+            continue;
+        }
+        if (option == QLatin1String("--version") || option == QLatin1String("-v")) {
+            line.version = true;
+            continue;
+        }
+        QString* target = nullptr;
+        if (option == QLatin1String("--catalogue")) {
+            target = &line.catalogue;
+        } else if (option == QLatin1String("--personal")) {
+            target = &line.personal;
+        } else if (option == QLatin1String("--screenshot")) {
+            target = &line.screenshot;
+        } else if (option != QLatin1String("--scale")) {
+            line.error = QStringLiteral("Unknown option: %1").arg(arguments[i]);
+            return line;
+        }
+        if (!hasValue) {
+            if (i + 1 >= arguments.size()) {
+                line.error = QStringLiteral("Option %1 needs a value.").arg(option);
+                return line;
+            }
+            value = arguments[++i];
+        }
+        if (value.isEmpty()) {
+            line.error = QStringLiteral("Option %1 needs a value.").arg(option);
+            return line;
+        }
+        if (target != nullptr) {
+            *target = value;
+        } else if (!parseScale(value, &line.scale)) {
+            line.error =
+                QStringLiteral("The scale must be a number from 1 to 8, not %1.").arg(value);
+            return line;
+        }
+    }
+    return line;
+}
+
+CorkwiseApp::CorkwiseApp(CommandLine options, PersonalPanelFactory panel)
+    : options_(std::move(options)), panel_(std::move(panel)) {}
+
+CorkwiseApp::~CorkwiseApp() = default;
+
+bool CorkwiseApp::initInstance() {
+    const bool screenshot = !options_.screenshot.isEmpty();
+    if (screenshot) {
+        MessageBox::setUnattended(true);
+    }
+
+    LocationInputs inputs;
+    inputs.executableDir = executableDirectory();
+    inputs.installedDataDir = installedDataDirectory(inputs.executableDir);
+    inputs.userDataDir = userDataDirectory();
+    inputs.catalogueOverride = options_.catalogue;
+    inputs.personalOverride = options_.personal;
+    const DataLocations where = resolveDataLocations(inputs);
+    cataloguePath_ = where.catalogue;
+    personalPath_ = where.personal;
+    // The personal file's directory may be the user's data directory, which may not exist yet.
+    QDir().mkpath(QFileInfo(personalPath_).absolutePath());
+    ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
+
+    frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_, panel_);
+    if (!frame_->isOpened() || !frame_->create()) {
+        frame_.reset();
+        if (!MessageBox::unattended()) {
+            QTextStream(stderr) << "Corkwise: " << kProblemReadingText << " (" << cataloguePath_
+                                << ")\n";
+        }
+        // A frame whose window cannot be built leaves the program as unable to run as a missing
+        // catalogue does, and is reported the same way.
+        MessageBox::show(nullptr, MessageBox::Icon::Error, QStringLiteral("Corkwise"),
+                         kProblemReadingText);
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        return true;
+    }
+
+    connect(frame_.get(), &CMainFrame::unhandledCommand, this, [this](int commandId) {
+        if (commandId == command::kAbout) {
+            showAbout();
+        }
+    });
+    if (screenshot) {
+        connect(frame_->mainView(), &MainView::firstPainted, this, &CorkwiseApp::writeScreenshot,
+                Qt::QueuedConnection);
+    }
+    frame_->show();
+    return true;
+}
+
+QWidget* CorkwiseApp::showAbout() {
+    if (frame_ == nullptr) {
+        return nullptr;
+    }
+    auto* about = new AboutDialog(frame_.get());
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setWindowModality(Qt::ApplicationModal);
+    about->show();
+    // Centred over the frame.
+    const QRect frame = frame_->frameGeometry();
+    about->move(frame.center() - QPoint(about->width() / 2, about->height() / 2));
+    return about;
+}
+
+void CorkwiseApp::writeScreenshot() {
+    if (frame_ == nullptr) {
+        return;
+    }
+    const QPixmap picture = frame_->grab();
+    if (!picture.save(options_.screenshot, "PNG")) {
+        QTextStream(stderr) << "Corkwise: cannot write the screenshot " << options_.screenshot
+                            << "\n";
+        QCoreApplication::exit(1);
+        return;
+    }
+    QCoreApplication::exit(0);
+}
+
+}  // namespace corkwise

@@ -1,0 +1,437 @@
+#include "app/MainView.h"
+
+#include "app/CommandBar.h"
+#include "app/CommandIds.h"
+#include "app/HomePicture.h"
+#include "catalog/NodeCursor.h"
+#include "guide/SearchFlow.h"
+#include "guide/WineGuide.h"
+#include "platform/MessageBox.h"
+#include "platform/WaitCursor.h"
+#include "screens/AdvancedSearchPanel.h"
+#include "screens/EntryListPanel.h"
+#include "screens/NavigationStrip.h"
+#include "screens/SearchPage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <optional>
+
+namespace corkwise {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Corkwise");
+const QRect kPageRect(0, 0, 240, 238);
+const QRect kStripRect(0, 238, 240, 30);
+const QRect kWholeRect(0, 0, 240, 268);
+
+}  // namespace
+
+MainView::MainView(WineGuide& guide, CommandBar* bar, const PersonalPanelFactory& panel,
+                   QWidget* parent)
+    : QWidget(parent), guide_(guide), bar_(bar), panelFactory_(panel) {
+    setObjectName(QStringLiteral("mainView"));
+    setFixedSize(kWidth, kHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+MainView::~MainView() {
+    closeFlow();
+}
+
+bool MainView::createChildren() {
+    strip_ = new NavigationStrip(*this, this);
+    strip_->setGeometry(kStripRect);
+    strip_->hide();
+
+    advancedPanel_ = new AdvancedSearchPanel(*this, this);
+    advancedPanel_->setGeometry(kWholeRect);
+    advancedPanel_->hide();
+
+    personalPanel_ =
+        panelFactory_ ? panelFactory_(guide_) : std::make_unique<EntryListPanel>(guide_);
+    if (personalPanel_ == nullptr || !personalPanel_->createWindow(this, this, kWholeRect)) {
+        return false;
+    }
+    personalPanel_->hide();
+    return true;
+}
+
+bool MainView::handleCommand(int commandId) {
+    switch (commandId) {
+        case command::kNotes:
+            showPersonal(EntryKind::Note);
+            return true;
+        case command::kBookmarks:
+            showPersonal(EntryKind::Bookmark);
+            return true;
+        case command::kAddNote:
+            guide_.loadPersonal();
+            guide_.addPersonalEntry(QStringLiteral("New Note"), EntryKind::Note);
+            showPersonal(EntryKind::Note);
+            return true;
+        case command::kAddBookmark: {
+            // Offered only while the Find Wine wine page is current; its bookmark composition
+            // names the bookmark.
+            SearchPage* page = currentPage();
+            const QString name = page != nullptr ? page->composeBookmark() : QString();
+            if (!name.isEmpty()) {
+                addBookmark(name);
+            }
+            return true;
+        }
+        case command::kCut:
+        case command::kCopy:
+        case command::kPaste:
+            if (personalPanel_ != nullptr && personalPanel_->isVisible()) {
+                if (commandId == command::kCut) {
+                    personalPanel_->cut();
+                } else if (commandId == command::kCopy) {
+                    personalPanel_->copy();
+                } else {
+                    personalPanel_->paste();
+                }
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+SearchPage* MainView::currentPage() const {
+    return hasFlow() ? pages_[current_] : nullptr;
+}
+
+void MainView::showPage(int index) {
+    if (index >= 0 && index < pages_.size()) {
+        pages_[index]->show();
+        pages_[index]->raise();
+    }
+}
+
+void MainView::hidePage(int index) {
+    if (index >= 0 && index < pages_.size()) {
+        pages_[index]->hide();
+    }
+}
+
+void MainView::startFlow(int flowId) {
+    const QList<SearchPage*>* list = guide_.selectFlow(flowId);
+    pages_.clear();
+    current_ = -1;
+    if (list == nullptr) {
+        return;
+    }
+    // Only pages whose window exists take part: creation stops at the first that fails.
+    for (SearchPage* page : *list) {
+        if (page == nullptr || !page->createWindow(this, this, kPageRect)) {
+            break;
+        }
+        pages_.append(page);
+    }
+    if (pages_.isEmpty()) {
+        return;
+    }
+    current_ = 0;
+    strip_->setLastPage(false);
+    strip_->show();
+    strip_->raise();
+}
+
+void MainView::goNext() {
+    if (!hasFlow()) {
+        return;
+    }
+    if (current_ < pages_.size() - 1) {
+        WaitCursor wait;
+        SearchPage* from = pages_[current_];
+        SearchPage* to = pages_[current_ + 1];
+        const std::unique_ptr<NodeCursor> node = from->commitSelection();
+        to->setInput(node.get());
+        from->activate(false);
+        current_ += 1;
+        showPage(current_);
+        to->copySelections(from->selections());
+        to->activate(true);
+        from->hide();
+    }
+    strip_->setLastPage(current_ == pages_.size() - 1);
+}
+
+void MainView::goBack() {
+    if (current_ < 1) {
+        closeFlow();
+        return;
+    }
+    SearchPage* left = pages_[current_];
+    left->activate(false);
+    showPage(current_ - 1);
+    current_ -= 1;
+    pages_[current_]->activate(true);
+    left->hide();
+    strip_->setLastPage(false);
+}
+
+void MainView::closeFlow() {
+    // The list is taken first: a page leaving may call back into the view.
+    const QList<SearchPage*> closing = pages_;
+    for (SearchPage* page : closing) {
+        page->activate(false);
+        page->clearPage();
+        page->destroyWindow();
+    }
+    pages_.clear();
+    if (strip_ != nullptr) {
+        strip_->hide();
+    }
+    current_ = -1;
+}
+
+void MainView::moreSearch() {
+    hidePage(current_);
+    closeFlow();
+    advancedPanel_->refreshButtons(true);
+    advancedPanel_->show();
+    advancedPanel_->raise();
+}
+
+bool MainView::startPrefilled(int flowId, bool run) {
+    std::optional<WaitCursor> wait;
+    if (run) {
+        advancedPanel_->hide();
+        wait.emplace();
+    }
+    startFlow(flowId);
+    if (!hasFlow()) {
+        return false;
+    }
+
+    bool result = false;
+    if (pages_[0]->loadLists()) {
+        if (pages_.size() > 1) {
+            current_ = 1;
+            const std::unique_ptr<NodeCursor> node = pages_[0]->commitSelection();
+            pages_[1]->setInput(node.get());
+        }
+        result = true;
+    } else {
+        pages_[0]->takeMessage();
+        if (wait.has_value()) {
+            wait->release();
+        }
+        current_ = 0;
+    }
+
+    if (!run) {
+        closeFlow();
+        return result;
+    }
+
+    guide_.clearRecord();
+    if (current_ == 0) {
+        strip_->setLastPage(false);
+    } else {
+        guide_.setCurrentPage(pages_[current_ - 1]->pageId());
+        pages_[current_]->activate(true);
+        const bool straightToResults = flowId == kBestValuesFlow || flowId == kBestProducersFlow;
+        strip_->setLastPage(straightToResults || current_ > 1);
+    }
+    showPage(current_);
+    return result;
+}
+
+void MainView::startSearch(int flowId) {
+    closeFlow();
+    enablePersonalMenu(true);
+    updatePersonalMenu();
+    WaitCursor wait;
+    startFlow(flowId);
+    if (!hasFlow()) {
+        personalPanel_->hide();
+        return;
+    }
+
+    for (int i = 0; i < pages_.size(); ++i) {
+        if (!pages_[i]->loadLists()) {
+            pages_[i]->takeMessage();
+            wait.release();
+            current_ = i > 0 ? i - 1 : 0;
+            const MessageBox::Button answer =
+                MessageBox::show(this, MessageBox::Icon::Question, kCaption,
+                                 QStringLiteral("Do you want to convert Bookmark to a Note?"),
+                                 MessageBox::Yes | MessageBox::No, MessageBox::Yes);
+            if (answer == MessageBox::Yes) {
+                guide_.setCurrentEntryKind(EntryKind::Note);
+                savePersonal();
+            }
+            break;
+        }
+        current_ = i;
+        if (i + 1 < pages_.size()) {
+            const std::unique_ptr<NodeCursor> node = pages_[i]->commitSelection();
+            pages_[i + 1]->setInput(node.get());
+        }
+    }
+
+    guide_.clearRecord();
+    strip_->setLastPage(current_ == pages_.size() - 1);
+    personalPanel_->hide();
+    showPage(current_);
+}
+
+void MainView::showPersonal(EntryKind kind) {
+    guide_.loadPersonal();
+    if (!personalPanel_->showKind(kind)) {
+        MessageBox::show(this, MessageBox::Icon::None, kCaption,
+                         kind == EntryKind::Note ? QStringLiteral("Not have stored notes.")
+                                                 : QStringLiteral("Not have stored bookmarks."));
+        return;
+    }
+    enablePersonalMenu(false);
+    strip_->hide();
+    personalPanel_->show();
+    personalPanel_->raise();
+}
+
+void MainView::addBookmark(const QString& name) {
+    guide_.loadPersonal();
+    guide_.addPersonalEntry(name, EntryKind::Bookmark);
+    if (!personalPanel_->showKind(EntryKind::Bookmark)) {
+        MessageBox::show(this, MessageBox::Icon::None, kCaption,
+                         QStringLiteral("Not have stored bookmarks."));
+        return;
+    }
+    if (hasFlow()) {
+        strip_->hide();
+        hidePage(current_);
+        pages_[current_]->activate(false);
+    }
+    enablePersonalMenu(false);
+    personalPanel_->show();
+    personalPanel_->raise();
+}
+
+void MainView::leavePersonal() {
+    personalPanel_->hide();
+    enablePersonalMenu(true);
+    updatePersonalMenu();
+    if (hasFlow()) {
+        strip_->show();
+        strip_->raise();
+        showPage(current_);
+        pages_[current_]->activate(true);
+    }
+}
+
+void MainView::updatePersonalMenu() {
+    guide_.loadPersonal();
+    int position = 3;
+    if (guide_.personalCount() > 0) {
+        const bool bookmarks = guide_.hasEntryOfKind(EntryKind::Bookmark);
+        const bool notes = guide_.hasEntryOfKind(EntryKind::Note);
+        if (bookmarks && notes) {
+            position = 2;
+        } else if (bookmarks) {
+            position = 4;
+        } else {
+            position = 5;
+        }
+    }
+    personalVariant_ = position;
+    if (bar_ == nullptr) {
+        return;
+    }
+    for (int p = CommandBar::kFirstPersonalPosition; p <= CommandBar::kLastPersonalPosition; ++p) {
+        bar_->setButtonVisible(p, p == position);
+    }
+    bar_->setButtonVisible(CommandBar::kEditPosition, false);
+}
+
+void MainView::allowAddBookmark(bool on) {
+    if (bar_ != nullptr) {
+        bar_->setButtonEnabled(personalVariant_, true);
+        bar_->setButtonVisible(personalVariant_, false);
+        bar_->setButtonVisible(CommandBar::kEditPosition, false);
+    }
+    if (!on) {
+        updatePersonalMenu();
+        return;
+    }
+    // The variants with Add Bookmark usable sit four places after their plain ones; asking twice
+    // must not step past them.
+    if (personalVariant_ < 6) {
+        personalVariant_ += 4;
+    }
+    if (bar_ != nullptr) {
+        bar_->setButtonVisible(personalVariant_, true);
+    }
+}
+
+void MainView::enablePersonalMenu(bool on) {
+    if (bar_ == nullptr) {
+        return;
+    }
+    bar_->setButtonEnabled(personalVariant_, on);
+    bar_->setButtonVisible(CommandBar::kEditPosition, !on);
+}
+
+void MainView::showException() {
+    MessageBox::show(this, MessageBox::Icon::None, kCaption, QStringLiteral("Exception !!!"));
+}
+
+bool MainView::savePersonal() {
+    QString error;
+    if (guide_.savePersonal(&error)) {
+        return true;
+    }
+    MessageBox::show(
+        this, MessageBox::Icon::Warning, kCaption,
+        error.isEmpty() ? QStringLiteral("Your notes and bookmarks could not be saved.") : error);
+    return false;
+}
+
+const QImage& MainView::homePicture() {
+    const qreal dpr = devicePixelRatioF();
+    if (home_.isNull() || !qFuzzyCompare(home_.devicePixelRatio(), dpr)) {
+        home_ = paintHomePicture(dpr);
+    }
+    return home_;
+}
+
+void MainView::paintEvent(QPaintEvent* /*event*/) {
+    {
+        QPainter painter(this);
+        painter.drawImage(QPoint(0, 0), homePicture());
+    }
+    if (!firstPaintDone_) {
+        firstPaintDone_ = true;
+        updatePersonalMenu();
+        Q_EMIT firstPainted();
+    }
+}
+
+void MainView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    const int flow = homeBannerAt(at.x(), at.y());
+    if (flow < 0) {
+        return;
+    }
+    startFlowAt(flow);
+}
+
+void MainView::startFlowAt(int flowId) {
+    startFlow(flowId);
+    if (!hasFlow()) {
+        return;
+    }
+    pages_[0]->activate(true);
+    showPage(0);
+}
+
+}  // namespace corkwise

@@ -1,0 +1,116 @@
+#pragma once
+// The stage on which every screen is shown: the home picture with its five searches, the pages of
+// the open search above the navigation strip, the menu of searches, and the personal panel.
+//
+// States: Home (no flow open, current() == -1), Flow (a page of the open flow and the strip),
+// Menu of searches (the advanced panel over the whole view), Personal (the personal panel over
+// the whole view; a flow may stay open underneath). Every command of the command bar reaches the
+// main view (handleCommand) before the frame.
+
+#include "personal/EntryKind.h"
+#include "screens/PageHost.h"
+#include "screens/PersonalPanel.h"
+
+#include <QImage>
+#include <QList>
+#include <QWidget>
+
+#include <memory>
+
+namespace corkwise {
+
+class AdvancedSearchPanel;
+class CommandBar;
+class NavigationStrip;
+class SearchPage;
+class WineGuide;
+
+class MainView : public QWidget, public PageHost {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidth = 240;
+    static constexpr int kHeight = 268;
+
+    // GUIDE (not owned) must outlive the view. BAR (not owned, may be null) is the command bar
+    // whose Personal and Edit buttons the view keeps up to date. PANEL makes the personal panel;
+    // without one the view uses an EntryListPanel.
+    MainView(WineGuide& guide, CommandBar* bar, const PersonalPanelFactory& panel = {},
+             QWidget* parent = nullptr);
+    // Closes an open flow, so that the pages go back to their owner.
+    ~MainView() override;
+
+    // Creates the strip, the menu of searches and the personal panel, hidden. False when one of
+    // them cannot be created (the personal panel's controls failed).
+    bool createChildren();
+
+    // Runs a command of the command bar; false when the view does not handle it.
+    bool handleCommand(int commandId);
+
+    // --- Flows ---
+
+    // Opens FLOWID without showing it: its pages get their windows and the strip is shown.
+    void startFlow(int flowId);
+    void goNext() override;
+    void goBack() override;
+    void closeFlow() override;
+    void moreSearch() override;
+    bool startPrefilled(int flowId, bool run) override;
+    void startSearch(int flowId) override;
+
+    // --- Personal ---
+
+    // Shows the stored entries of KIND on the personal panel, or tells the user there are none.
+    void showPersonal(EntryKind kind);
+    void addBookmark(const QString& name) override;
+    void leavePersonal() override;
+    // Picks the Personal menu variant that matches what is stored.
+    void updatePersonalMenu();
+    void allowAddBookmark(bool on) override;
+    // Makes the Personal button usable (ON) or greyed; the Edit button is offered exactly while
+    // the Personal button is greyed, that is while the personal panel is up.
+    void enablePersonalMenu(bool on);
+    void showException() override;
+    bool savePersonal() override;
+
+    // --- State, for the frame and for tests ---
+
+    int current() const { return current_; }
+    const QList<SearchPage*>& pages() const { return pages_; }
+    SearchPage* currentPage() const;
+    int personalVariant() const { return personalVariant_; }
+    bool firstPaintDone() const { return firstPaintDone_; }
+    NavigationStrip* strip() const { return strip_; }
+    AdvancedSearchPanel* advancedPanel() const { return advancedPanel_; }
+    PersonalPanel* personalPanel() const { return personalPanel_.get(); }
+    WineGuide& guide() const { return guide_; }
+
+Q_SIGNALS:
+    // Emitted once, after the first paint of the view.
+    void firstPainted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void startFlowAt(int flowId);
+    bool hasFlow() const { return current_ >= 0 && current_ < pages_.size(); }
+    void showPage(int index);
+    void hidePage(int index);
+    const QImage& homePicture();
+
+    QList<SearchPage*> pages_;
+    std::unique_ptr<PersonalPanel> personalPanel_;
+    int personalVariant_ = 2;
+    bool firstPaintDone_ = false;
+    int current_ = -1;
+    NavigationStrip* strip_ = nullptr;
+    QImage home_;
+    WineGuide& guide_;
+    AdvancedSearchPanel* advancedPanel_ = nullptr;
+    CommandBar* bar_;
+    PersonalPanelFactory panelFactory_;
+};
+
+}  // namespace corkwise

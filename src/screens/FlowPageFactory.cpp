@@ -1,0 +1,42 @@
+#include "screens/FlowPageFactory.h"
+
+#include "guide/SearchFlow.h"
+#include "screens/StandInPage.h"
+
+#include <QWidget>
+
+namespace corkwise {
+
+FlowPageFactory::FlowPageFactory(QWidget* owner) : owner_(owner) {}
+
+SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
+    QWidget* owner = owner_.data();
+    switch (pageId) {
+        case kFindWineCriteriaPage:
+            return new StandInPage(guide, pageId, owner);
+        case kFindWineProducerPage:
+            return new StandInPage(guide, pageId, owner);
+        case kFindWineWinePage:
+            return new StandInPage(guide, pageId, owner);
+        case kFoodTypePage:
+            return new StandInPage(guide, pageId, owner);
+        case kFoodResultsPage:
+            return new StandInPage(guide, pageId, owner);
+        case kVintageChartFirstPage:
+            return new StandInPage(guide, pageId, owner);
+        case kVintageChartSecondPage:
+            return new StandInPage(guide, pageId, owner);
+        case kBestValuesFormPage:
+            return new StandInPage(guide, pageId, owner);
+        case kBestValuesResultsPage:
+            return new StandInPage(guide, pageId, owner);
+        case kBestProducersFormPage:
+            return new StandInPage(guide, pageId, owner);
+        case kBestProducersResultsPage:
+            return new StandInPage(guide, pageId, owner);
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace corkwise

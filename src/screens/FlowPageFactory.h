@@ -1,0 +1,26 @@
+#pragma once
+// Makes the page of each page id of the five searches. Each line of createPage names the class
+// of one page; a page's screen replaces its stand-in by changing only its line.
+
+#include "guide/PageFactory.h"
+
+#include <QPointer>
+
+class QWidget;
+
+namespace corkwise {
+
+class FlowPageFactory : public PageFactory {
+public:
+    // OWNER (not owned) becomes the Qt parent of every page made, and destroys them; it must
+    // outlive the factory's use.
+    explicit FlowPageFactory(QWidget* owner);
+
+    // A new page for PAGEID, owned by the owner widget; null for an id that names no page.
+    SearchPage* createPage(WineGuide& guide, int pageId) override;
+
+private:
+    QPointer<QWidget> owner_;
+};
+
+}  // namespace corkwise

@@ -1,0 +1,7 @@
+#include "screens/PageHost.h"
+
+namespace corkwise {
+
+PageHost::~PageHost() = default;
+
+}  // namespace corkwise
