@@ -43,7 +43,7 @@ PROFILES = {
     "richwhite": {"window": (1, 9), "release": 2, "colour": "white"},
     "aromatic": {"window": (0, 7), "release": 1, "colour": "white"},
     "rose": {"window": (0, 2), "release": 1, "colour": "rose"},
-    "sparkling": {"window": (0, 8), "release": 3, "colour": "sparkling"},
+    "sparkling": {"window": (0, 10), "release": 3, "colour": "sparkling"},
     "sweet": {"window": (3, 25), "release": 3, "colour": "sweet"},
     "port": {"window": (10, 40), "release": 2, "colour": "port"},
     "lbv": {"window": (0, 10), "release": 5, "colour": "port"},
@@ -1169,7 +1169,7 @@ def make_description(rng, style, vintage, score):
     parts = [opener, structure]
     if rng.random() < 0.25:
         parts.reverse()
-    if rng.random() < 0.65:
+    if rng.random() < 0.65 and "short" not in structure.lower():
         parts.append(finish)
     if advice and rng.random() < 0.8:
         parts.append(advice)
@@ -1240,8 +1240,8 @@ def build(rng):
             years = {}
             for year in range(region.since, LAST_YEAR + 1):
                 w = (1 - own) * weather[region.origin][year] + own * rng.gauss(0.0, 1.0)
-                spread = 2.5 if nv_chart else 5.0
-                score = 87 + region_bias + spread * w
+                spread = 2.5 if nv_chart else 6.5
+                score = 88 + region_bias + spread * w
                 # Scores are whole numbers from 68 to 99 (a chart never says 100).
                 score = max(68, min(99, int(round(score))))
                 code = chart_code(style.profile, year, score, nv_chart)
@@ -1268,18 +1268,33 @@ def build(rng):
     for p in producers:
         by_origin.setdefault(p["region"].origin, []).append(p)
 
+    # Deal each region's styles out to its producers first, so that every
+    # style of a region is made by someone; the rest are chosen at random.
+    dealt = {}
+    for region in REGIONS:
+        mine = [p for p in producers if p["region"] is region]
+        order = list(region.styles)
+        rng.shuffle(order)
+        for i, p in enumerate(mine):
+            dealt[p["name"]] = [order[i % len(order)]]
+        for j in range(len(mine), len(order)):
+            dealt[mine[j % len(mine)]["name"]].append(order[j])
+
     wines = []
     for p in producers:
         region = p["region"]
         styles = list(region.styles)
         if region.estates:
-            first = rng.choice(styles)
+            first = dealt[p["name"]][0]
             chosen = [first] + [s for s in styles
                                 if s is not first and s.appellation == first.appellation
                                 and rng.random() < 0.6]
         else:
+            chosen = list(dealt[p["name"]])
             count = min(len(styles), rng.choice([1, 2, 2, 3, 3, 4]))
-            chosen = rng.sample(styles, count)
+            for style in rng.sample(styles, count):
+                if style not in chosen and len(chosen) < max(count, 2):
+                    chosen.append(style)
         # In the New World a winery often buys fruit from a second region of
         # its country and sells that wine under its own name too.
         others = [r for r in REGIONS if r.origin == region.origin and r is not region]
@@ -1336,10 +1351,13 @@ def make_product_wines(rng, producer, region, style, product, charts):
         if year is None:
             vintage_effect = 0.0
         else:
-            vintage_effect = 0.55 * (chart[year][0] - 87)
+            vintage_effect = 0.45 * (chart[year][0] - 88)
         if year not in year_form:
             year_form[year] = rng.gauss(0.0, 1.5)
         s = producer["quality"] + bonus + vintage_effect + year_form[year] + rng.gauss(0.0, 0.9)
+        # Near the top every point is harder to earn: a perfect score is rare.
+        if s > 93:
+            s = 93 + (s - 93) * 0.55
         return max(70, min(100, int(round(s))))
 
     def add(year, designation):
@@ -1382,7 +1400,7 @@ FOODS = [
     ("Beef", "Beef Bourguignon", ["Pinot Noir", "Gevrey-Chambertin", "Nuits-Saint-Georges",
                                   "Pommard", "Côtes du Rhône"]),
     ("Beef", "Braised Short Ribs", ["Syrah", "Shiraz", "Amarone della Valpolicella",
-                                    "Châteauneuf-du-Pape", "Priorat"]),
+                                    "Red/Châteauneuf-du-Pape", "Priorat"]),
     ("Beef", "Hamburger", ["Zinfandel", "Malbec", "Barbera", "Grenache", "Pinotage"]),
     ("Beef", "Steak au Poivre", ["Syrah", "Hermitage", "Cornas", "Saint-Estèphe", "Shiraz"]),
     ("Beef", "Beef Stew", ["Carignan", "Tempranillo", "Aglianico", "Blaufränkisch",
@@ -1396,9 +1414,9 @@ FOODS = [
     ("Lamb", "Rack of Lamb", ["Pomerol", "Saint-Émilion Grand Cru", "Ribera del Duero",
                               "Cabernet Sauvignon", "Barolo"]),
     ("Pork", "Roast Pork Loin", ["Pinot Noir", "Chenin Blanc", "Riesling", "Dolcetto",
-                                 "Rosé"]),
+                                 "Still/Rosé"]),
     ("Pork", "Barbecued Ribs", ["Zinfandel", "Shiraz", "Malbec", "Grenache", "Pinotage"]),
-    ("Pork", "Baked Ham", ["Riesling", "Gewürztraminer", "Rosé", "Beaujolais", "Pinot Noir"]),
+    ("Pork", "Baked Ham", ["Riesling", "Gewürztraminer", "Still/Rosé", "Pinot Noir"]),
     ("Pork", "Pork Chops with Apples", ["Chenin Blanc", "Pinot Gris", "Riesling",
                                         "Grüner Veltliner"]),
     ("Pork", "Grilled Sausages", ["Barbera", "Zweigelt", "Blaufränkisch", "Côtes du Rhône",
@@ -1408,21 +1426,21 @@ FOODS = [
     ("Poultry", "Chicken in Cream Sauce", ["Chardonnay", "Puligny-Montrachet", "Savennières",
                                            "Pinot Gris", "Semillon"]),
     ("Poultry", "Coq au Vin", ["Pinot Noir", "Chambolle-Musigny", "Volnay", "Spätburgunder"]),
-    ("Poultry", "Roast Turkey", ["Pinot Noir", "Zinfandel", "Chardonnay", "Rosé"]),
+    ("Poultry", "Roast Turkey", ["Pinot Noir", "Zinfandel", "Chardonnay", "Still/Rosé"]),
     ("Poultry", "Duck Breast with Cherries", ["Pinot Noir", "Vosne-Romanée", "Merlot",
                                               "Nebbiolo"]),
-    ("Poultry", "Fried Chicken", ["Sparkling", "Riesling", "Chenin Blanc", "Rosé"]),
+    ("Poultry", "Fried Chicken", ["Sparkling", "Riesling", "Chenin Blanc", "Still/Rosé"]),
     ("Game", "Venison", ["Syrah", "Côte-Rôtie", "Barolo", "Shiraz", "Blaufränkisch"]),
     ("Game", "Roast Pheasant", ["Pinot Noir", "Nebbiolo", "Gevrey-Chambertin", "Barbaresco"]),
     ("Game", "Wild Boar Ragù", ["Sangiovese", "Brunello di Montalcino", "Aglianico",
                                 "Nero d'Avola"]),
     ("Game", "Rabbit with Mustard", ["Pinot Noir", "Chinon", "Bourgueil", "Chardonnay"]),
     ("Game", "Quail with Grapes", ["Pinot Noir", "Grenache", "Pinot Gris", "Dolcetto"]),
-    ("Fish", "Grilled Salmon", ["Pinot Noir", "Chardonnay", "Rosé", "Pinot Gris"]),
+    ("Fish", "Grilled Salmon", ["Pinot Noir", "Chardonnay", "Still/Rosé", "Pinot Gris"]),
     ("Fish", "Sole Meunière", ["Chablis", "Meursault", "Chassagne-Montrachet", "Savennières",
                                "Chardonnay"]),
-    ("Fish", "Grilled Tuna Steak", ["Pinot Noir", "Rosé", "Bandol", "Etna"]),
-    ("Fish", "Trout with Almonds", ["Riesling", "Grüner Veltliner", "Pinot Blanc",
+    ("Fish", "Grilled Tuna Steak", ["Pinot Noir", "Still/Rosé", "Bandol", "Etna"]),
+    ("Fish", "Trout with Almonds", ["Riesling", "Grüner Veltliner", "Pinot Bianco",
                                     "Weissburgunder", "Soave"]),
     ("Fish", "Smoked Salmon", ["Sparkling", "Riesling", "Sancerre", "Fino"]),
     ("Fish", "Fish and Chips", ["Sauvignon Blanc", "Cava", "Albariño", "Vinho Verde"]),
@@ -1431,8 +1449,8 @@ FOODS = [
                               "Alvarinho"]),
     ("Shellfish", "Lobster with Drawn Butter", ["Chardonnay", "Meursault", "Puligny-Montrachet",
                                                 "Champagne"]),
-    ("Shellfish", "Grilled Shrimp", ["Sauvignon Blanc", "Albariño", "Vermentino",
-                                     "Greco di Tufo", "Rosé"]),
+    ("Shellfish", "Grilled Shrimp", ["Sauvignon Blanc", "Albariño", "Fiano",
+                                     "Greco di Tufo", "Still/Rosé"]),
     ("Shellfish", "Crab Cakes", ["Chardonnay", "Sauvignon Blanc", "Riesling", "Sparkling"]),
     ("Shellfish", "Steamed Mussels", ["Sauvignon Blanc", "Entre-Deux-Mers", "Pinot Grigio",
                                       "Vinho Verde", "Gavi"]),
@@ -1445,7 +1463,7 @@ FOODS = [
     ("Pasta and Rice", "Lasagne", ["Sangiovese", "Barbera", "Valpolicella", "Zinfandel"]),
     ("Pasta and Rice", "Mushroom Risotto", ["Nebbiolo", "Pinot Noir", "Barbaresco",
                                             "Chardonnay"]),
-    ("Pasta and Rice", "Seafood Paella", ["Albariño", "Verdejo", "Rosé", "Cava"]),
+    ("Pasta and Rice", "Seafood Paella", ["Albariño", "Verdejo", "Still/Rosé", "Cava"]),
     ("Pasta and Rice", "Pizza Margherita", ["Barbera", "Dolcetto", "Sangiovese",
                                             "Nero d'Avola", "Valpolicella"]),
     ("Pasta and Rice", "Fettuccine Alfredo", ["Chardonnay", "Soave", "Pinot Bianco",
@@ -1453,16 +1471,16 @@ FOODS = [
     ("Cheese", "Brie", ["Champagne", "Chardonnay", "Pinot Noir", "Crémant de Loire"]),
     ("Cheese", "Aged Cheddar", ["Cabernet Sauvignon", "Port", "Shiraz", "Zinfandel"]),
     ("Cheese", "Parmigiano-Reggiano", ["Barolo", "Amarone della Valpolicella", "Sangiovese",
-                                       "Lambrusco", "Amontillado"]),
+                                       "Amontillado"]),
     ("Cheese", "Goat Cheese", ["Sancerre", "Sauvignon Blanc", "Pouilly-Fumé", "Chenin Blanc"]),
     ("Cheese", "Roquefort", ["Sauternes", "Barsac", "Dessert/*"]),
     ("Cheese", "Stilton", ["Vintage Port", "Tawny", "Late Bottled", "Madeira"]),
     ("Cheese", "Aged Gouda", ["Tawny", "Oloroso", "Riesling", "Malbec"]),
     ("Cheese", "Manchego", ["Tempranillo", "Fino", "Amontillado", "Garnacha"]),
     ("Cheese", "Munster", ["Gewürztraminer", "Pinot Gris", "Riesling"]),
-    ("Vegetarian", "Ratatouille", ["Côtes de Provence", "Rosé", "Grenache", "Côtes du Rhône"]),
-    ("Vegetarian", "Grilled Vegetables", ["Sauvignon Blanc", "Rosé", "Zweigelt", "Grenache"]),
-    ("Vegetarian", "Asparagus Tart", ["Sauvignon Blanc", "Grüner Veltliner", "Pinot Blanc",
+    ("Vegetarian", "Ratatouille", ["Côtes de Provence", "Still/Rosé", "Grenache", "Côtes du Rhône"]),
+    ("Vegetarian", "Grilled Vegetables", ["Sauvignon Blanc", "Still/Rosé", "Zweigelt", "Grenache"]),
+    ("Vegetarian", "Asparagus Tart", ["Sauvignon Blanc", "Grüner Veltliner", "Weissburgunder",
                                       "Sancerre"]),
     ("Vegetarian", "Eggplant Parmigiana", ["Sangiovese", "Nero d'Avola", "Barbera",
                                            "Aglianico"]),
@@ -1475,28 +1493,30 @@ FOODS = [
                                              "Grenache"]),
     ("Spicy and Asian", "Peking Duck", ["Pinot Noir", "Shiraz", "Gewürztraminer",
                                         "Zinfandel"]),
-    ("Spicy and Asian", "Chicken Tikka Masala", ["Riesling", "Viognier", "Grenache", "Rosé",
+    ("Spicy and Asian", "Chicken Tikka Masala", ["Riesling", "Viognier", "Grenache", "Still/Rosé",
                                                  "Gewürztraminer"]),
     ("Spicy and Asian", "Beef Tacos", ["Malbec", "Zinfandel", "Carmenère", "Tempranillo"]),
     ("Spicy and Asian", "Vietnamese Spring Rolls", ["Sauvignon Blanc", "Riesling",
                                                     "Grüner Veltliner", "Sparkling"]),
     ("Desserts", "Chocolate Cake", ["Banyuls", "Vintage Port", "Late Bottled",
-                                    "Pedro Ximénez", "Rutherglen"]),
+                                    "Dessert/Pedro Ximénez", "Rutherglen"]),
     ("Desserts", "Crème Brûlée", ["Sauternes", "Barsac", "Tokay", "Vin Santo",
                                   "Sélection de Grains Nobles"]),
     ("Desserts", "Apple Tart", ["Coteaux du Layon", "Vouvray Moelleux", "Late Harvest",
                                 "Beerenauslese", "Ice Wine"]),
-    ("Desserts", "Fresh Fruit Salad", ["Moscato d'Asti", "Muscat", "Moscatel",
-                                       "Muscat de Beaumes-de-Venise"]),
-    ("Desserts", "Cheesecake", ["Eiswein", "Ice Wine", "Noble Riesling", "Picolit",
+    ("Desserts", "Fresh Fruit Salad", ["Moscato d'Asti", "Dessert/Muscat", "Dessert/Moscatel",
+                                       "Dessert/Muscat de Frontignan", "Dessert/Zibibbo"]),
+    ("Desserts", "Cheesecake", ["Eiswein", "Ice Wine", "Noble Riesling", "Dessert/Picolit",
                                 "Passito di Pantelleria"]),
     ("Desserts", "Pecan Pie", ["Tawny", "Malmsey", "Bual", "Rutherglen", "Cream Sherry"]),
-    ("Desserts", "Biscotti", ["Vin Santo", "Recioto di Soave", "Marsala"]),
+    ("Desserts", "Biscotti", ["Vin Santo", "Recioto di Soave", "Marsala", "Dessert/Zibibbo",
+                              "Colheita"]),
     ("Appetizers", "Foie Gras", ["Sauternes", "Barsac", "Vendanges Tardives",
                                  "Gewürztraminer", "Sélection de Grains Nobles"]),
-    ("Appetizers", "Charcuterie", ["Beaujolais", "Côtes du Rhône", "Dolcetto", "Rosé",
+    ("Appetizers", "Charcuterie", ["Valpolicella", "Côtes du Rhône", "Dolcetto", "Still/Rosé",
                                    "Zweigelt"]),
-    ("Appetizers", "Olives and Almonds", ["Fino", "Manzanilla", "Amontillado", "Sercial"]),
+    ("Appetizers", "Olives and Almonds", ["Fino", "Manzanilla", "Amontillado", "White/Sercial",
+                                          "Marsala", "White Port"]),
     ("Appetizers", "Caviar", ["Champagne", "Blanc de Blancs", "Brut Nature"]),
     ("Appetizers", "Country Pâté", ["Pinot Noir", "Riesling", "Pinot Gris", "Chinon"]),
     ("Appetizers", "Gougères", ["Champagne", "Chablis", "Crémant", "Sparkling"]),
@@ -1515,8 +1535,11 @@ def wine_matches(wine, token):
     grapes = (style.variety or "").split("-")
     if token in (style.appellation, style.category, style.wine_type, wine.designation):
         return True
-    if token in wine.product.split(" ") or (" " in token and token in wine.product):
-        return True
+    # Grape and appellation names match only their own fields, so that
+    # "Chianti Classico" does not pick a Vin Santo del Chianti Classico.
+    if token not in GRAPE_NOTES and token not in APPELLATIONS:
+        if f" {token} " in f" {wine.product} ":
+            return True
     if token == style.variety or token in grapes:
         # A grape alone means the dry table wine made from it.
         if wanted_type is None and (style.wine_type == "Dessert"
@@ -1524,6 +1547,9 @@ def wine_matches(wine, token):
             return False
         return True
     return False
+
+
+APPELLATIONS = {s.appellation for r in REGIONS for s in r.styles if s.appellation}
 
 
 def make_food(rng, wines):
@@ -1650,6 +1676,72 @@ def write_csv(path, header, rows):
         writer.writerows(rows)
 
 
+def validate(wines, charts, keys, best_producers, best_values, food):
+    """Stops with a message when the sample breaks a rule of the sources or
+    falls short of what the shipped catalogue promises."""
+    problems = []
+    ids = [w.id for w in wines]
+    if len(set(ids)) != len(ids):
+        problems.append("duplicate wine ids")
+    seen = set()
+    for w in wines:
+        row = (w.producer, w.product, w.vintage, w.designation)
+        if row in seen:
+            problems.append(f"wine listed twice: {row}")
+        seen.add(row)
+    for key in keys:
+        if not charts[key]:
+            problems.append(f"empty chart {key}")
+    bp_keys = {k for k, _ in best_producers}
+    bv_keys = {k for k, _, _ in best_values}
+    for key in keys:
+        if key not in bp_keys:
+            problems.append(f"no best producers for {key}")
+        if key not in bv_keys:
+            problems.append(f"no best values for {key}")
+    if len(set(best_producers)) != len(best_producers):
+        problems.append("a best producer is listed twice in one list")
+    bv = [(k, w.id) for k, _, w in best_values]
+    if len(set(bv)) != len(bv):
+        problems.append("a best value is listed twice in one list")
+    for food_type, name, ws in food:
+        if len(ws) < 3:
+            problems.append(f"only {len(ws)} wines go with {name}")
+    for _, name, tokens in FOODS:
+        for token in tokens:
+            if not any(wine_matches(w, token) for w in wines):
+                problems.append(f"{name}: nothing in the catalogue is {token!r}")
+    names = [name for _, name, _ in food]
+    if len(set(names)) != len(names):
+        problems.append("a food is listed twice")
+
+    origins = {w.region.origin for w in wines}
+    regions = {(w.region.origin, w.region.name) for w in wines}
+    producers = {w.producer for w in wines}
+    vintage_wines = [w for w in wines if w.vintage is not None]
+    types = {w.style.wine_type for w in wines}
+    if len(origins) < 8 or "U.S." not in origins:
+        problems.append("fewer than 8 origins, or no U.S.")
+    if {"Still", "Sparkling", "Fortified"} - {w.style.category for w in wines}:
+        problems.append("a category is missing")
+    if {"Red", "White", "Rosé", "Dessert"} - types:
+        problems.append("a wine type is missing")
+    if len(regions) < 40:
+        problems.append("fewer than 40 regions")
+    if len(producers) < 150:
+        problems.append("fewer than 150 producers")
+    if len(vintage_wines) < 1500:
+        problems.append("fewer than 1,500 vintage wines")
+    if {w.vintage for w in vintage_wines} != set(range(FIRST_YEAR, LAST_YEAR + 1)):
+        problems.append("some vintage from 1985 to 2003 has no wine")
+    if min(w.score for w in wines) < 70 or max(w.score for w in wines) > 100:
+        problems.append("a score outside 70 to 100")
+    if len({t for t, _, _ in food}) < 8 or len(food) < 60:
+        problems.append("fewer than 8 types of food or 60 foods")
+    if problems:
+        raise SystemExit("\n".join(problems))
+
+
 def report(wines, keys, best_producers, best_values, food):
     origins = sorted({w.region.origin for w in wines})
     regions = sorted({(w.region.origin, w.region.name) for w in wines})
@@ -1722,6 +1814,7 @@ def main():
     write_csv(os.path.join(out_dir, "food.csv"), ["food_type", "food", "wines"],
               [[food_type, food, ";".join(w.id for w in ws)] for food_type, food, ws in food])
 
+    validate(wines, charts, used_keys, best_producers, best_values, food)
     report(wines, used_keys, best_producers, best_values, food)
 
 
