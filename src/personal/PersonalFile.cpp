@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace corkwise {
@@ -129,34 +130,40 @@ PersonalFileContents PersonalFile::parse(const QByteArray& bytes) {
                    .arg(slots)
                    .arg(count));
     }
-    contents.entries.reserve(static_cast<size_t>(slots));
-    auto slot = [data](qint64 i) { return qint64{readU32(data, pf::kCountSize + i * 4)}; };
+    auto slot = [data](qint64 i) {
+        return qint64{readU32(data, pf::kCountSize + i * pf::kTableEntrySize)};
+    };
+    // A record runs up to the next record's start. The writer lays records out back to back
+    // in table order, so for a sound file this is the next table entry; taking the next start
+    // that lies inside the file keeps one bad offset from costing its neighbour as well.
+    std::vector<qint64> starts;
+    starts.reserve(static_cast<size_t>(slots));
     for (qint64 i = 0; i < slots; ++i) {
         const qint64 start = slot(i);
-        qint64 end = size;
-        if (i + 1 < count) {
-            if (i + 1 >= slots) {
-                damage(QStringLiteral("entry %1: end of record not listed").arg(i));
-                continue;
-            }
-            end = slot(i + 1);
+        if (start >= tableEnd && start <= size) {
+            starts.push_back(start);
         }
-        if (start < tableEnd || start > end || end > size) {
-            damage(QStringLiteral("entry %1: record offsets outside the file").arg(i));
+    }
+    std::sort(starts.begin(), starts.end());
+    contents.entries.reserve(starts.size());
+    for (qint64 i = 0; i < slots; ++i) {
+        const qint64 start = slot(i);
+        if (start < tableEnd || start > size) {
+            damage(QStringLiteral("entry %1: record offset outside the file").arg(i));
             continue;
         }
+        const auto next = std::upper_bound(starts.begin(), starts.end(), start);
+        const qint64 end = next != starts.end() ? *next : size;
         bool cut = false;
         QString problem;
         std::optional<PersonalEntry> entry =
             parseRecord(data + start, static_cast<qsizetype>(end - start), &cut, &problem);
-        if (!entry) {
-            damage(QStringLiteral("entry %1: %2").arg(i).arg(problem));
-            continue;
-        }
-        if (cut) {
+        if (!entry || cut) {
             damage(QStringLiteral("entry %1: %2").arg(i).arg(problem));
         }
-        contents.entries.push_back(std::move(*entry));
+        if (entry) {
+            contents.entries.push_back(std::move(*entry));
+        }
     }
     return contents;
 }

@@ -1,0 +1,99 @@
+#include "NotesTool.h"
+
+#include "personal/PersonalFile.h"
+#include "testsupport/PersonalSamples.h"
+#include "testsupport/TempDir.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace corkwise {
+namespace {
+
+struct ToolRun {
+    int exitCode = 0;
+    QString out;
+    QString err;
+};
+
+ToolRun run(const QStringList& arguments) {
+    ToolRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.exitCode = runNotesTool(arguments, out, err);
+    return result;
+}
+
+class NotesToolTest : public ::testing::Test {
+protected:
+    QString personal() {
+        return dir_.write(QStringLiteral("personal.res"),
+                          PersonalFile::serialise(test::sampleEntries()));
+    }
+    test::TempDir dir_;
+};
+
+TEST_F(NotesToolTest, ListShowsOneTabSeparatedLinePerEntry) {
+    const ToolRun r = run({QStringLiteral("list"), personal()});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("0\tbookmark\tChateau Rouge\t3\n"
+                                    "1\tnote\tDinner\t10\n"
+                                    "2\tbookmark\tEmpty\t0\n"));
+    EXPECT_TRUE(r.err.isEmpty());
+}
+
+TEST_F(NotesToolTest, ExportThenImportRebuildsTheSameFile) {
+    const QString file = personal();
+    const ToolRun exported = run({QStringLiteral("export"), file});
+    ASSERT_EQ(exported.exitCode, 0);
+    const QString json = dir_.write(QStringLiteral("notes.json"), exported.out.toUtf8());
+    const QString rebuilt = dir_.path(QStringLiteral("rebuilt.res"));
+    const ToolRun imported = run({QStringLiteral("import"), json, QStringLiteral("-o"), rebuilt});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(dir_.read(QStringLiteral("rebuilt.res")), dir_.read(QStringLiteral("personal.res")));
+    EXPECT_EQ(run({QStringLiteral("export"), rebuilt}).out, exported.out);
+}
+
+TEST_F(NotesToolTest, BadJsonWritesNoFile) {
+    const QString json = dir_.write(QStringLiteral("bad.json"),
+                                    R"([{"name": "a", "kind": "note", "values": [{"id": "x"}]}])");
+    const QString target = dir_.path(QStringLiteral("out.res"));
+    const ToolRun r = run({QStringLiteral("import"), json, QStringLiteral("-o"), target});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("entry 0, field \"values[0].id\"")));
+    EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST_F(NotesToolTest, UnopenableFileIsReported) {
+    const QString missing = dir_.path(QStringLiteral("missing.res"));
+    for (const char* command : {"list", "export"}) {
+        const ToolRun r = run({QString::fromLatin1(command), missing});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err, QStringLiteral("cannot open personal file: ") + missing + u'\n');
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+TEST_F(NotesToolTest, DamagedFileListsIntactEntriesWithWarning) {
+    QByteArray bytes = PersonalFile::serialise(test::sampleEntries());
+    test::putU32At(bytes, 4, 0xFFFFFFFFu);
+    const ToolRun r =
+        run({QStringLiteral("list"), dir_.write(QStringLiteral("damaged.res"), bytes)});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out.count(u'\n'), 2);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("warning: ")));
+}
+
+TEST_F(NotesToolTest, BadUsagePrintsUsage) {
+    for (const QStringList& arguments :
+         {QStringList{}, QStringList{QStringLiteral("list")},
+          QStringList{QStringLiteral("import"), QStringLiteral("a"), QStringLiteral("b")}}) {
+        const ToolRun r = run(arguments);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("usage: ")));
+    }
+}
+
+}  // namespace
+}  // namespace corkwise
