@@ -2,6 +2,7 @@
 // corkwise_catalog_tool library; this file only dispatches.
 
 #include "catalog/Command.h"
+#include "catalog/CompilerCommands.h"
 #include "catalog/Inspect.h"
 #include "common/ErrorLog.h"
 
@@ -27,6 +28,12 @@ const Command kCommands[] = {
     {"dump", "FILE NAME", "print the rows of the first table named NAME", &corkwise::tool::runDump},
     {"tree", "FILE LEVELTABLE [--depth N]", "print the search tree under a level table's root",
      &corkwise::tool::runTree},
+    {"build", "SOURCES -o FILE", "compile the CSV sources in folder SOURCES into catalogue FILE",
+     &corkwise::tool::runBuild},
+    {"check", "FILE", "check every table, tree and record; exit 1 on any problem",
+     &corkwise::tool::runCheck},
+    {"generate", "--wines N --seed S DIR", "write synthetic sources for N wines into DIR",
+     &corkwise::tool::runGenerate},
 };
 
 void printHelp(QTextStream& out) {

@@ -1,0 +1,531 @@
+#include "catalog/CatalogChecker.h"
+
+#include "catalog/CatalogFormat.h"
+
+#include <QSet>
+#include <algorithm>
+#include <vector>
+
+namespace corkwise::tool {
+
+namespace format = corkwise::catalog_format;
+
+namespace {
+
+struct TableInfo {
+    QByteArray name;
+    int kind = -1;
+    qint64 block = 0;  // D
+    qint64 size = 0;   // Z
+    qint64 rows = 0;
+    qint64 header = 0;
+    bool usable = false;                 // rows can be located safely
+    std::vector<std::uint32_t> offsets;  // indexed tables: R + 1 row boundaries, block-relative
+    std::vector<int> columns;            // record tables
+
+    QByteArray shortName() const {
+        return kind == format::kDictionary ? name.mid(format::kDictionaryPrefixLength) : name;
+    }
+};
+
+class Checker {
+public:
+    explicit Checker(const QByteArray& bytes)
+        : data_(reinterpret_cast<const unsigned char*>(bytes.constData())), size_(bytes.size()) {}
+
+    CheckReport run();
+
+private:
+    void problem(const QString& text) {
+        ++report_.problemCount;
+        if (report_.problems.size() < CheckReport::kMaxListedProblems) {
+            report_.problems.append(text);
+        }
+    }
+    void problem(const TableInfo& t, const QString& text) {
+        problem(QString::fromLatin1(t.name) + QStringLiteral(": ") + text);
+    }
+    void problem(const TableInfo& t, qint64 row, const QString& text) {
+        problem(
+            QStringLiteral("%1 row %2: %3").arg(QString::fromLatin1(t.name)).arg(row).arg(text));
+    }
+
+    // Bounds-checked big-endian reads; -1 when the bytes lie outside the file.
+    qint64 u24(qint64 pos) const {
+        if (pos < 0 || pos > size_ - 3) {
+            return -1;
+        }
+        return (qint64{data_[pos]} << 16) | (qint64{data_[pos + 1]} << 8) | data_[pos + 2];
+    }
+    qint64 u16(qint64 pos) const {
+        if (pos < 0 || pos > size_ - 2) {
+            return -1;
+        }
+        return (qint64{data_[pos]} << 8) | data_[pos + 1];
+    }
+
+    bool readDirectory();
+    void checkBlock(TableInfo& t);
+    void checkDictionary(const TableInfo& t);
+    void checkRecordTable(TableInfo& t);
+    void checkLevel(const TableInfo& t, int number);
+    void checkRecordValues(const TableInfo& t);
+
+    const TableInfo* table(qint64 n) const {
+        return n >= 0 && n < static_cast<qint64>(tables_.size()) ? &tables_[static_cast<size_t>(n)]
+                                                                 : nullptr;
+    }
+    int indexOf(const QByteArray& name) const {
+        for (size_t i = 0; i < tables_.size(); ++i) {
+            if (tables_[i].name == name) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+    qint64 rowStart(const TableInfo& t, qint64 row) const {
+        return t.block + t.offsets[static_cast<size_t>(row)];
+    }
+    qint64 rowLength(const TableInfo& t, qint64 row) const {
+        return t.offsets[static_cast<size_t>(row) + 1] - t.offsets[static_cast<size_t>(row)];
+    }
+    // Whether node ROW of level T is a dictionary node (the reader's rule).
+    bool isDictionaryNode(const TableInfo& t, qint64 row) const {
+        if (t.kind == format::kDictionaryLevel) {
+            return true;
+        }
+        const TableInfo* target = table(data_[rowStart(t, row) + format::kNodeTargetOffset]);
+        return target && target->kind == format::kDictionary;
+    }
+
+    enum class Results { Wines, Charts, BestProducers };
+    void walkTree(const char* root, int dictionaryDepth, Results results);
+    void requireColumns(int recordTable, Results results);
+
+    const unsigned char* data_;
+    qint64 size_;
+    std::vector<TableInfo> tables_;
+    QSet<QPair<int, int>> columnsChecked_;
+    CheckReport report_;
+};
+
+bool Checker::readDirectory() {
+    const qint64 count = u24(0);
+    const qint64 stride = u24(3);
+    if (count < 0 || stride < 0) {
+        problem(QStringLiteral("file: %1 bytes, too short for the 6-byte header").arg(size_));
+        return false;
+    }
+    if (count > 0 && stride < format::kEntrySize) {
+        problem(QStringLiteral("file: directory entries are %1 bytes apart; each needs %2")
+                    .arg(stride)
+                    .arg(format::kEntrySize));
+        return false;
+    }
+    if (count > 0 && format::kFileHeaderSize + (count - 1) * stride + format::kEntrySize > size_) {
+        problem(QStringLiteral("file: the directory of %1 entries runs past the end of the file "
+                               "(%2 bytes)")
+                    .arg(count)
+                    .arg(size_));
+        return false;
+    }
+    for (qint64 i = 0; i < count; ++i) {
+        const qint64 e = format::kFileHeaderSize + i * stride;
+        const qint64 kind = u24(e + format::kEntryKindOffset);
+        if (kind < format::kDictionary || kind > format::kDictionaryLevel) {
+            continue;  // the reader skips such entries; they take no table number
+        }
+        TableInfo t;
+        t.kind = static_cast<int>(kind);
+        const char* name = reinterpret_cast<const char*>(data_ + e + format::kEntryNameOffset);
+        const qsizetype length =
+            static_cast<qsizetype>(std::find(name, name + format::kNameFieldSize, '\0') - name);
+        t.name = QByteArray(name, length);
+        t.block = u24(e + format::kEntryBlockOffset);
+        t.size = u24(e + format::kEntryBlockSize);
+        if (length == format::kNameFieldSize) {
+            problem(QStringLiteral("directory entry %1: the name has no terminator in its 32 bytes")
+                        .arg(i));
+        }
+        tables_.push_back(std::move(t));
+    }
+    if (tables_.size() > static_cast<size_t>(format::kMaxTables)) {
+        problem(QStringLiteral("file: %1 tables; an 8-bit table number reaches only 256")
+                    .arg(tables_.size()));
+    }
+    return true;
+}
+
+void Checker::checkBlock(TableInfo& t) {
+    if (t.block + t.size > size_) {
+        problem(t, QStringLiteral("the block at byte %1 of %2 bytes runs past the end of the file "
+                                  "(%3 bytes)")
+                       .arg(t.block)
+                       .arg(t.size)
+                       .arg(size_));
+        return;
+    }
+    if (t.size < format::kBlockHeaderSize) {
+        problem(
+            t,
+            QStringLiteral("the block of %1 bytes is too small for its 6-byte header").arg(t.size));
+        return;
+    }
+    t.rows = u24(t.block);
+    t.header = u24(t.block + 3);
+    if (t.kind == format::kRecordTable) {
+        const qint64 width = t.header;
+        if (width < 2) {
+            problem(t, QStringLiteral("record size %1 leaves no column").arg(width));
+            return;
+        }
+        if (t.rows < 1) {
+            problem(t, QStringLiteral("no column header row"));
+            return;
+        }
+        if (format::kBlockHeaderSize + t.rows * width > t.size) {
+            problem(t, QStringLiteral("%1 rows of %2 bytes run past the block's %3 bytes")
+                           .arg(t.rows)
+                           .arg(width)
+                           .arg(t.size));
+            return;
+        }
+        t.usable = true;
+        return;
+    }
+    const qint64 indexEnd = format::kBlockHeaderSize + t.rows * format::kRowIndexEntrySize;
+    if (indexEnd > t.size) {
+        problem(t, QStringLiteral("the index of %1 rows runs past the block's %2 bytes")
+                       .arg(t.rows)
+                       .arg(t.size));
+        return;
+    }
+    t.offsets.resize(static_cast<size_t>(t.rows) + 1);
+    qint64 previous = indexEnd;
+    for (qint64 i = 0; i < t.rows; ++i) {
+        const qint64 off = u24(t.block + format::kBlockHeaderSize + i * format::kRowIndexEntrySize);
+        if (off < previous || off > t.size) {
+            problem(t, i,
+                    QStringLiteral("offset %1 out of range (must be from %2 to %3)")
+                        .arg(off)
+                        .arg(previous)
+                        .arg(t.size));
+            t.offsets.clear();
+            return;
+        }
+        t.offsets[static_cast<size_t>(i)] = static_cast<std::uint32_t>(off);
+        previous = off;
+    }
+    t.offsets[static_cast<size_t>(t.rows)] = static_cast<std::uint32_t>(t.size);
+    t.usable = true;
+}
+
+void Checker::checkDictionary(const TableInfo& t) {
+    for (qint64 i = 0; i < t.rows; ++i) {
+        const qint64 length = rowLength(t, i);
+        if (length > format::kMaxTextLength) {
+            problem(t, i,
+                    QStringLiteral("text of %1 bytes; at most 254 fit the reader's buffer")
+                        .arg(length));
+        }
+        const unsigned char* text = data_ + rowStart(t, i);
+        if (std::find(text, text + length, '\0') != text + length) {
+            problem(t, i, QStringLiteral("the text holds a NUL byte, which would cut it short"));
+        }
+    }
+    if (t.rows > format::kMaxValueIds) {
+        problem(t, QStringLiteral("%1 texts; a 16-bit value id reaches only 65,536").arg(t.rows));
+    }
+}
+
+void Checker::checkRecordTable(TableInfo& t) {
+    const qint64 count = t.header / 2;
+    for (qint64 j = 0; j < count; ++j) {
+        const qint64 c = u16(t.block + format::kBlockHeaderSize + 2 * j);
+        const TableInfo* d = table(c);
+        if (!d || d->kind != format::kDictionary) {
+            problem(t, 0,
+                    QStringLiteral("column %1 names table %2, which is not a dictionary")
+                        .arg(j)
+                        .arg(c));
+            t.columns.push_back(-1);
+        } else {
+            t.columns.push_back(static_cast<int>(c));
+        }
+    }
+}
+
+void Checker::checkRecordValues(const TableInfo& t) {
+    for (size_t j = 0; j < t.columns.size(); ++j) {
+        const TableInfo* d = table(t.columns[j]);
+        if (!d || !d->usable) {
+            continue;
+        }
+        for (qint64 r = 1; r < t.rows; ++r) {
+            const qint64 v =
+                u16(t.block + format::kBlockHeaderSize + r * t.header + 2 * static_cast<qint64>(j));
+            if (v >= d->rows) {
+                problem(t, r,
+                        QStringLiteral("column %1 (%2) holds value %3 beyond the %4 texts "
+                                       "of %5")
+                            .arg(j)
+                            .arg(QString::fromLatin1(d->shortName()))
+                            .arg(v)
+                            .arg(d->rows)
+                            .arg(QString::fromLatin1(d->name)));
+            }
+        }
+    }
+}
+
+void Checker::checkLevel(const TableInfo& t, int number) {
+    const TableInfo* next = table(t.header);
+    bool nextUsable = next && next->usable &&
+                      (next->kind == format::kMixedLevel || next->kind == format::kDictionaryLevel);
+    bool reportedNext = false;
+    for (qint64 i = 0; i < t.rows; ++i) {
+        const qint64 length = rowLength(t, i);
+        if (length < format::kNodeChildrenOffset ||
+            (length - format::kNodeChildrenOffset) % format::kNodeChildSize != 0) {
+            problem(t, i,
+                    QStringLiteral("a node of %1 bytes; nodes are 3 bytes plus 3 per child")
+                        .arg(length));
+            continue;
+        }
+        const qint64 at = rowStart(t, i);
+        const qint64 value = u16(at + format::kNodeValueOffset);
+        const int targetNumber = data_[at + format::kNodeTargetOffset];
+        const TableInfo* target = table(targetNumber);
+        if (!target) {
+            problem(t, i,
+                    QStringLiteral("target table %1 does not exist (%2 tables)")
+                        .arg(targetNumber)
+                        .arg(tables_.size()));
+        } else if (target->kind == format::kDictionary) {
+            if (target->usable && value >= target->rows) {
+                problem(t, i,
+                        QStringLiteral("value %1 is beyond the %2 texts of %3")
+                            .arg(value)
+                            .arg(target->rows)
+                            .arg(QString::fromLatin1(target->name)));
+            }
+        } else if (target->kind == format::kRecordTable && t.kind == format::kMixedLevel) {
+            if (target->usable && (value < 1 || value >= target->rows)) {
+                problem(t, i,
+                        QStringLiteral("record %1 is not among the records 1 to %2 of %3")
+                            .arg(value)
+                            .arg(target->rows - 1)
+                            .arg(QString::fromLatin1(target->name)));
+            }
+        } else {
+            problem(t, i,
+                    QStringLiteral("target %1 (%2) is a %3, not a dictionary%4")
+                        .arg(targetNumber)
+                        .arg(QString::fromLatin1(target->name))
+                        .arg(target->kind == format::kRecordTable ? QStringLiteral("record table")
+                                                                  : QStringLiteral("level table"))
+                        .arg(t.kind == format::kMixedLevel ? QStringLiteral(" or record table")
+                                                           : QString()));
+        }
+        const qint64 children = (length - format::kNodeChildrenOffset) / format::kNodeChildSize;
+        if (children == 0 || !isDictionaryNode(t, i)) {
+            continue;
+        }
+        if (!nextUsable) {
+            if (!reportedNext) {
+                problem(t,
+                        QStringLiteral("next level %1 is not a usable level table").arg(t.header));
+                reportedNext = true;
+            }
+            continue;
+        }
+        for (qint64 k = 0; k < children; ++k) {
+            const qint64 child = u24(at + format::kNodeChildrenOffset + k * format::kNodeChildSize);
+            if (child >= next->rows) {
+                problem(t, i,
+                        QStringLiteral("child %1 is beyond the %2 rows of %3")
+                            .arg(child)
+                            .arg(next->rows)
+                            .arg(QString::fromLatin1(next->name)));
+            }
+        }
+    }
+    Q_UNUSED(number);
+}
+
+void Checker::requireColumns(int recordTable, Results results) {
+    if (columnsChecked_.contains({recordTable, static_cast<int>(results)})) {
+        return;
+    }
+    columnsChecked_.insert({recordTable, static_cast<int>(results)});
+    const TableInfo& t = tables_[static_cast<size_t>(recordTable)];
+    QList<QByteArray> needed = {"ORIGIN", "SSF", "TYPE", "REGION", "APPELLATION_VARIETY"};
+    switch (results) {
+        case Results::Wines:
+            needed += {"SEGMENT", "PRODUCER",    "VINTAGE", "PRODUCT_STRINGAV", "DESIGNATION",
+                       "VARIETY", "APPELLATION", "SCORE",   "DESCRIPTION"};
+            break;
+        case Results::Charts:
+            for (int y = 1985; y <= 2003; ++y) {
+                needed += QByteArray::number(y);
+                needed += "COMMENT" + QByteArray::number(y);
+            }
+            break;
+        case Results::BestProducers:
+            needed = {"BEST_PRODUCERS"};
+            break;
+    }
+    for (const QByteArray& name : needed) {
+        const bool found = std::any_of(t.columns.begin(), t.columns.end(), [&](int c) {
+            const TableInfo* d = table(c);
+            return d && d->shortName() == name;
+        });
+        if (!found) {
+            problem(t, QStringLiteral("no column %1, which the screens read")
+                           .arg(QString::fromLatin1(name)));
+        }
+    }
+}
+
+void Checker::walkTree(const char* rootName, int dictionaryDepth, Results results) {
+    const int rootNumber = indexOf(rootName);
+    if (rootNumber < 0) {
+        problem(QStringLiteral("%1: the search tree's first level is missing")
+                    .arg(QLatin1String(rootName)));
+        return;
+    }
+    const TableInfo* level = &tables_[static_cast<size_t>(rootNumber)];
+    if (level->kind != format::kMixedLevel && level->kind != format::kDictionaryLevel) {
+        problem(*level, QStringLiteral("not a level table"));
+        return;
+    }
+    if (!level->usable || level->rows < 1) {
+        problem(*level, QStringLiteral("no root row"));
+        return;
+    }
+    std::vector<std::uint32_t> current = {0};
+    // Levels 0 .. dictionaryDepth hold dictionary nodes; the level below them the results.
+    for (int depth = 0; depth <= dictionaryDepth + 1 && !current.empty(); ++depth) {
+        const bool resultLevel = depth == dictionaryDepth + 1;
+        const TableInfo* next = table(level->header);
+        const bool nextOk =
+            next && next->usable &&
+            (next->kind == format::kMixedLevel || next->kind == format::kDictionaryLevel);
+        std::vector<char> seen(nextOk ? static_cast<size_t>(next->rows) : 0, 0);
+        std::vector<std::uint32_t> below;
+        for (const std::uint32_t row : current) {
+            ++report_.nodes;
+            const qint64 length = rowLength(*level, row);
+            if (length < format::kNodeChildrenOffset) {
+                continue;  // already reported
+            }
+            const qint64 at = rowStart(*level, row);
+            const bool dictionary = isDictionaryNode(*level, row);
+            if (resultLevel) {
+                if (dictionary) {
+                    problem(*level, row,
+                            QStringLiteral("a dictionary node where the results of "
+                                           "%1 should be records")
+                                .arg(QLatin1String(rootName)));
+                    continue;
+                }
+                const int target = data_[at + format::kNodeTargetOffset];
+                const TableInfo* records = table(target);
+                if (records && records->kind == format::kRecordTable && records->usable) {
+                    ++report_.records;
+                    requireColumns(target, results);
+                }
+                continue;
+            }
+            if (!dictionary) {
+                problem(*level, row,
+                        QStringLiteral("a record node where %1 expects a dictionary "
+                                       "node at depth %2")
+                            .arg(QLatin1String(rootName))
+                            .arg(depth));
+                continue;
+            }
+            const qint64 children = (length - format::kNodeChildrenOffset) / format::kNodeChildSize;
+            if (children == 0) {
+                problem(*level, row,
+                        QStringLiteral("a dictionary node without children in %1")
+                            .arg(QLatin1String(rootName)));
+                continue;
+            }
+            if (!nextOk) {
+                continue;  // reported by checkLevel
+            }
+            if (results == Results::Charts && depth == dictionaryDepth) {
+                // The chart page shows only the first child, which must be the chart.
+                const qint64 first = u24(at + format::kNodeChildrenOffset);
+                if (first < next->rows && rowLength(*next, first) >= format::kNodeChildrenOffset &&
+                    isDictionaryNode(*next, first)) {
+                    problem(*level, row, QStringLiteral("the first child is not a chart record"));
+                }
+            }
+            for (qint64 k = 0; k < children; ++k) {
+                const qint64 child =
+                    u24(at + format::kNodeChildrenOffset + k * format::kNodeChildSize);
+                if (child < next->rows && !seen[static_cast<size_t>(child)]) {
+                    seen[static_cast<size_t>(child)] = 1;
+                    below.push_back(static_cast<std::uint32_t>(child));
+                }
+            }
+        }
+        if (!resultLevel && !below.empty()) {
+            std::sort(below.begin(), below.end());
+            level = next;
+        }
+        current = std::move(below);
+    }
+}
+
+CheckReport Checker::run() {
+    if (readDirectory()) {
+        report_.tables = static_cast<int>(tables_.size());
+        for (TableInfo& t : tables_) {
+            checkBlock(t);
+            if (t.usable && t.kind == format::kRecordTable) {
+                checkRecordTable(t);
+            }
+        }
+        for (size_t i = 0; i < tables_.size(); ++i) {
+            const TableInfo& t = tables_[i];
+            if (!t.usable) {
+                continue;
+            }
+            if (t.kind == format::kDictionary) {
+                checkDictionary(t);
+            } else if (t.kind == format::kRecordTable) {
+                checkRecordValues(t);
+            } else {
+                checkLevel(t, static_cast<int>(i));
+            }
+        }
+        static const char* const kNoteDictionaries[] = {
+            "DictORIGIN",  "DictSSF",         "DictTYPE",    "DictREGION",      "DictPRODUCER",
+            "DictVINTAGE", "DictDESIGNATION", "DictVARIETY", "DictAPPELLATION", "DictSCORE"};
+        for (const char* name : kNoteDictionaries) {
+            const int n = indexOf(name);
+            if (n < 0 || tables_[static_cast<size_t>(n)].kind != format::kDictionary) {
+                problem(QStringLiteral("%1: missing; a new note takes its fields from it")
+                            .arg(QLatin1String(name)));
+            }
+        }
+        walkTree("FWLevelTable0", 8, Results::Wines);
+        walkTree("FWPLevelTable0", 2, Results::Wines);
+        walkTree("VCHLevelTable0", 5, Results::Charts);
+        walkTree("BVLevelTable0", 6, Results::Wines);
+        walkTree("BPLevelTable0", 5, Results::BestProducers);
+    }
+    return report_;
+}
+
+}  // namespace
+
+CheckReport checkCatalogue(const QByteArray& bytes) {
+    Checker checker(bytes);
+    return checker.run();
+}
+
+}  // namespace corkwise::tool

@@ -1,0 +1,709 @@
+#include "catalog/CatalogCompiler.h"
+
+#include "catalog/CatalogFormat.h"
+
+#include <QIODevice>
+#include <QLocale>
+#include <QSaveFile>
+#include <algorithm>
+#include <numeric>
+
+namespace corkwise::tool {
+
+namespace format = corkwise::catalog_format;
+
+namespace {
+
+// Records per record table: row 0 is the column header and a node names a row with 16 bits.
+constexpr std::uint32_t kRecordsPerTable = 65535;
+
+QString number(qint64 n) {
+    return QLocale(QLocale::English).toString(n);
+}
+
+// One level of a search tree while it is built: nodes, and all their child row numbers back to
+// back (each node's children are one contiguous run).
+struct LevelNode {
+    std::uint16_t value = 0;
+    std::uint8_t target = 0;
+    std::uint32_t childBegin = 0;
+    std::uint32_t childEnd = 0;
+};
+
+struct Level {
+    QByteArray name;
+    int kind = format::kDictionaryLevel;
+    int next = 0;  // table number of the next level
+    std::vector<LevelNode> nodes;
+    std::vector<std::uint32_t> children;
+
+    std::uint32_t add(std::uint16_t value, int target) {
+        LevelNode node;
+        node.value = value;
+        node.target = static_cast<std::uint8_t>(target);
+        node.childBegin = node.childEnd = static_cast<std::uint32_t>(children.size());
+        nodes.push_back(node);
+        return static_cast<std::uint32_t>(nodes.size() - 1);
+    }
+    void addChild(std::uint32_t row) {
+        children.push_back(row);
+        nodes.back().childEnd = static_cast<std::uint32_t>(children.size());
+    }
+};
+
+// A table ready to be laid out: directory fields and its block.
+struct Table {
+    QByteArray name;
+    int kind = 0;
+    QByteArray block;
+};
+
+void putU24(char* p, std::uint32_t v) {
+    p[0] = static_cast<char>((v >> 16) & 0xFF);
+    p[1] = static_cast<char>((v >> 8) & 0xFF);
+    p[2] = static_cast<char>(v & 0xFF);
+}
+void putU16(char* p, std::uint32_t v) {
+    p[0] = static_cast<char>((v >> 8) & 0xFF);
+    p[1] = static_cast<char>(v & 0xFF);
+}
+
+// Limits on one block, checked before anything is written into it.
+bool checkBlock(const QByteArray& name, qint64 rows, qint64 size, QString* error) {
+    if (rows > format::kMaxU24) {
+        *error = QStringLiteral(
+                     "table %1 would have %2 rows; a 24-bit row count holds at most "
+                     "16,777,215")
+                     .arg(QString::fromLatin1(name), number(rows));
+        return false;
+    }
+    if (size > format::kMaxU24) {
+        *error = QStringLiteral(
+                     "table %1 would take %2 bytes; a block must be smaller than "
+                     "16 MiB (its 24-bit size holds at most 16,777,215)")
+                     .arg(QString::fromLatin1(name), number(size));
+        return false;
+    }
+    return true;
+}
+
+bool dictionaryBlock(const QByteArray& name, const TextPool& pool, QByteArray* block,
+                     QString* error) {
+    const qint64 rows = pool.size();
+    qint64 size = format::kBlockHeaderSize + rows * format::kRowIndexEntrySize;
+    for (const std::string& t : pool.texts()) {
+        size += static_cast<qint64>(t.size());
+    }
+    if (!checkBlock(name, rows, size, error)) {
+        return false;
+    }
+    block->resize(static_cast<qsizetype>(size));
+    char* p = block->data();
+    putU24(p, static_cast<std::uint32_t>(rows));
+    putU24(p + 3, 0);
+    std::uint32_t offset =
+        static_cast<std::uint32_t>(format::kBlockHeaderSize + rows * format::kRowIndexEntrySize);
+    for (qint64 i = 0; i < rows; ++i) {
+        const std::string& t = pool.texts()[static_cast<size_t>(i)];
+        putU24(p + format::kBlockHeaderSize + i * format::kRowIndexEntrySize, offset);
+        std::copy(t.begin(), t.end(), p + offset);
+        offset += static_cast<std::uint32_t>(t.size());
+    }
+    return true;
+}
+
+bool levelBlock(const Level& level, QByteArray* block, QString* error) {
+    const qint64 rows = static_cast<qint64>(level.nodes.size());
+    const qint64 size = format::kBlockHeaderSize +
+                        rows * (format::kRowIndexEntrySize + format::kNodeChildrenOffset) +
+                        static_cast<qint64>(level.children.size()) * format::kNodeChildSize;
+    if (!checkBlock(level.name, rows, size, error)) {
+        return false;
+    }
+    block->resize(static_cast<qsizetype>(size));
+    char* p = block->data();
+    putU24(p, static_cast<std::uint32_t>(rows));
+    putU24(p + 3, static_cast<std::uint32_t>(level.next));
+    std::uint32_t offset =
+        static_cast<std::uint32_t>(format::kBlockHeaderSize + rows * format::kRowIndexEntrySize);
+    for (qint64 i = 0; i < rows; ++i) {
+        const LevelNode& node = level.nodes[static_cast<size_t>(i)];
+        putU24(p + format::kBlockHeaderSize + i * format::kRowIndexEntrySize, offset);
+        char* row = p + offset;
+        putU16(row + format::kNodeValueOffset, node.value);
+        row[format::kNodeTargetOffset] = static_cast<char>(node.target);
+        char* child = row + format::kNodeChildrenOffset;
+        for (std::uint32_t c = node.childBegin; c < node.childEnd; ++c) {
+            putU24(child, level.children[c]);
+            child += format::kNodeChildSize;
+        }
+        offset = static_cast<std::uint32_t>(child - p);
+    }
+    return true;
+}
+
+// A record table: row 0 the column dictionaries, then ROWS records of COLUMNS value ids each,
+// filled by FILL(record index, destination).
+template <typename Fill>
+bool recordBlock(const QByteArray& name, const std::vector<int>& columns, std::uint32_t rows,
+                 Fill fill, QByteArray* block, QString* error) {
+    const qint64 width = static_cast<qint64>(columns.size()) * 2;
+    const qint64 size = format::kBlockHeaderSize + (rows + 1) * width;
+    if (!checkBlock(name, rows + 1, size, error)) {
+        return false;
+    }
+    block->resize(static_cast<qsizetype>(size));
+    char* p = block->data();
+    putU24(p, rows + 1);
+    putU24(p + 3, static_cast<std::uint32_t>(width));
+    char* row = p + format::kBlockHeaderSize;
+    for (const int c : columns) {
+        putU16(row, static_cast<std::uint32_t>(c));
+        row += 2;
+    }
+    std::vector<std::uint16_t> values(columns.size());
+    for (std::uint32_t r = 0; r < rows; ++r) {
+        fill(r, values.data());
+        for (const std::uint16_t v : values) {
+            putU16(row, v);
+            row += 2;
+        }
+    }
+    return true;
+}
+
+// Sort ranks of the texts of one dictionary: alphabetical, ignoring case and accents, ties in
+// byte order.
+std::vector<std::uint32_t> alphabeticalRanks(const TextPool& pool) {
+    const auto& texts = pool.texts();
+    std::vector<std::string> folded(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        folded[i].resize(texts[i].size());
+        std::transform(texts[i].begin(), texts[i].end(), folded[i].begin(),
+                       [](char c) { return foldForSorting(static_cast<unsigned char>(c)); });
+    }
+    std::vector<std::uint32_t> order(texts.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const int c = folded[a].compare(folded[b]);
+        return c != 0 ? c < 0 : texts[a] < texts[b];
+    });
+    std::vector<std::uint32_t> rank(texts.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        rank[order[i]] = static_cast<std::uint32_t>(i);
+    }
+    return rank;
+}
+
+// Vintages: texts that are not years first (alphabetically), then years in ascending order.
+std::vector<std::uint32_t> vintageRanks(const TextPool& pool) {
+    std::vector<std::uint32_t> rank = alphabeticalRanks(pool);
+    // Digits sort before letters, so years come first alphabetically; move them behind.
+    const auto& texts = pool.texts();
+    const auto isYear = [](const std::string& t) {
+        return t.size() == 4 &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (isYear(texts[i])) {
+            rank[i] += static_cast<std::uint32_t>(texts.size());
+        }
+    }
+    return rank;
+}
+
+class Compiler {
+public:
+    Compiler(const Sources& sources, const ProgressFunction& progress)
+        : s_(sources), progress_(progress) {}
+
+    bool run(QByteArray* image, QString* error, CompileStats* stats);
+
+private:
+    void say(const char* what, int percent) {
+        if (progress_) {
+            progress_(QLatin1String(what), percent);
+        }
+    }
+    std::uint32_t rank(int dict, std::uint16_t value) const {
+        return ranks_[static_cast<size_t>(dict)][value];
+    }
+    bool pathLess(const ChartPath& a, const ChartPath& b) const {
+        static const int kDicts[5] = {kDictOrigin, kDictSsf, kDictType, kDictRegion,
+                                      kDictAppellationVariety};
+        for (size_t k = 0; k < 5; ++k) {
+            if (a[k] != b[k]) {
+                return rank(kDicts[k], a[k]) < rank(kDicts[k], b[k]);
+            }
+        }
+        return false;
+    }
+
+    // Creates the levels of a tree: LEVELS[0] gets the root, levels 1 to DEPTH one dictionary
+    // node per distinct path prefix of the COUNT items (which come sorted), and the last
+    // dictionary level the leaves LEAF(i) as children. PATH(i, k) is item i's value at level k
+    // (1..DEPTH), drawn from dictionary DICTS[k - 1].
+    template <typename Path, typename Leaf>
+    void sweep(std::vector<Level>& levels, int depth, const int* dicts, size_t count, Path path,
+               Leaf leaf) {
+        levels[0].add(0, dicts[0]);
+        std::vector<std::uint16_t> prev(static_cast<size_t>(depth) + 1);
+        for (size_t i = 0; i < count; ++i) {
+            int k = 1;
+            if (i > 0) {
+                while (k <= depth && path(i, k) == prev[static_cast<size_t>(k)]) {
+                    ++k;
+                }
+            }
+            for (; k <= depth; ++k) {
+                const std::uint16_t v = path(i, k);
+                prev[static_cast<size_t>(k)] = v;
+                levels[static_cast<size_t>(k - 1)].addChild(
+                    levels[static_cast<size_t>(k)].add(v, dicts[k - 1]));
+            }
+            levels[static_cast<size_t>(depth)].addChild(leaf(i));
+        }
+    }
+
+    const Sources& s_;
+    const ProgressFunction& progress_;
+    std::vector<std::vector<std::uint32_t>> ranks_;
+};
+
+bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
+    say("sorting", 0);
+    ranks_.resize(kDictCount);
+    for (int d = 0; d < kDictFirstYearScore; ++d) {
+        ranks_[static_cast<size_t>(d)] = d == kDictVintage
+                                             ? vintageRanks(s_.dicts[static_cast<size_t>(d)])
+                                             : alphabeticalRanks(s_.dicts[static_cast<size_t>(d)]);
+    }
+    // Wines without designation first.
+    {
+        const TextPool& pool = s_.dicts[kDictDesignation];
+        auto& r = ranks_[kDictDesignation];
+        for (int v = 0; v < pool.size(); ++v) {
+            if (pool.texts()[static_cast<size_t>(v)] == placeholderText(kDictDesignation)) {
+                r[static_cast<size_t>(v)] = 0;
+            } else {
+                ++r[static_cast<size_t>(v)];
+            }
+        }
+    }
+
+    // Find Wine order, which is also the order of the wine records and of the wine nodes.
+    static const int kFindWineColumns[] = {kWineOrigin,  kWineSsf,     kWineType,
+                                           kWineRegion,  kWineSegment, kWineProducer,
+                                           kWineVintage, kWineProduct, kWineDesignation};
+    constexpr size_t kKeys = std::size(kFindWineColumns);
+    const size_t wineCount = s_.wines.size();
+    std::vector<std::array<std::uint32_t, kKeys>> wineKeys(wineCount);
+    for (size_t w = 0; w < wineCount; ++w) {
+        for (size_t k = 0; k < kKeys; ++k) {
+            const int column = kFindWineColumns[k];
+            wineKeys[w][k] = rank(kWineColumnDicts[static_cast<size_t>(column)],
+                                  s_.wines[w].values[static_cast<size_t>(column)]);
+        }
+    }
+    std::vector<std::uint32_t> fwOrder(wineCount);
+    std::iota(fwOrder.begin(), fwOrder.end(), 0u);
+    std::sort(fwOrder.begin(), fwOrder.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return wineKeys[a] != wineKeys[b] ? wineKeys[a] < wineKeys[b] : a < b;
+    });
+    wineKeys = {};
+    std::vector<std::uint32_t> positionOf(wineCount);  // wine -> record position and node row
+    for (size_t i = 0; i < wineCount; ++i) {
+        positionOf[fwOrder[i]] = static_cast<std::uint32_t>(i);
+    }
+    say("sorting", 100);
+
+    // Table numbers: dictionaries, record tables, then level tables.
+    const auto tablesFor = [](size_t records) {
+        return static_cast<int>(
+            std::max<size_t>(1, (records + kRecordsPerTable - 1) / kRecordsPerTable));
+    };
+    const int wineTables = tablesFor(wineCount);
+    const int chartTables = tablesFor(s_.charts.size());
+    const int bpTables = tablesFor(s_.bestProducers.size());
+    const int firstWineTable = kDictCount;
+    const int firstChartTable = firstWineTable + wineTables;
+    const int firstBpTable = firstChartTable + chartTables;
+    const int firstLevel = firstBpTable + bpTables;
+    struct TreeShape {
+        const char* prefix;
+        int dictLevels;     // levels of dictionary nodes, root included
+        bool ownLeafLevel;  // whether a level of record nodes follows
+    };
+    // The Food and Wine and Best Values trees end in the Find Wine tree's wine level.
+    static const TreeShape kTrees[] = {{"FWLevelTable", 9, true},
+                                       {"FWPLevelTable", 3, false},
+                                       {"VCHLevelTable", 6, true},
+                                       {"BVLevelTable", 7, false},
+                                       {"BPLevelTable", 6, true}};
+    std::vector<std::vector<Level>> trees;
+    int tableCount = firstLevel;
+    for (const TreeShape& t : kTrees) {
+        const int levelCount = t.dictLevels + (t.ownLeafLevel ? 1 : 0);
+        std::vector<Level> levels(static_cast<size_t>(levelCount));
+        for (int k = 0; k < levelCount; ++k) {
+            Level& level = levels[static_cast<size_t>(k)];
+            level.name = QByteArray(t.prefix) + QByteArray::number(k);
+            level.next = tableCount + k + 1;
+        }
+        if (t.ownLeafLevel) {
+            // Record nodes have no children; the level names itself as the next.
+            levels.back().kind = format::kMixedLevel;
+            levels.back().next = tableCount + levelCount - 1;
+        }
+        tableCount += levelCount;
+        trees.push_back(std::move(levels));
+    }
+    const int fwWineLevel = firstLevel + 9;
+    trees[1].back().next = fwWineLevel;
+    trees[3].back().next = fwWineLevel;
+    if (tableCount > format::kMaxTables) {
+        *error = QStringLiteral(
+                     "the catalogue would need %1 tables (%2 of them for %3 wines, "
+                     "%4 for %5 vintage charts, %6 for %7 best producers); tables are "
+                     "numbered with 8 bits, so at most 256")
+                     .arg(tableCount)
+                     .arg(wineTables)
+                     .arg(number(static_cast<qint64>(wineCount)))
+                     .arg(chartTables)
+                     .arg(number(static_cast<qint64>(s_.charts.size())))
+                     .arg(bpTables)
+                     .arg(number(static_cast<qint64>(s_.bestProducers.size())));
+        return false;
+    }
+
+    say("building trees", 0);
+    // Find Wine: origin .. product, then one record node per wine.
+    {
+        static const int kDicts[] = {kDictOrigin,  kDictSsf,      kDictType,    kDictRegion,
+                                     kDictSegment, kDictProducer, kDictVintage, kDictProduct};
+        static const int kCols[] = {kWineOrigin,  kWineSsf,      kWineType,    kWineRegion,
+                                    kWineSegment, kWineProducer, kWineVintage, kWineProduct};
+        std::vector<Level>& levels = trees[0];
+        Level& wines = levels[9];
+        wines.nodes.reserve(wineCount);
+        sweep(
+            levels, 8, kDicts, wineCount,
+            [&](size_t i, int k) {
+                return s_.wines[fwOrder[i]].values[static_cast<size_t>(kCols[k - 1])];
+            },
+            [&](size_t i) {
+                return wines.add(static_cast<std::uint16_t>(i % kRecordsPerTable + 1),
+                                 firstWineTable + static_cast<int>(i / kRecordsPerTable));
+            });
+    }
+    say("building trees", 40);
+    // Food and Wine: type of food, food, then the wines' nodes.
+    {
+        std::vector<std::uint32_t> order(s_.pairings.size());
+        std::iota(order.begin(), order.end(), 0u);
+        const auto wineKey = [&](std::uint32_t w) {
+            const auto& v = s_.wines[w].values;
+            return std::array<std::uint32_t, 5>{
+                rank(kDictOrigin, v[kWineOrigin]), rank(kDictRegion, v[kWineRegion]),
+                rank(kDictAppellationVariety, v[kWineAppellationVariety]),
+                rank(kDictProducer, v[kWineProducer]), w};
+        };
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            const FoodPairing& x = s_.pairings[a];
+            const FoodPairing& y = s_.pairings[b];
+            if (x.foodType != y.foodType) {
+                return rank(kDictFoodType, x.foodType) < rank(kDictFoodType, y.foodType);
+            }
+            if (x.food != y.food) {
+                return rank(kDictFood, x.food) < rank(kDictFood, y.food);
+            }
+            return wineKey(x.wine) < wineKey(y.wine);
+        });
+        // A wine named twice for one food is listed once.
+        order.erase(std::unique(order.begin(), order.end(),
+                                [&](std::uint32_t a, std::uint32_t b) {
+                                    const FoodPairing& x = s_.pairings[a];
+                                    const FoodPairing& y = s_.pairings[b];
+                                    return x.foodType == y.foodType && x.food == y.food &&
+                                           x.wine == y.wine;
+                                }),
+                    order.end());
+        static const int kDicts[] = {kDictFoodType, kDictFood};
+        sweep(
+            trees[1], 2, kDicts, order.size(),
+            [&](size_t i, int k) {
+                const FoodPairing& p = s_.pairings[order[i]];
+                return k == 1 ? p.foodType : p.food;
+            },
+            [&](size_t i) { return positionOf[s_.pairings[order[i]].wine]; });
+    }
+    static const int kPathDicts[] = {
+        kDictOrigin, kDictSsf, kDictType, kDictRegion, kDictAppellationVariety, kDictProducer};
+    // Vintage Chart: the five choices, then the chart record.
+    std::vector<std::uint32_t> chartOrder(s_.charts.size());
+    std::iota(chartOrder.begin(), chartOrder.end(), 0u);
+    std::sort(chartOrder.begin(), chartOrder.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return pathLess(s_.charts[a].path, s_.charts[b].path);
+    });
+    {
+        Level& records = trees[2][6];
+        sweep(
+            trees[2], 5, kPathDicts, chartOrder.size(),
+            [&](size_t i, int k) {
+                return s_.charts[chartOrder[i]].path[static_cast<size_t>(k - 1)];
+            },
+            [&](size_t i) {
+                return records.add(static_cast<std::uint16_t>(i % kRecordsPerTable + 1),
+                                   firstChartTable + static_cast<int>(i / kRecordsPerTable));
+            });
+    }
+    // Best Values: the five choices, the producer, then the wines' nodes.
+    {
+        std::vector<std::uint32_t> order(s_.bestValues.size());
+        std::iota(order.begin(), order.end(), 0u);
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            const BestValue& x = s_.bestValues[a];
+            const BestValue& y = s_.bestValues[b];
+            if (x.path != y.path) {
+                return pathLess(x.path, y.path);
+            }
+            if (x.producer != y.producer) {
+                return rank(kDictProducer, x.producer) < rank(kDictProducer, y.producer);
+            }
+            const std::uint32_t dx =
+                rank(kDictDescription, s_.wines[x.wine].values[kWineDescription]);
+            const std::uint32_t dy =
+                rank(kDictDescription, s_.wines[y.wine].values[kWineDescription]);
+            return dx != dy ? dx < dy : a < b;
+        });
+        sweep(
+            trees[3], 6, kPathDicts, order.size(),
+            [&](size_t i, int k) {
+                const BestValue& v = s_.bestValues[order[i]];
+                return k <= 5 ? v.path[static_cast<size_t>(k - 1)] : v.producer;
+            },
+            [&](size_t i) { return positionOf[s_.bestValues[order[i]].wine]; });
+    }
+    // Best Producers: the five choices, then the producer records.
+    std::vector<std::uint32_t> bpOrder(s_.bestProducers.size());
+    std::iota(bpOrder.begin(), bpOrder.end(), 0u);
+    std::sort(bpOrder.begin(), bpOrder.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const BestProducer& x = s_.bestProducers[a];
+        const BestProducer& y = s_.bestProducers[b];
+        if (x.path != y.path) {
+            return pathLess(x.path, y.path);
+        }
+        return rank(kDictBestProducers, x.text) < rank(kDictBestProducers, y.text);
+    });
+    {
+        Level& records = trees[4][6];
+        sweep(
+            trees[4], 5, kPathDicts, bpOrder.size(),
+            [&](size_t i, int k) {
+                return s_.bestProducers[bpOrder[i]].path[static_cast<size_t>(k - 1)];
+            },
+            [&](size_t i) {
+                return records.add(static_cast<std::uint16_t>(i % kRecordsPerTable + 1),
+                                   firstBpTable + static_cast<int>(i / kRecordsPerTable));
+            });
+    }
+    say("building trees", 100);
+
+    // Blocks, in table-number order.
+    std::vector<Table> tables;
+    tables.reserve(static_cast<size_t>(tableCount));
+    for (int d = 0; d < kDictCount; ++d) {
+        Table t;
+        t.name = QByteArray(format::kDictionaryPrefix) + dictShortName(d).toLatin1();
+        t.kind = format::kDictionary;
+        if (!dictionaryBlock(t.name, s_.dicts[static_cast<size_t>(d)], &t.block, error)) {
+            return false;
+        }
+        tables.push_back(std::move(t));
+    }
+    say("writing", 10);
+    std::vector<int> wineColumns;
+    for (const int d : kWineColumnDicts) {
+        wineColumns.push_back(d);  // dictionary d is table d
+    }
+    for (int k = 0; k < wineTables; ++k) {
+        Table t;
+        t.name = "Wines" + QByteArray::number(k);
+        t.kind = format::kRecordTable;
+        const size_t first = static_cast<size_t>(k) * kRecordsPerTable;
+        const auto rows = static_cast<std::uint32_t>(
+            std::min<size_t>(kRecordsPerTable, wineCount - std::min(wineCount, first)));
+        if (!recordBlock(
+                t.name, wineColumns, rows,
+                [&](std::uint32_t r, std::uint16_t* out) {
+                    const Wine& w = s_.wines[fwOrder[first + r]];
+                    std::copy(w.values.begin(), w.values.end(), out);
+                },
+                &t.block, error)) {
+            return false;
+        }
+        tables.push_back(std::move(t));
+    }
+    std::vector<int> chartColumns = {kDictOrigin, kDictSsf, kDictType, kDictRegion,
+                                     kDictAppellationVariety};
+    for (int y = 0; y < kChartYears; ++y) {
+        chartColumns.push_back(kDictFirstYearScore + y);
+    }
+    for (int y = 0; y < kChartYears; ++y) {
+        chartColumns.push_back(kDictFirstYearCode + y);
+    }
+    for (int k = 0; k < chartTables; ++k) {
+        Table t;
+        t.name = "VintageCharts" + QByteArray::number(k);
+        t.kind = format::kRecordTable;
+        const size_t first = static_cast<size_t>(k) * kRecordsPerTable;
+        const auto rows = static_cast<std::uint32_t>(std::min<size_t>(
+            kRecordsPerTable, s_.charts.size() - std::min(s_.charts.size(), first)));
+        if (!recordBlock(
+                t.name, chartColumns, rows,
+                [&](std::uint32_t r, std::uint16_t* out) {
+                    const VintageChart& c = s_.charts[chartOrder[first + r]];
+                    out = std::copy(c.path.begin(), c.path.end(), out);
+                    out = std::copy(c.scores.begin(), c.scores.end(), out);
+                    std::copy(c.codes.begin(), c.codes.end(), out);
+                },
+                &t.block, error)) {
+            return false;
+        }
+        tables.push_back(std::move(t));
+    }
+    const std::vector<int> bpColumns = {
+        kDictOrigin, kDictSsf, kDictType, kDictRegion, kDictAppellationVariety, kDictBestProducers};
+    for (int k = 0; k < bpTables; ++k) {
+        Table t;
+        t.name = "BestProducers" + QByteArray::number(k);
+        t.kind = format::kRecordTable;
+        const size_t first = static_cast<size_t>(k) * kRecordsPerTable;
+        const auto rows = static_cast<std::uint32_t>(std::min<size_t>(
+            kRecordsPerTable, s_.bestProducers.size() - std::min(s_.bestProducers.size(), first)));
+        if (!recordBlock(
+                t.name, bpColumns, rows,
+                [&](std::uint32_t r, std::uint16_t* out) {
+                    const BestProducer& b = s_.bestProducers[bpOrder[first + r]];
+                    out = std::copy(b.path.begin(), b.path.end(), out);
+                    *out = b.text;
+                },
+                &t.block, error)) {
+            return false;
+        }
+        tables.push_back(std::move(t));
+    }
+    say("writing", 30);
+    qint64 nodes = 0;
+    for (auto& levels : trees) {
+        for (Level& level : levels) {
+            Table t;
+            t.name = level.name;
+            t.kind = level.kind;
+            if (!levelBlock(level, &t.block, error)) {
+                return false;
+            }
+            nodes += static_cast<qint64>(level.nodes.size());
+            level = Level();
+            tables.push_back(std::move(t));
+        }
+    }
+    say("writing", 60);
+
+    // Layout: header, directory, then the blocks in table order except the largest, which goes
+    // last: only a block's start must fit in 24 bits, so the largest may run past 16 MiB.
+    const qint64 count = static_cast<qint64>(tables.size());
+    std::vector<size_t> placement(tables.size());
+    std::iota(placement.begin(), placement.end(), size_t{0});
+    const auto largest = std::max_element(
+        placement.begin(), placement.end(),
+        [&](size_t a, size_t b) { return tables[a].block.size() < tables[b].block.size(); });
+    std::rotate(largest, largest + 1, placement.end());
+    std::vector<qint64> start(tables.size());
+    qint64 position = format::kFileHeaderSize + count * format::kEntrySize;
+    for (const size_t i : placement) {
+        if (position > format::kMaxU24) {
+            qint64 total = format::kFileHeaderSize + count * format::kEntrySize;
+            for (const Table& t : tables) {
+                total += t.block.size();
+            }
+            *error = QStringLiteral(
+                         "table %1 would start at byte %2, beyond 16,777,215, the "
+                         "last position a 24-bit offset can hold (the catalogue would "
+                         "take %3 bytes)")
+                         .arg(QString::fromLatin1(tables[i].name), number(position), number(total));
+            return false;
+        }
+        start[i] = position;
+        position += tables[i].block.size();
+    }
+    image->clear();
+    image->resize(static_cast<qsizetype>(position));
+    char* p = image->data();
+    putU24(p, static_cast<std::uint32_t>(count));
+    putU24(p + 3, format::kEntrySize);
+    for (qint64 i = 0; i < count; ++i) {
+        const Table& t = tables[static_cast<size_t>(i)];
+        char* e = p + format::kFileHeaderSize + i * format::kEntrySize;
+        std::fill(e, e + format::kEntrySize, '\0');
+        putU24(e + format::kEntryIdOffset, static_cast<std::uint32_t>(i));
+        putU24(e + format::kEntryKindOffset, static_cast<std::uint32_t>(t.kind));
+        std::copy(t.name.begin(), t.name.end(), e + format::kEntryNameOffset);
+        putU24(e + format::kEntryBlockOffset,
+               static_cast<std::uint32_t>(start[static_cast<size_t>(i)]));
+        putU24(e + format::kEntryBlockSize, static_cast<std::uint32_t>(t.block.size()));
+    }
+    for (size_t i = 0; i < tables.size(); ++i) {
+        std::copy(tables[i].block.begin(), tables[i].block.end(), p + start[i]);
+        tables[i].block = QByteArray();
+    }
+    say("writing", 100);
+    if (stats) {
+        stats->tables = static_cast<int>(count);
+        stats->bytes = position;
+        stats->wineTables = wineTables;
+        stats->levelNodes = nodes;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool compileCatalogue(const Sources& sources, QByteArray* image, QString* error,
+                      CompileStats* stats, const ProgressFunction& progress) {
+    Compiler compiler(sources, progress);
+    return compiler.run(image, error, stats);
+}
+
+bool writeCatalogue(const QByteArray& image, QIODevice* device, QString* error) {
+    qint64 done = 0;
+    while (done < image.size()) {
+        const qint64 n = device->write(image.constData() + done, image.size() - done);
+        if (n <= 0) {
+            *error = QStringLiteral("cannot write the catalogue: %1").arg(device->errorString());
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+bool saveCatalogue(const QByteArray& image, const QString& path, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("%1: cannot create the file: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (!writeCatalogue(image, &file, error)) {
+        *error = path + QStringLiteral(": ") + *error;
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = QStringLiteral("%1: cannot complete the file: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace corkwise::tool

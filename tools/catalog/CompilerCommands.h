@@ -1,0 +1,16 @@
+#pragma once
+// The subcommands of corkwise-catalog that make and check catalogues: build, check, generate.
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace corkwise::tool {
+
+// build SOURCES -o FILE: compiles the CSV folder SOURCES into the catalogue FILE.
+int runBuild(const QStringList& args, QTextStream& out, QTextStream& err);
+// check FILE: one line per problem, then a summary; exit 0 when clean, 1 otherwise.
+int runCheck(const QStringList& args, QTextStream& out, QTextStream& err);
+// generate --wines N --seed S DIR: writes synthetic sources for N wines into DIR.
+int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err);
+
+}  // namespace corkwise::tool
