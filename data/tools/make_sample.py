@@ -20,6 +20,7 @@ import os
 import random
 import statistics
 import sys
+import unicodedata
 
 # The catalogue is written as of the spring after the last vintage it covers:
 # drinking windows and the codes of the vintage chart are judged from here.
@@ -183,7 +184,7 @@ REGIONS = [
         S("Still", "White", "Entre-Deux-Mers", "Sauvignon Blanc", "white", ["Entre-Deux-Mers"]),
         S("Still", "Dessert", "Sauternes", "Sémillon", "sweet", ["Sauternes"]),
         S("Still", "Dessert", "Barsac", "Sémillon", "sweet", ["Barsac"]),
-    ], producers=13, estates=True),
+    ], producers=20, estates=True),
     Region("France", "Burgundy", [
         S("Still", "Red", "Gevrey-Chambertin", "Pinot Noir", "red",
           ["Gevrey-Chambertin", "Gevrey-Chambertin Les Jeunes Rois"], ("", "Vieilles Vignes")),
@@ -650,7 +651,9 @@ PRODUCER_NAMES = {
         "Château Vérancelle", "Château Moustrelle", "Château Lauzaguet", "Château Belvaret",
         "Château Tauzinel", "Château Castelvigne", "Château Sorbelle", "Château Montis-Lanère",
         "Château Peychaudon", "Château Ruffignac", "Clos des Aubrelles", "Château Marbusquet",
-        "Château Haut-Fenouillet", "Domaine Aubriot-Vasselin", "Domaine Mercellier",
+        "Château Haut-Fenouillet", "Château Brussagne", "Château Pradeilles",
+        "Château Couvrelac", "Château Jonqueyrac", "Château Vignolle-Hautmont",
+        "Château Ferrassac", "Château Lestournel", "Domaine Aubriot-Vasselin", "Domaine Mercellier",
         "Domaine Vaudrillon", "Domaine Fabrice Ronchaud", "Domaine Lemoussy",
         "Maison Berthevin", "Domaine Garnaudet", "Domaine Hélène Sauvestre",
         "Domaine des Sablières Blanches", "Domaine Tixerand Père et Fils",
@@ -709,22 +712,22 @@ PRODUCER_NAMES = {
         "Adega do Sado Velho", "Casa das Arrábidas",
     ],
     "Germany": [
-        "Weingut Haldenbrunn", "Weingut Ottmar Steinrieder", "Weingut Jakob Wendelstein",
-        "Weingut Laufenthal-Bracht", "Weingut Freiherr von Ahrenfeld", "Weingut Brückhaus",
-        "Weingut Lindenhof-Ergel", "Weingut Schloss Hartenau", "Weingut Rautenberg",
-        "Weingut Kirchner-Ebel", "Weingut Anton Felsbach", "Weingut Gebrüder Wolkenstein",
-        "Weingut Mathilde Ruppertz", "Weingut Eulenhof", "Weingut Sebastian Mauracher",
-        "Weingut Hollerbach-Kreis", "Weingut Rebenhof Tiefental", "Weingut Konrad Altenau",
-        "Weingut Dietmar Sperling", "Weingut Zehntkeller Brenz", "Weingut Ilse Hackländer",
-        "Weingut Burg Eschenrod", "Weingut Wilhelm Obersteg", "Weingut Grafenmühle",
-        "Weingut Peter Scheuerlein",
+        "Haldenbrunn", "Ottmar Steinrieder", "Jakob Wendelstein",
+        "Laufenthal-Bracht", "Freiherr von Ahrenfeld", "Brückhaus",
+        "Lindenhof-Ergel", "Schloss Hartenau", "Rautenberg",
+        "Kirchner-Ebel", "Anton Felsbach", "Gebrüder Wolkenstein",
+        "Mathilde Ruppertz", "Eulenhof", "Sebastian Mauracher",
+        "Hollerbach-Kreis", "Rebenhof Tiefental", "Konrad Altenau",
+        "Dietmar Sperling", "Zehntkeller Brenz", "Ilse Hackländer",
+        "Burg Eschenrod", "Wilhelm Obersteg", "Grafenmühle",
+        "Peter Scheuerlein",
         "Sektkellerei Lerchenfeld", "Sektkellerei Brenndorf",
     ],
     "Austria": [
-        "Weingut Aichenbrunner", "Weingut Pölzleithner", "Weingut Ferdinand Zaunegger",
-        "Weingut Stockhammer-Reiter", "Weingut Hofer-Lindtal", "Weingut Gmeinbauer",
-        "Weingut Leopold Strasshofer", "Weingut Kienzl-Moser", "Weingut Theresia Grubauer",
-        "Weingut Ziegelhof", "Weingut Paul Wachtler", "Weingut Seewinkelhof",
+        "Aichenbrunner", "Pölzleithner", "Ferdinand Zaunegger",
+        "Stockhammer-Reiter", "Hofer-Lindtal", "Gmeinbauer",
+        "Leopold Strasshofer", "Kienzl-Moser", "Theresia Grubauer",
+        "Ziegelhof", "Paul Wachtler", "Seewinkelhof",
     ],
     "Australia": [
         "Kelderby Estate", "Mallowbank Wines", "Tarrangower Hill", "Ferncastle Estate",
@@ -765,6 +768,9 @@ PRODUCER_NAMES = {
         "Bokmakierie Wine Farm",
     ],
 }
+
+# German and Austrian estates go by their names alone ("Weingut" is left
+# off, as wine lists do), so they spread over the alphabetical segments.
 
 # Quality tiers of producers: the mean score of their wines.
 TIERS = [
@@ -1200,12 +1206,14 @@ def declared_only(style):
 def chart_code(profile, year, score, nv_chart):
     if nv_chart:
         return "NV"
-    if score < 75:
+    if score < 77:
         return "A"
     lo, hi = PROFILES[profile]["window"]
     age = AS_OF_YEAR - year
     stretch = (score - 86) / 10.0
-    if age > hi * (1 + stretch):
+    # A chart speaks for the region's better wines, which keep longer than
+    # the average bottle.
+    if age > 1.3 * hi * (1 + stretch):
         return "W"
     if age < lo * (1 + stretch) and score >= 85:
         return "H"
@@ -1252,7 +1260,7 @@ def build(rng):
 
     # Producers, assigned to regions in the order of the lists above.
     pools = {origin: list(names) for origin, names in PRODUCER_NAMES.items()}
-    producers = []  # (name, tier mean, tier label, region, extra region or None)
+    producers = []  # {"name", "quality": expected mean score, "region": home region}
     for region in REGIONS:
         for _ in range(region.producer_count):
             pool = pools[region.origin]
@@ -1262,11 +1270,6 @@ def build(rng):
             tier = rng.choices(range(len(TIERS)), weights=TIER_WEIGHTS)[0]
             producers.append({"name": name, "quality": TIERS[tier][0] + rng.gauss(0, 1.0),
                               "region": region})
-    # Leftover names: some producers also make wine in a second region of
-    # their country, under their own name.
-    by_origin = {}
-    for p in producers:
-        by_origin.setdefault(p["region"].origin, []).append(p)
 
     # Deal each region's styles out to its producers first, so that every
     # style of a region is made by someone; the rest are chosen at random.
@@ -1303,8 +1306,9 @@ def build(rng):
             chosen.append((other, rng.choice(other.styles)))
         for item in chosen:
             r, style = (item if isinstance(item, tuple) else (region, item))
-            product_names = rng.sample(style.products, min(len(style.products),
-                                                           rng.choice([1, 1, 2])))
+            # Houses of blended wines sell a range (Fino, Amontillado, ...).
+            wanted = rng.choice([2, 3] if style.profile in NON_VINTAGE_PROFILES else [1, 1, 2])
+            product_names = rng.sample(style.products, min(len(style.products), wanted))
             for product in product_names:
                 wines += make_product_wines(rng, p, r, style, product, charts)
 
@@ -1339,7 +1343,8 @@ def make_product_wines(rng, producer, region, style, product, charts):
         candidates = [y for y in years if y >= first]
         if declared_only(style):
             candidates = [y for y in candidates if chart[y][0] >= DECLARED_SCORE] or candidates
-        n = min(len(candidates), rng.randint(3, 9))
+        # An estate with a single wine is listed in most of its vintages.
+        n = min(len(candidates), rng.randint(7, 14) if region.estates else rng.randint(3, 9))
         vintages = sorted(rng.sample(candidates, n))
 
     # How well this producer did in a year, shared by all its bottlings of
@@ -1356,8 +1361,8 @@ def make_product_wines(rng, producer, region, style, product, charts):
             year_form[year] = rng.gauss(0.0, 1.5)
         s = producer["quality"] + bonus + vintage_effect + year_form[year] + rng.gauss(0.0, 0.9)
         # Near the top every point is harder to earn: a perfect score is rare.
-        if s > 93:
-            s = 93 + (s - 93) * 0.55
+        if s > 94:
+            s = 94 + (s - 94) * 0.65
         return max(70, min(100, int(round(s))))
 
     def add(year, designation):
@@ -1578,7 +1583,6 @@ def chart_key(wine):
 
 def fold(text):
     """Sort key: letter case and accents ignored."""
-    import unicodedata
     decomposed = unicodedata.normalize("NFKD", text)
     return "".join(c for c in decomposed if not unicodedata.combining(c)).casefold()
 
@@ -1783,7 +1787,6 @@ def main():
     rng = random.Random(20040301)
 
     wines, charts, chart_profile, producers = build(rng)
-    wines = [w for w in wines]
     finish_wines(rng, wines)
     used_keys = sorted({chart_key(w) for w in wines}, key=sort_key_tuple)
     best_producers = make_best_producers(wines, used_keys)
