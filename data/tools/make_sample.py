@@ -681,7 +681,7 @@ PRODUCER_NAMES = {
         "Castello di Montebrugi", "Tenuta La Fornacella", "Podere Le Cerretaie",
         "Fattoria Ormelvi", "Tenuta Montericcio", "Podere Casalvento", "Tenuta Il Grifolo",
         "Cantina Zanverdi", "Villa Rasenigo", "Corte Albarella", "Tenuta Ca' Moreschi",
-        "Azienda Agricola Brunelli-Toso", "Corte Pignatta", "Cantina Valdalpone Alta",
+        "Azienda Agricola Franzolin-Toso", "Corte Pignatta", "Cantina Valdalpone Alta",
         "Borgo Salvenzi", "Vigne di Ronchetto", "Azienda Agricola Zorutti", "Ronco delle Mele Rosse",
         "Cantina Dolomella", "Maso Pradelle", "Tenuta Ebnerhof", "Cantina Sella Ferrana",
         "Cantine Irpinello", "Tenuta Vallebruna", "Masseria Sant'Alfeo",
