@@ -1,0 +1,116 @@
+#include "personal/panel/DetailsPage.h"
+
+#include "controls/ControlLook.h"
+#include "controls/GridColumn.h"
+#include "controls/GridList.h"
+#include "controls/GridRow.h"
+
+#include <vector>
+
+namespace corkwise {
+
+namespace {
+
+GridList* makeGrid(QWidget* parent, bool editable) {
+    std::vector<GridColumn> columns;
+    columns.emplace_back(QStringLiteral("Type"), DetailsPage::kTypeWidth);
+    columns.emplace_back(QStringLiteral("Value"), DetailsPage::kValueWidth);
+    auto* grid = new GridList(std::move(columns), parent);
+    grid->setHeader(false);
+    grid->setSelectable(false);
+    if (editable) {
+        grid->setEditable(true, 1);
+    }
+    return grid;
+}
+
+}  // namespace
+
+DetailsPage::DetailsPage(QWidget* parent) : TabPage(QStringLiteral("Details"), parent) {
+    setObjectName(QStringLiteral("detailsPage"));
+}
+
+DetailsPage::~DetailsPage() = default;
+
+bool DetailsPage::createControls() {
+    gridRect_ = rectFromEdges(10, 10, width() - 10, height() - 10);
+    bookmarkGrid_ = makeGrid(this, false);
+    bookmarkGrid_->setObjectName(QStringLiteral("bookmarkGrid"));
+    if (!bookmarkGrid_->create(gridRect_, this, false)) {
+        return false;
+    }
+    noteGrid_ = makeGrid(this, true);
+    noteGrid_->setObjectName(QStringLiteral("noteGrid"));
+    return noteGrid_->create(gridRect_, this, false);
+}
+
+GridList* DetailsPage::currentGrid() const {
+    return kind_ == EntryKind::Bookmark ? bookmarkGrid_ : noteGrid_;
+}
+
+std::optional<StringMap> DetailsPage::contents() {
+    if (kind_ != EntryKind::Note || noteGrid_ == nullptr) {
+        return std::nullopt;
+    }
+    StringMap fields;
+    GridRows& rows = noteGrid_->rows();
+    for (int i = 0; i < rows.count(); ++i) {
+        const GridRow* row = rows.row(i);
+        fields.set(row->text(0), row->text(1));
+    }
+    return fields;
+}
+
+void DetailsPage::showFields(const StringMap& fields) {
+    GridList* shown = currentGrid();
+    GridList* other = kind_ == EntryKind::Bookmark ? noteGrid_ : bookmarkGrid_;
+    if (shown == nullptr || other == nullptr) {
+        return;
+    }
+    shown->clear();
+    other->hide();
+    shown->show();
+    for (int i = 0; i < fields.count(); ++i) {
+        shown->addRow(GridRow{fields.key(i), fields.value(i)});
+    }
+}
+
+void DetailsPage::reset() {
+    if (bookmarkGrid_ != nullptr) {
+        bookmarkGrid_->clear();
+    }
+    if (noteGrid_ != nullptr) {
+        noteGrid_->clear();
+    }
+    kind_ = EntryKind::Bookmark;
+}
+
+void DetailsPage::resizePage(int /*left*/, int /*top*/, int /*right*/, int bottom) {
+    GridList* grid = currentGrid();
+    if (grid == nullptr || bottom == gridRect_.bottom() + 1) {
+        return;
+    }
+    grid->hide();
+    grid->relayout(bottom - gridRect_.top());
+    grid->show();
+}
+
+void DetailsPage::cut() {
+    if (kind_ == EntryKind::Note && noteGrid_ != nullptr) {
+        noteGrid_->cut();
+    }
+}
+
+void DetailsPage::copy() {
+    if (kind_ == EntryKind::Note && noteGrid_ != nullptr) {
+        noteGrid_->copy();
+    }
+}
+
+void DetailsPage::paste() {
+    if (kind_ == EntryKind::Note && noteGrid_ != nullptr) {
+        noteGrid_->paste();
+    }
+}
+
+}  // namespace corkwise

@@ -1,0 +1,72 @@
+#include "personal/panel/TabLabel.h"
+
+#include "screens/SearchPage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+namespace corkwise {
+
+TabLabel::TabLabel(const QString& text, int id, QWidget* parent)
+    : QWidget(parent),
+      text_(text),
+      id_(id),
+      frameColour_(SearchPage::kFrameColour),
+      backgroundColour_(SearchPage::kBackground) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TabLabel::setCorner(int corner) {
+    corner_ = corner;
+    update();
+}
+
+void TabLabel::setFramed(bool on) {
+    framed_ = on;
+    update();
+}
+
+void TabLabel::setFrameColour(const QColor& colour) {
+    frameColour_ = colour;
+    update();
+}
+
+void TabLabel::setBackgroundColour(const QColor& colour) {
+    backgroundColour_ = colour;
+    update();
+}
+
+void TabLabel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QRect area = rect();
+    painter.fillRect(area, backgroundColour_);
+    if (framed_) {
+        // An open outline: down both sides and across the top, with the top-left corner cut.
+        // The bottom stays open so that the selected tab joins the page below it.
+        const int left = 0;
+        const int top = 0;
+        const int right = width();
+        const int bottom = height();
+        const int k = corner_;
+        QPolygon outline;
+        outline << QPoint(left + 1, bottom) << QPoint(left + 1, top + k)
+                << QPoint(left + k + 1, top) << QPoint(right - k + 1, top)
+                << QPoint(right - 1, top) << QPoint(right - 1, bottom);
+        painter.setPen(QPen(frameColour_, 1));
+        painter.drawPolyline(outline);
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setFont(font());
+    painter.drawText(area, Qt::AlignCenter, text_);
+}
+
+void TabLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Q_EMIT clicked(id_);
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace corkwise

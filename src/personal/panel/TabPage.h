@@ -1,0 +1,51 @@
+#pragma once
+// The base of the pages of a tab panel: a titled child window that paints its background and
+// shows what the personal panel hands it.
+//
+// A page is added to its TabPanel before the panel's window is created; the panel then makes the
+// page its child (createPage) and owns it from then on. The contents a page shows and gives back
+// differ per page (a field map, a text), so they are offered by the derived pages themselves.
+
+#include <QString>
+#include <QWidget>
+
+namespace corkwise {
+
+class TabPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TabPage(const QString& title, QWidget* parent = nullptr);
+    ~TabPage() override;
+
+    // The title shown on the page's tab.
+    QString title() const { return title_; }
+
+    // Makes the page a visible child of PARENT at RECT, with ID as its object id, and creates its
+    // controls (createControls). False when the page was created before or its controls fail.
+    bool createPage(QWidget* parent, const QRect& rect, int id);
+    bool isCreated() const { return created_; }
+    int pageId() const { return id_; }
+
+    // Empties what the page shows. The base does nothing.
+    virtual void reset();
+    // Fits the page's controls to the box (LEFT, TOP) to (RIGHT, BOTTOM), in page coordinates.
+    // The base does nothing.
+    virtual void resizePage(int left, int top, int right, int bottom);
+    // The Edit menu's commands for the page's text. The base does nothing.
+    virtual void cut();
+    virtual void copy();
+    virtual void paste();
+
+protected:
+    // Creates the page's controls for its size: false on failure. The base creates none.
+    virtual bool createControls();
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString title_;
+    int id_ = 0;
+    bool created_ = false;
+};
+
+}  // namespace corkwise

@@ -1,0 +1,63 @@
+#include "personal/PersonalWalk.h"
+
+#include "personal/PersonalFile.h"
+#include "testsupport/PersonalSamples.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace corkwise {
+namespace {
+
+QByteArray sampleFile() {
+    std::vector<PersonalEntry> entries = test::sampleEntries();
+    entries.push_back(test::fullNote());
+    return PersonalFile::serialise(entries);
+}
+
+TEST(PersonalWalkTest, SoundFilesKeepEveryPromise) {
+    QString failure;
+    EXPECT_TRUE(walkPersonalFile(sampleFile(), &failure)) << failure.toStdString();
+    EXPECT_TRUE(walkPersonalFile(QByteArray(4, '\0'), &failure)) << failure.toStdString();
+}
+
+TEST(PersonalWalkTest, EveryPrefixKeepsEveryPromise) {
+    const QByteArray file = PersonalFile::serialise(test::sampleEntries());
+    for (qsizetype size = 0; size <= file.size(); ++size) {
+        QString failure;
+        EXPECT_TRUE(walkPersonalFile(file.left(size), &failure))
+            << size << ": " << failure.toStdString();
+    }
+}
+
+TEST(PersonalWalkTest, EveryByteSetToExtremesKeepsEveryPromise) {
+    const QByteArray file = PersonalFile::serialise(test::sampleEntries());
+    for (qsizetype at = 0; at < file.size(); ++at) {
+        for (char value : {'\x00', '\x01', '\x7f', '\x80', '\xff'}) {
+            QByteArray bad = file;
+            bad[at] = value;
+            QString failure;
+            ASSERT_TRUE(walkPersonalFile(bad, &failure))
+                << "byte " << at << " = " << int(value) << ": " << failure.toStdString();
+        }
+    }
+}
+
+// Inputs the fuzz target found or started from, kept so that each stays fixed.
+TEST(PersonalWalkTest, KeptInputsKeepEveryPromise) {
+    const QDir dir(QStringLiteral(CORKWISE_TEST_DATA_DIR "/personal"));
+    const QStringList names = dir.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        QString failure;
+        EXPECT_TRUE(walkPersonalFile(file.readAll(), &failure))
+            << name.toStdString() << ": " << failure.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace corkwise
