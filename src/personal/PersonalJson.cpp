@@ -101,10 +101,10 @@ private:
         int id = 0;
         int dictionary = 0;
         QByteArray text;
-        if (!readInteger(object, QStringLiteral("id"), prefix + u".id", &id) ||
-            !readInteger(object, QStringLiteral("dictionary"), prefix + u".dictionary",
-                         &dictionary) ||
-            !readText(object, QStringLiteral("text"), prefix + u".text",
+        if (!readInteger(object, QStringLiteral("id"), prefix + QStringLiteral(".id"), &id) ||
+            !readInteger(object, QStringLiteral("dictionary"),
+                         prefix + QStringLiteral(".dictionary"), &dictionary) ||
+            !readText(object, QStringLiteral("text"), prefix + QStringLiteral(".text"),
                       PersonalEntry::kMaxValueTextLength, false, &text)) {
             return std::nullopt;
         }
