@@ -16,10 +16,9 @@ namespace fmt = catalog_format;
 
 CatalogFile::CatalogFile(const QString& path, Access access) : file_(path) {
     logLine(QByteArray(47, '>'));
-    // Positioned reads go straight to the file: a buffer would be a cache of rows.
-    const QIODevice::OpenMode mode = access == Access::Mapped
-                                         ? QIODevice::ReadOnly
-                                         : QIODevice::ReadOnly | QIODevice::Unbuffered;
+    // Unbuffered: positioned reads go straight to the file, as a buffer would be a cache of
+    // rows. The map, when made, serves every read instead.
+    const QIODevice::OpenMode mode = QIODevice::ReadOnly | QIODevice::Unbuffered;
     if (file_.exists() && file_.open(mode)) {
         size_ = file_.size();
         if (access == Access::Mapped && size_ > 0) {
