@@ -189,6 +189,12 @@ void WineGuide::setSelection(int /*position*/, const RecordCursor* record) {
     }
 }
 
+void WineGuide::truncateSelections(int count) {
+    if (count >= 0 && static_cast<size_t>(count) < selections_.size()) {
+        selections_.resize(static_cast<size_t>(count));
+    }
+}
+
 std::vector<DictValue> WineGuide::selectionForNewEntry(EntryKind kind) const {
     if (kind == EntryKind::Bookmark) {
         return selections_;

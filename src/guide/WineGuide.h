@@ -106,6 +106,10 @@ public:
     // in that order, skipping columns the record lacks. Never replaces (POSITION is kept for
     // the callers' bookkeeping only). A null RECORD changes nothing.
     void setSelection(int position, const RecordCursor* record);
+    // Drops the selections from position COUNT on; nothing when the list is not longer. The
+    // wine page uses it before it reports a wine, so that a bookmark carries that wine's values
+    // and not those of a wine reported before it.
+    void truncateSelections(int count);
     // The selections list: positions 0-3 criteria, 4-5 producer page, 6-7 wine page, then
     // the chosen wine's values; or the opened bookmark's values.
     const std::vector<DictValue>& selections() const { return selections_; }
