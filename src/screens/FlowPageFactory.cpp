@@ -1,6 +1,9 @@
 #include "screens/FlowPageFactory.h"
 
 #include "guide/SearchFlow.h"
+#include "screens/FindWineCriteriaPage.h"
+#include "screens/FindWineProducerPage.h"
+#include "screens/FindWineWinePage.h"
 #include "screens/StandInPage.h"
 
 #include <QWidget>
@@ -13,11 +16,11 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
     QWidget* owner = owner_.data();
     switch (pageId) {
         case kFindWineCriteriaPage:
-            return new StandInPage(guide, pageId, owner);
+            return new FindWineCriteriaPage(guide, owner);
         case kFindWineProducerPage:
-            return new StandInPage(guide, pageId, owner);
+            return new FindWineProducerPage(guide, owner);
         case kFindWineWinePage:
-            return new StandInPage(guide, pageId, owner);
+            return new FindWineWinePage(guide, owner);
         case kFoodTypePage:
             return new StandInPage(guide, pageId, owner);
         case kFoodResultsPage:
