@@ -148,6 +148,21 @@ public:
         return true;
     }
 
+    // Column C of the current row as it stands, trimmed, for cells that are not catalogue text
+    // (lists of ids).
+    bool raw(int c, std::string* out, QString* error) {
+        const int pos = positions_[static_cast<size_t>(c)];
+        out->clear();
+        if (pos >= 0 && pos < static_cast<int>(cells_.size())) {
+            *out = cells_[static_cast<size_t>(pos)];
+        }
+        if (out->find_first_not_of(' ') == std::string::npos) {
+            *error = cellError(c, QStringLiteral("the cell is empty but the column is required"));
+            return false;
+        }
+        return true;
+    }
+
     QString cellError(int c, const QString& why) const {
         return QStringLiteral("%1:%2: column \"%3\": %4")
             .arg(name_)
@@ -231,9 +246,9 @@ private:
                   QString* error) const {
         const auto it = wineIds_.find(id);
         if (it == wineIds_.end()) {
-            *error = file.cellError(column, QStringLiteral("no wine in wines.csv has the id \"%1\"")
-                                                .arg(QString::fromLatin1(
-                                                    id.data(), static_cast<qsizetype>(id.size()))));
+            *error = file.cellError(
+                column, QStringLiteral("no wine in wines.csv has the id \"%1\"")
+                            .arg(fromWindows1252(id.data(), static_cast<qsizetype>(id.size()))));
             return false;
         }
         *wine = it->second;
@@ -433,8 +448,7 @@ bool Loader::loadFood(const QString& dir, QString* error) {
         if (!file.text(0, &text, error) ||
             !intern(file, 0, kDictFoodType, text, &pairing.foodType, error) ||
             !file.text(1, &text, error) ||
-            !intern(file, 1, kDictFood, text, &pairing.food, error) ||
-            !file.text(2, &text, error)) {
+            !intern(file, 1, kDictFood, text, &pairing.food, error) || !file.raw(2, &text, error)) {
             return false;
         }
         size_t start = 0;
@@ -452,7 +466,13 @@ bool Loader::loadFood(const QString& dir, QString* error) {
                 --b;
             }
             if (b > a) {
-                if (!findWine(file, 2, text.substr(a, b - a), &pairing.wine, error)) {
+                std::string id;
+                QString why;
+                if (!toCatalogueText(std::string_view(text).substr(a, b - a), &id, &why)) {
+                    *error = file.cellError(2, why);
+                    return false;
+                }
+                if (!findWine(file, 2, id, &pairing.wine, error)) {
                     return false;
                 }
                 s_->pairings.push_back(pairing);
@@ -638,18 +658,38 @@ const char* placeholderText(int d) {
 }
 
 int TextPool::intern(std::string_view text) {
-    const auto it = ids_.find(text);
-    if (it != ids_.end()) {
-        return it->second;
+    const std::size_t hash = std::hash<std::string_view>()(text);
+    if (slots_.empty()) {
+        slots_.assign(1024, 0);
+    }
+    std::size_t mask = slots_.size() - 1;
+    std::size_t i = hash & mask;
+    while (const std::uint32_t slot = slots_[i]) {
+        if (hashes_[slot - 1] == hash && texts_[slot - 1] == text) {
+            return static_cast<int>(slot - 1);
+        }
+        i = (i + 1) & mask;
     }
     if (texts_.size() >= static_cast<size_t>(format::kMaxValueIds)) {
         return -1;
     }
     texts_.emplace_back(text);
-    storage_.push_back(std::make_unique<std::string>(text));
-    const int id = static_cast<int>(texts_.size()) - 1;
-    ids_.emplace(*storage_.back(), id);
-    return id;
+    hashes_.push_back(hash);
+    const auto id = static_cast<std::uint32_t>(texts_.size());
+    slots_[i] = id;
+    if (texts_.size() * 2 > slots_.size()) {
+        // Keep the table at most half full.
+        slots_.assign(slots_.size() * 2, 0);
+        mask = slots_.size() - 1;
+        for (std::uint32_t k = 0; k < id; ++k) {
+            std::size_t j = hashes_[k] & mask;
+            while (slots_[j]) {
+                j = (j + 1) & mask;
+            }
+            slots_[j] = k + 1;
+        }
+    }
+    return static_cast<int>(id - 1);
 }
 
 bool toCatalogueText(std::string_view utf8, std::string* text, QString* why) {

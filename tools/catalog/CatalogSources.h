@@ -67,8 +67,10 @@ public:
 
 private:
     std::vector<std::string> texts_;
-    std::unordered_map<std::string_view, int> ids_;  // views into the stable strings below
-    std::vector<std::unique_ptr<std::string>> storage_;
+    // Open addressing: slot holds id + 1 (0 when free), with the hash of each id kept so that
+    // most probes are settled without touching the text.
+    std::vector<std::uint32_t> slots_;
+    std::vector<std::size_t> hashes_;
 };
 
 // The columns of a wine record, in record order; each draws from the dictionary of the same

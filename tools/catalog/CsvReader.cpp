@@ -23,10 +23,19 @@ bool CsvReader::readRow(std::vector<std::string>& cells) {
     if (pos_ >= size) {
         return false;
     }
-    cells.clear();
+    // Cells are reused from row to row so that their buffers are allocated only once.
+    size_t count = 0;
+    const auto nextCell = [&]() -> std::string& {
+        if (count == cells.size()) {
+            cells.emplace_back();
+        }
+        std::string& cell = cells[count++];
+        cell.clear();
+        return cell;
+    };
     rowLine_ = line_;
     for (;;) {
-        std::string cell;
+        std::string& cell = nextCell();
         if (bytes[pos_] == '"') {
             const int openLine = line_;
             ++pos_;
@@ -55,7 +64,7 @@ bool CsvReader::readRow(std::vector<std::string>& cells) {
                 bytes[pos_] != '\r') {
                 return fail(line_, QStringLiteral("text follows the closing quote of a cell in "
                                                   "column %1")
-                                       .arg(cells.size() + 1));
+                                       .arg(count));
             }
         } else {
             const qsizetype start = pos_;
@@ -65,21 +74,22 @@ bool CsvReader::readRow(std::vector<std::string>& cells) {
                     return fail(line_, QStringLiteral("a quote inside an unquoted cell in column "
                                                       "%1 (enclose the cell in quotes and double "
                                                       "the quote)")
-                                           .arg(cells.size() + 1));
+                                           .arg(count));
                 }
                 ++pos_;
             }
             cell.assign(bytes + start, static_cast<size_t>(pos_ - start));
         }
-        cells.push_back(std::move(cell));
         if (pos_ >= size) {
+            cells.resize(count);
             return true;
         }
         const char c = bytes[pos_];
         if (c == ',') {
             ++pos_;
             if (pos_ >= size) {
-                cells.emplace_back();
+                nextCell();
+                cells.resize(count);
                 return true;
             }
             continue;
@@ -94,6 +104,7 @@ bool CsvReader::readRow(std::vector<std::string>& cells) {
             ++pos_;
         }
         ++line_;
+        cells.resize(count);
         return true;
     }
 }

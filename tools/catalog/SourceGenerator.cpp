@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -208,8 +209,9 @@ bool save(const QString& dir, const char* name, const CsvText& text, QString* er
 }
 
 std::string wineId(qint64 i) {
-    std::string id = std::to_string(i + 1);
-    return "W" + std::string(id.size() < 7 ? 7 - id.size() : 0, '0') + id;
+    char id[24];
+    std::snprintf(id, sizeof id, "W%07lld", static_cast<long long>(i + 1));
+    return id;
 }
 
 }  // namespace
@@ -255,7 +257,8 @@ bool generateSources(qint64 wineCount, quint64 seed, const QString& dir, QString
         producer.name = std::string(kProducerFirsts[p % 30]) + kProducerSeconds[(p / 30) % 16] +
                         " " + kProducerSuffixes[(p / 480) % 6];
         if (round > 0) {
-            producer.name += " " + std::to_string(round + 1);
+            producer.name += ' ';
+            producer.name += std::to_string(round + 1);
         }
         producer.region = dice.below(kRegionOfProducer, static_cast<quint64>(p), regionCount);
         producer.products = 4 + dice.below(kProductCount, static_cast<quint64>(p), 5);
@@ -387,7 +390,10 @@ bool generateSources(qint64 wineCount, quint64 seed, const QString& dir, QString
         for (size_t start = 0; start < list.size(); start += 50) {
             std::string ids;
             for (size_t k = start; k < std::min(list.size(), start + 50); ++k) {
-                ids += (k > start ? ";" : "") + wineId(list[k]);
+                if (k > start) {
+                    ids += ';';
+                }
+                ids += wineId(list[k]);
             }
             food.cell(kFoodTypes[type]), food.cell(name), food.cell(ids);
             food.end();
