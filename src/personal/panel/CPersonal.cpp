@@ -24,8 +24,7 @@ namespace corkwise {
 
 namespace {
 
-QPushButton* makeButton(const QString& text, const char* name, const QRect& rect,
-                        QWidget* parent) {
+QPushButton* makeButton(const QString& text, const char* name, const QRect& rect, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(rect);
@@ -78,12 +77,12 @@ int CPersonal::createControls() {
         return -1;
     }
 
-    goTo_ = makeButton(QStringLiteral("Go to"), "goToButton", rectFromEdges(10, 243, 70, 263),
-                       this);
-    delete_ = makeButton(QStringLiteral("Delete"), "deleteButton",
-                         rectFromEdges(90, 243, 150, 263), this);
-    done_ = makeButton(QStringLiteral("Done"), "doneButton", rectFromEdges(170, 243, 230, 263),
-                       this);
+    goTo_ =
+        makeButton(QStringLiteral("Go to"), "goToButton", rectFromEdges(10, 243, 70, 263), this);
+    delete_ = makeButton(QStringLiteral("Delete"), "deleteButton", rectFromEdges(90, 243, 150, 263),
+                         this);
+    done_ =
+        makeButton(QStringLiteral("Done"), "doneButton", rectFromEdges(170, 243, 230, 263), this);
     connect(goTo_, &QPushButton::clicked, this, &CPersonal::goToOrRename);
     connect(delete_, &QPushButton::clicked, this, &CPersonal::deleteEntry);
     connect(done_, &QPushButton::clicked, this, &CPersonal::done);
@@ -291,9 +290,9 @@ bool CPersonal::save() {
     if (guide().savePersonal(&error)) {
         return true;
     }
-    MessageBox::show(this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"),
-                     error.isEmpty() ? QStringLiteral("Your notes and bookmarks could not be saved.")
-                                     : error);
+    MessageBox::show(
+        this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"),
+        error.isEmpty() ? QStringLiteral("Your notes and bookmarks could not be saved.") : error);
     return false;
 }
 

@@ -41,8 +41,8 @@ void NotesPage::keepWithinLimit() {
         return;
     }
     QTextCursor cursor = text->textCursor();
-    const int end = cursor.position() >= extra ? cursor.position()
-                                               : text->document()->characterCount() - 1;
+    const int end =
+        cursor.position() >= extra ? cursor.position() : text->document()->characterCount() - 1;
     cursor.setPosition(std::max(0, end - extra));
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();

@@ -51,8 +51,8 @@ void TabLabel::paintEvent(QPaintEvent* /*event*/) {
         const int k = corner_;
         QPolygon outline;
         outline << QPoint(left + 1, bottom) << QPoint(left + 1, top + k)
-                << QPoint(left + k + 1, top) << QPoint(right - k + 1, top)
-                << QPoint(right - 1, top) << QPoint(right - 1, bottom);
+                << QPoint(left + k + 1, top) << QPoint(right - k + 1, top) << QPoint(right - 1, top)
+                << QPoint(right - 1, bottom);
         painter.setPen(QPen(frameColour_, 1));
         painter.drawPolyline(outline);
     }
