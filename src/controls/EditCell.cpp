@@ -2,6 +2,8 @@
 
 #include "controls/GridList.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -20,6 +22,10 @@ protected:
         QLineEdit::mousePressEvent(event);
         cell_->reportPress(mapTo(cell_, event->position().toPoint()));
     }
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        cell_->reportKeyboardFocus(event->reason());
+    }
 
 private:
     EditCell* cell_;
@@ -33,6 +39,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override {
         QPlainTextEdit::mousePressEvent(event);
         cell_->reportPress(viewport()->mapTo(cell_, event->position().toPoint()));
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QPlainTextEdit::focusInEvent(event);
+        cell_->reportKeyboardFocus(event->reason());
     }
 
 private:
@@ -143,6 +153,23 @@ void EditCell::paste() {
         lineEdit_->paste();
     } else if (textEdit_) {
         textEdit_->paste();
+    }
+}
+
+void EditCell::keyPressEvent(QKeyEvent* event) {
+    if (grid_ && lineEdit_ && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        grid_->moveFromEditCell(this, event->key() == Qt::Key_Up ? -1 : 1);
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void EditCell::reportKeyboardFocus(Qt::FocusReason reason) {
+    // Reaching a cell with Tab is the keyboard's way of tapping it: the grid's clipboard
+    // requests then go to the cell the user is typing in.
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        reportPress(QPoint(0, 0));
     }
 }
 

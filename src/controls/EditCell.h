@@ -17,7 +17,8 @@ class GridList;
 // A frame around one editor: a QLineEdit, or a QPlainTextEdit when created with
 // CellStyleFlag::MultiLine. A press in the editor gets its normal handling (the caret moves
 // there) and is then reported to the owning grid as a plain tap (GridList::tapped with the
-// cell's slot id and the press position in the cell); used alone the cell reports to nobody.
+// cell's slot id and the press position in the cell); so is reaching the editor with Tab, at
+// (0, 0). Used alone the cell reports to nobody.
 class EditCell : public QFrame {
     Q_OBJECT
 
@@ -56,11 +57,18 @@ Q_SIGNALS:
     // The text was changed by the user or by setText.
     void textChanged();
 
+protected:
+    // Up and Down that a one-line editor leaves unused go to the grid, which moves to the edit
+    // cell above or below.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     friend class EditCellLine;
     friend class EditCellText;
     // Called by the editor after its own handling of a press at POS (cell coordinates).
     void reportPress(QPoint pos);
+    // Called by the editor when it gets the focus for REASON; Tab and Backtab count as a tap.
+    void reportKeyboardFocus(Qt::FocusReason reason);
 
     int slotId_ = 0;
     GridList* grid_ = nullptr;

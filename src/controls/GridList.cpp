@@ -530,37 +530,6 @@ void GridList::moveSelection(int step) {
         return;
     }
     if (editable_) {
-        // Up and Down go from edit cell to edit cell in the column that has the focus.
-        int slot = -1;
-        int column = -1;
-        for (int s = 0; s < static_cast<int>(cellRows_.size()) && slot < 0; ++s) {
-            for (int j = 0; j < columnCount(); ++j) {
-                EditCell* edit = editCellAt(s, j);
-                if (edit && edit->editor() && edit->editor()->hasFocus()) {
-                    slot = s;
-                    column = j;
-                    break;
-                }
-            }
-        }
-        if (slot < 0) {
-            return;
-        }
-        int target = slot + step;
-        if (target < 0) {
-            scroll(Scroll::LineUp);
-            target = 0;
-        } else if (target >= visible_) {
-            scroll(Scroll::LineDown);
-            target = visible_ - 1;
-        }
-        if (top_ + target >= count) {
-            return;
-        }
-        if (EditCell* edit = editCellAt(target, column)) {
-            edit->setFocus(Qt::OtherFocusReason);
-            tapped(slotIdOf(target), 0, 0, false);
-        }
         return;
     }
     int row = (selected_ < 0) ? top_ : top_ + selected_ + step;
@@ -576,6 +545,39 @@ void GridList::moveSelection(int step) {
         scroll(Scroll::LineDown);
     }
     tapped(slotIdOf(row - top_), 0, 0, false);
+}
+
+void GridList::moveFromEditCell(EditCell* cell, int step) {
+    int slot = -1;
+    int column = -1;
+    for (int s = 0; s < static_cast<int>(cellRows_.size()) && slot < 0; ++s) {
+        const std::vector<QWidget*>& cells = cellRows_[static_cast<size_t>(s)];
+        for (size_t j = 0; j < cells.size(); ++j) {
+            if (cells[j] == cell) {
+                slot = s;
+                column = static_cast<int>(j);
+                break;
+            }
+        }
+    }
+    if (slot < 0) {
+        return;
+    }
+    int target = slot + step;
+    if (target < 0) {
+        scroll(Scroll::LineUp);
+        target = 0;
+    } else if (target >= visible_) {
+        scroll(Scroll::LineDown);
+        target = visible_ - 1;
+    }
+    if (top_ + target >= rows_.count()) {
+        return;
+    }
+    if (EditCell* edit = editCellAt(target, column)) {
+        edit->setFocus(Qt::OtherFocusReason);
+        tapped(slotIdOf(target), 0, 0, false);
+    }
 }
 
 void GridList::keyPressEvent(QKeyEvent* event) {

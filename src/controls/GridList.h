@@ -97,6 +97,9 @@ public:
     // Reports from the cells: a tap (HOLD false, X and Y within the cell) or a tap-and-hold
     // (HOLD true, X and Y on the screen) on the cell with SLOTID.
     void tapped(int slotId, int x, int y, bool hold);
+    // Up (STEP -1) or Down (STEP 1) pressed in edit cell CELL: the focus goes to the edit cell
+    // of the same column in the slot above or below, scrolling a line at the edges.
+    void moveFromEditCell(EditCell* cell, int step);
     // A command from the cell with CELLID; CODE 0 is a click. Returns whether the grid handled it.
     bool cellCommand(int cellId, int code);
 
@@ -141,7 +144,7 @@ private:
     void updateScrollRange();
     void onScrollAction(int action);
     EditCell* clipboardTarget() const;
-    // Keyboard: moves the selection by STEP rows (+1 or -1).
+    // Keyboard: moves the selection of a selectable grid by STEP rows (+1 or -1).
     void moveSelection(int step);
 
     int nextSlot_;

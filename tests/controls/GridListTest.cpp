@@ -330,6 +330,31 @@ TEST_F(GridListTest, EditableGridOnlyRecordsTheSlotAndTakesTypedTextsOver) {
     EXPECT_EQ(grid->rows().row(13)->text(1), QStringLiteral("last"));
 }
 
+TEST_F(GridListTest, UpAndDownGoFromEditCellToEditCellAndScrollAtTheEdges) {
+    GridList* grid = makeGrid(60, false, true, 1);  // four slots
+    addRows(grid, 0, 6);
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    QLineEdit* line = grid->editCellAt(2, 1)->lineEdit();
+    line->setFocus();
+    line->setText(QStringLiteral("two"));
+    QTest::keyClick(line, Qt::Key_Down);
+    EXPECT_TRUE(grid->editCellAt(3, 1)->lineEdit()->hasFocus());
+    EXPECT_EQ(grid->selectedSlot(), 3);
+    QTest::keyClick(grid->editCellAt(3, 1)->lineEdit(), Qt::Key_Down);
+    // Past the last slot: one line down, the focus stays in the last slot, now row 4.
+    EXPECT_EQ(grid->top(), 1);
+    EXPECT_TRUE(grid->editCellAt(3, 1)->lineEdit()->hasFocus());
+    EXPECT_EQ(grid->cellText(3, 1), QStringLiteral("r4b"));
+    EXPECT_EQ(grid->cellText(1, 1), QStringLiteral("two"));
+    EXPECT_TRUE(listener.events.empty());
+
+    // Tab into another edit cell counts as tapping it.
+    QTest::keyClick(grid->editCellAt(3, 1)->lineEdit(), Qt::Key_Backtab, Qt::ShiftModifier);
+    grid->editCellAt(0, 1)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(grid->selectedSlot(), 0);
+}
+
 TEST_F(GridListTest, ClipboardRequestsGoToTheSelectedEditCell) {
     GridList* grid = makeGrid(150, false, true, 1);
     addRows(grid, 0, 3);
