@@ -232,6 +232,22 @@ TEST_F(WineGuideTest, RecordSelectionAppendsPresentWineColumnsEveryTime) {
     EXPECT_EQ(guide_.selections().size(), 8u);
 }
 
+TEST_F(WineGuideTest, TruncatingBeforeReportingAWineKeepsOnlyThatWinesValues) {
+    std::unique_ptr<NodeCursor> france = child(0);
+    std::unique_ptr<RecordCursor> full = wine(2);
+    std::unique_ptr<RecordCursor> plain = wine(3);
+    ASSERT_TRUE(france && full && plain);
+    guide_.setSelection(0, france.get());
+    guide_.setSelection(1, full.get());
+    guide_.truncateSelections(1);
+    guide_.setSelection(1, plain.get());
+    ASSERT_EQ(guide_.selections().size(), 3u);
+    EXPECT_EQ(guide_.selections()[2], DictValue(1, cat_.score, "88"));
+    guide_.truncateSelections(10);  // not longer: nothing
+    guide_.truncateSelections(-1);
+    EXPECT_EQ(guide_.selections().size(), 3u);
+}
+
 TEST_F(WineGuideTest, ValueTextFollowsTheSelectionForm) {
     EXPECT_FALSE(guide_.hasSelection());
     EXPECT_FALSE(guide_.valueText(QStringLiteral("VINTAGE")).has_value());
