@@ -1,10 +1,13 @@
 // corkwise: the wine guide's desktop program.
 
 #include "app/CorkwiseApp.h"
+#include "personal/panel/CPersonal.h"
 
 #include <QApplication>
 #include <QStringList>
 #include <QTextStream>
+
+#include <memory>
 
 int main(int argc, char** argv) {
     // The command line is read before the application object exists: --help and --version need
@@ -39,7 +42,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Corkwise"));
     QApplication::setApplicationVersion(QStringLiteral("2.3"));
 
-    corkwise::CorkwiseApp corkwise(line);
+    corkwise::CorkwiseApp corkwise(line, [](corkwise::WineGuide& guide) {
+        return std::make_unique<corkwise::CPersonal>(guide);
+    });
     corkwise.initInstance();
     return QApplication::exec();
 }
