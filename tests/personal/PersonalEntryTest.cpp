@@ -44,17 +44,5 @@ TEST(PersonalEntryTest, EmbeddedNulEndsTheText) {
     EXPECT_EQ(entry.rawName(), QByteArray("ab"));
 }
 
-TEST(PersonalEntryTest, CopiesAreIndependent) {
-    PersonalEntry first(EntryKind::Bookmark, "one", "text", {DictValue(1, 2, "x")});
-    PersonalEntry second = first;
-    second.setName(QStringLiteral("two"));
-    second.setValues({});
-    second.setKind(EntryKind::Note);
-    EXPECT_EQ(first.name(), QStringLiteral("one"));
-    EXPECT_EQ(first.values().size(), 1u);
-    EXPECT_EQ(first.kind(), EntryKind::Bookmark);
-    EXPECT_FALSE(first == second);
-}
-
 }  // namespace
 }  // namespace corkwise

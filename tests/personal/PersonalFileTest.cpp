@@ -1,6 +1,7 @@
 #include "personal/PersonalFile.h"
 
 #include "personal/PersonalFormat.h"
+#include "personal/PersonalWalk.h"
 #include "testsupport/FailDevice.h"
 #include "testsupport/PersonalSamples.h"
 
@@ -120,6 +121,8 @@ TEST(PersonalFileTest, TruncatedAtEveryPrefixKeepsEveryWholeRecord) {
         SCOPED_TRACE(size);
         const PersonalFileContents contents = PersonalFile::parse(file.left(size));
         EXPECT_TRUE(contents.damaged);
+        QString failure;
+        EXPECT_TRUE(walkPersonalFile(file.left(size), &failure)) << failure.toStdString();
         // Records that lie wholly inside the prefix come back unchanged and in order; the
         // record the cut falls into may come back with its text cut short.
         size_t whole = 0;

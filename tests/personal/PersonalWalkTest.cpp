@@ -23,15 +23,6 @@ TEST(PersonalWalkTest, SoundFilesKeepEveryPromise) {
     EXPECT_TRUE(walkPersonalFile(QByteArray(4, '\0'), &failure)) << failure.toStdString();
 }
 
-TEST(PersonalWalkTest, EveryPrefixKeepsEveryPromise) {
-    const QByteArray file = PersonalFile::serialise(test::sampleEntries());
-    for (qsizetype size = 0; size <= file.size(); ++size) {
-        QString failure;
-        EXPECT_TRUE(walkPersonalFile(file.left(size), &failure))
-            << size << ": " << failure.toStdString();
-    }
-}
-
 TEST(PersonalWalkTest, EveryByteSetToExtremesKeepsEveryPromise) {
     const QByteArray file = PersonalFile::serialise(test::sampleEntries());
     for (qsizetype at = 0; at < file.size(); ++at) {
