@@ -275,6 +275,9 @@ void MainView::startSearch(int flowId) {
         }
     }
 
+    // The page shown counts as reached, so that Back to a replayed page keeps what the replay
+    // chose instead of filling it anew.
+    guide_.setCurrentPage(pages_[current_]->pageId());
     guide_.clearRecord();
     strip_->setLastPage(current_ == pages_.size() - 1);
     personalPanel_->hide();
