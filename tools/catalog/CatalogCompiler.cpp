@@ -14,9 +14,6 @@ namespace format = corkwise::catalog_format;
 
 namespace {
 
-// Records per record table: row 0 is the column header and a node names a row with 16 bits.
-constexpr std::uint32_t kRecordsPerTable = 65535;
-
 QString number(qint64 n) {
     return QLocale(QLocale::English).toString(n);
 }
@@ -69,32 +66,31 @@ void putU16(char* p, std::uint32_t v) {
 }
 
 // Limits on one block, checked before anything is written into it.
-bool checkBlock(const QByteArray& name, qint64 rows, qint64 size, QString* error) {
-    if (rows > format::kMaxU24) {
-        *error = QStringLiteral(
-                     "table %1 would have %2 rows; a 24-bit row count holds at most "
-                     "16,777,215")
-                     .arg(QString::fromLatin1(name), number(rows));
+bool checkBlock(const QByteArray& name, qint64 rows, qint64 size, const FormatLimits& limits,
+                QString* error) {
+    if (rows > limits.maxBlockSize) {
+        *error = QStringLiteral("table %1 would have %2 rows; a 24-bit row count holds at most %3")
+                     .arg(QString::fromLatin1(name), number(rows), number(limits.maxBlockSize));
         return false;
     }
-    if (size > format::kMaxU24) {
+    if (size > limits.maxBlockSize) {
         *error = QStringLiteral(
-                     "table %1 would take %2 bytes; a block must be smaller than "
-                     "16 MiB (its 24-bit size holds at most 16,777,215)")
-                     .arg(QString::fromLatin1(name), number(size));
+                     "table %1 would take %2 bytes; a block must be smaller than 16 MiB "
+                     "(its 24-bit size holds at most %3)")
+                     .arg(QString::fromLatin1(name), number(size), number(limits.maxBlockSize));
         return false;
     }
     return true;
 }
 
-bool dictionaryBlock(const QByteArray& name, const TextPool& pool, QByteArray* block,
-                     QString* error) {
+bool dictionaryBlock(const QByteArray& name, const TextPool& pool, const FormatLimits& limits,
+                     QByteArray* block, QString* error) {
     const qint64 rows = pool.size();
     qint64 size = format::kBlockHeaderSize + rows * format::kRowIndexEntrySize;
     for (const std::string& t : pool.texts()) {
         size += static_cast<qint64>(t.size());
     }
-    if (!checkBlock(name, rows, size, error)) {
+    if (!checkBlock(name, rows, size, limits, error)) {
         return false;
     }
     block->resize(static_cast<qsizetype>(size));
@@ -112,12 +108,12 @@ bool dictionaryBlock(const QByteArray& name, const TextPool& pool, QByteArray* b
     return true;
 }
 
-bool levelBlock(const Level& level, QByteArray* block, QString* error) {
+bool levelBlock(const Level& level, const FormatLimits& limits, QByteArray* block, QString* error) {
     const qint64 rows = static_cast<qint64>(level.nodes.size());
     const qint64 size = format::kBlockHeaderSize +
                         rows * (format::kRowIndexEntrySize + format::kNodeChildrenOffset) +
                         static_cast<qint64>(level.children.size()) * format::kNodeChildSize;
-    if (!checkBlock(level.name, rows, size, error)) {
+    if (!checkBlock(level.name, rows, size, limits, error)) {
         return false;
     }
     block->resize(static_cast<qsizetype>(size));
@@ -146,10 +142,10 @@ bool levelBlock(const Level& level, QByteArray* block, QString* error) {
 // filled by FILL(record index, destination).
 template <typename Fill>
 bool recordBlock(const QByteArray& name, const std::vector<int>& columns, std::uint32_t rows,
-                 Fill fill, QByteArray* block, QString* error) {
+                 Fill fill, const FormatLimits& limits, QByteArray* block, QString* error) {
     const qint64 width = static_cast<qint64>(columns.size()) * 2;
     const qint64 size = format::kBlockHeaderSize + (rows + 1) * width;
-    if (!checkBlock(name, rows + 1, size, error)) {
+    if (!checkBlock(name, rows + 1, size, limits, error)) {
         return false;
     }
     block->resize(static_cast<qsizetype>(size));
@@ -214,8 +210,8 @@ std::vector<std::uint32_t> vintageRanks(const TextPool& pool) {
 
 class Compiler {
 public:
-    Compiler(const Sources& sources, const ProgressFunction& progress)
-        : s_(sources), progress_(progress) {}
+    Compiler(const Sources& sources, const ProgressFunction& progress, const FormatLimits& limits)
+        : s_(sources), progress_(progress), limits_(limits) {}
 
     bool run(QByteArray* image, QString* error, CompileStats* stats);
 
@@ -267,6 +263,7 @@ private:
 
     const Sources& s_;
     const ProgressFunction& progress_;
+    const FormatLimits limits_;
     std::vector<std::vector<std::uint32_t>> ranks_;
 };
 
@@ -318,9 +315,9 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
     say("sorting", 100);
 
     // Table numbers: dictionaries, record tables, then level tables.
-    const auto tablesFor = [](size_t records) {
+    const auto tablesFor = [&](size_t records) {
         return static_cast<int>(
-            std::max<size_t>(1, (records + kRecordsPerTable - 1) / kRecordsPerTable));
+            std::max<size_t>(1, (records + limits_.recordsPerTable - 1) / limits_.recordsPerTable));
     };
     const int wineTables = tablesFor(wineCount);
     const int chartTables = tablesFor(s_.charts.size());
@@ -361,18 +358,19 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
     const int fwWineLevel = firstLevel + 9;
     trees[1].back().next = fwWineLevel;
     trees[3].back().next = fwWineLevel;
-    if (tableCount > format::kMaxTables) {
+    if (tableCount > limits_.maxTables) {
         *error = QStringLiteral(
                      "the catalogue would need %1 tables (%2 of them for %3 wines, "
                      "%4 for %5 vintage charts, %6 for %7 best producers); tables are "
-                     "numbered with 8 bits, so at most 256")
+                     "numbered with 8 bits, so at most %8")
                      .arg(tableCount)
                      .arg(wineTables)
                      .arg(number(static_cast<qint64>(wineCount)))
                      .arg(chartTables)
                      .arg(number(static_cast<qint64>(s_.charts.size())))
                      .arg(bpTables)
-                     .arg(number(static_cast<qint64>(s_.bestProducers.size())));
+                     .arg(number(static_cast<qint64>(s_.bestProducers.size())))
+                     .arg(limits_.maxTables);
         return false;
     }
 
@@ -392,8 +390,8 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                 return s_.wines[fwOrder[i]].values[static_cast<size_t>(kCols[k - 1])];
             },
             [&](size_t i) {
-                return wines.add(static_cast<std::uint16_t>(i % kRecordsPerTable + 1),
-                                 firstWineTable + static_cast<int>(i / kRecordsPerTable));
+                return wines.add(static_cast<std::uint16_t>(i % limits_.recordsPerTable + 1),
+                                 firstWineTable + static_cast<int>(i / limits_.recordsPerTable));
             });
     }
     say("building trees", 40);
@@ -453,8 +451,8 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                 return s_.charts[chartOrder[i]].path[static_cast<size_t>(k - 1)];
             },
             [&](size_t i) {
-                return records.add(static_cast<std::uint16_t>(i % kRecordsPerTable + 1),
-                                   firstChartTable + static_cast<int>(i / kRecordsPerTable));
+                return records.add(static_cast<std::uint16_t>(i % limits_.recordsPerTable + 1),
+                                   firstChartTable + static_cast<int>(i / limits_.recordsPerTable));
             });
     }
     // Best Values: the five choices, the producer, then the wines' nodes.
@@ -503,8 +501,8 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                 return s_.bestProducers[bpOrder[i]].path[static_cast<size_t>(k - 1)];
             },
             [&](size_t i) {
-                return records.add(static_cast<std::uint16_t>(i % kRecordsPerTable + 1),
-                                   firstBpTable + static_cast<int>(i / kRecordsPerTable));
+                return records.add(static_cast<std::uint16_t>(i % limits_.recordsPerTable + 1),
+                                   firstBpTable + static_cast<int>(i / limits_.recordsPerTable));
             });
     }
     say("building trees", 100);
@@ -516,7 +514,7 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
         Table t;
         t.name = QByteArray(format::kDictionaryPrefix) + dictShortName(d).toLatin1();
         t.kind = format::kDictionary;
-        if (!dictionaryBlock(t.name, s_.dicts[static_cast<size_t>(d)], &t.block, error)) {
+        if (!dictionaryBlock(t.name, s_.dicts[static_cast<size_t>(d)], limits_, &t.block, error)) {
             return false;
         }
         tables.push_back(std::move(t));
@@ -530,16 +528,16 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
         Table t;
         t.name = "Wines" + QByteArray::number(k);
         t.kind = format::kRecordTable;
-        const size_t first = static_cast<size_t>(k) * kRecordsPerTable;
+        const size_t first = static_cast<size_t>(k) * limits_.recordsPerTable;
         const auto rows = static_cast<std::uint32_t>(
-            std::min<size_t>(kRecordsPerTable, wineCount - std::min(wineCount, first)));
+            std::min<size_t>(limits_.recordsPerTable, wineCount - std::min(wineCount, first)));
         if (!recordBlock(
                 t.name, wineColumns, rows,
                 [&](std::uint32_t r, std::uint16_t* out) {
                     const Wine& w = s_.wines[fwOrder[first + r]];
                     std::copy(w.values.begin(), w.values.end(), out);
                 },
-                &t.block, error)) {
+                limits_, &t.block, error)) {
             return false;
         }
         tables.push_back(std::move(t));
@@ -556,9 +554,9 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
         Table t;
         t.name = "VintageCharts" + QByteArray::number(k);
         t.kind = format::kRecordTable;
-        const size_t first = static_cast<size_t>(k) * kRecordsPerTable;
+        const size_t first = static_cast<size_t>(k) * limits_.recordsPerTable;
         const auto rows = static_cast<std::uint32_t>(std::min<size_t>(
-            kRecordsPerTable, s_.charts.size() - std::min(s_.charts.size(), first)));
+            limits_.recordsPerTable, s_.charts.size() - std::min(s_.charts.size(), first)));
         if (!recordBlock(
                 t.name, chartColumns, rows,
                 [&](std::uint32_t r, std::uint16_t* out) {
@@ -567,7 +565,7 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                     out = std::copy(c.scores.begin(), c.scores.end(), out);
                     std::copy(c.codes.begin(), c.codes.end(), out);
                 },
-                &t.block, error)) {
+                limits_, &t.block, error)) {
             return false;
         }
         tables.push_back(std::move(t));
@@ -578,9 +576,10 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
         Table t;
         t.name = "BestProducers" + QByteArray::number(k);
         t.kind = format::kRecordTable;
-        const size_t first = static_cast<size_t>(k) * kRecordsPerTable;
-        const auto rows = static_cast<std::uint32_t>(std::min<size_t>(
-            kRecordsPerTable, s_.bestProducers.size() - std::min(s_.bestProducers.size(), first)));
+        const size_t first = static_cast<size_t>(k) * limits_.recordsPerTable;
+        const auto rows = static_cast<std::uint32_t>(
+            std::min<size_t>(limits_.recordsPerTable,
+                             s_.bestProducers.size() - std::min(s_.bestProducers.size(), first)));
         if (!recordBlock(
                 t.name, bpColumns, rows,
                 [&](std::uint32_t r, std::uint16_t* out) {
@@ -588,7 +587,7 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                     out = std::copy(b.path.begin(), b.path.end(), out);
                     *out = b.text;
                 },
-                &t.block, error)) {
+                limits_, &t.block, error)) {
             return false;
         }
         tables.push_back(std::move(t));
@@ -600,7 +599,7 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
             Table t;
             t.name = level.name;
             t.kind = level.kind;
-            if (!levelBlock(level, &t.block, error)) {
+            if (!levelBlock(level, limits_, &t.block, error)) {
                 return false;
             }
             nodes += static_cast<qint64>(level.nodes.size());
@@ -622,16 +621,16 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
     std::vector<qint64> start(tables.size());
     qint64 position = format::kFileHeaderSize + count * format::kEntrySize;
     for (const size_t i : placement) {
-        if (position > format::kMaxU24) {
+        if (position > limits_.maxPosition) {
             qint64 total = format::kFileHeaderSize + count * format::kEntrySize;
             for (const Table& t : tables) {
                 total += t.block.size();
             }
             *error = QStringLiteral(
-                         "table %1 would start at byte %2, beyond 16,777,215, the "
-                         "last position a 24-bit offset can hold (the catalogue would "
-                         "take %3 bytes)")
-                         .arg(QString::fromLatin1(tables[i].name), number(position), number(total));
+                         "table %1 would start at byte %2, beyond %3, the last position a "
+                         "24-bit offset can hold (the catalogue would take %4 bytes)")
+                         .arg(QString::fromLatin1(tables[i].name), number(position),
+                              number(limits_.maxPosition), number(total));
             return false;
         }
         start[i] = position;
@@ -670,8 +669,9 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
 }  // namespace
 
 bool compileCatalogue(const Sources& sources, QByteArray* image, QString* error,
-                      CompileStats* stats, const ProgressFunction& progress) {
-    Compiler compiler(sources, progress);
+                      CompileStats* stats, const ProgressFunction& progress,
+                      const FormatLimits& limits) {
+    Compiler compiler(sources, progress, limits);
     return compiler.run(image, error, stats);
 }
 

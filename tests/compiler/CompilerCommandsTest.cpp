@@ -1,0 +1,83 @@
+#include "catalog/CompilerCommands.h"
+
+#include "common/ErrorLog.h"
+#include "compiler/SourceFixture.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+
+namespace corkwise::tool {
+namespace {
+
+struct CommandRun {
+    int code;
+    QString out;
+    QString err;
+};
+
+CommandRun run(int (*command)(const QStringList&, QTextStream&, QTextStream&),
+               const QStringList& args) {
+    CommandRun r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.code = command(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+TEST(CompilerCommandsTest, BuildThenCheckIsClean) {
+    test::SourceFixture fixture;
+    const QString output = fixture.scratch(QStringLiteral("wcat.res"));
+    const CommandRun build = run(&runBuild, {fixture.dir(), QStringLiteral("-o"), output});
+    EXPECT_EQ(build.code, 0) << build.err.toStdString();
+    EXPECT_TRUE(build.out.startsWith(QStringLiteral("wrote ") + output +
+                                     QStringLiteral(": 7 wines, 92 tables")))
+        << build.out.toStdString();
+    const CommandRun check = run(&runCheck, {output});
+    EXPECT_EQ(check.code, 0) << check.out.toStdString();
+    EXPECT_TRUE(check.out.endsWith(QStringLiteral("records reached: no problems\n")))
+        << check.out.toStdString();
+}
+
+TEST(CompilerCommandsTest, BadSourcesExitOneAndKeepTheOldFile) {
+    test::SourceFixture fixture;
+    fixture.appendLine(QStringLiteral("vintage_chart.csv"),
+                       "U.S.,Still,Red,California,Merlot,1980,80,H");
+    const QString output = fixture.scratch(QStringLiteral("wcat.res"));
+    QFile old(output);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("previous catalogue");
+    old.close();
+    const CommandRun build = run(&runBuild, {fixture.dir(), QStringLiteral("-o"), output});
+    EXPECT_EQ(build.code, 1);
+    EXPECT_EQ(build.err,
+              QStringLiteral("build: vintage_chart.csv:5: column \"year\": \"1980\" is not a "
+                             "year from 1985 to 2003\n"));
+    QFile kept(output);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("previous catalogue"));
+}
+
+TEST(CompilerCommandsTest, CheckReportsEachProblemAndASummary) {
+    test::SourceFixture fixture;
+    const QString output = fixture.scratch(QStringLiteral("bad.res"));
+    QFile file(output);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x00\x00\x01\x00\x00\x2C", 6));  // one entry, no directory bytes
+    file.close();
+    const CommandRun check = run(&runCheck, {output});
+    EXPECT_EQ(check.code, 1);
+    EXPECT_EQ(check.out,
+              QStringLiteral("file: the directory of 1 entries runs past the end of the file "
+                             "(6 bytes)\n") +
+                  output +
+                  QStringLiteral(": 0 tables, 0 tree nodes, 0 records reached: 1 problem\n"));
+    EXPECT_EQ(run(&runCheck, {}).code, 2);
+    EXPECT_EQ(run(&runBuild, {fixture.dir()}).code, 2);
+    EXPECT_EQ(
+        run(&runGenerate, {QStringLiteral("--wines"), QStringLiteral("x"), fixture.dir()}).code, 2);
+}
+
+}  // namespace
+}  // namespace corkwise::tool
