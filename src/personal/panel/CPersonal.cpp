@@ -102,6 +102,10 @@ bool CPersonal::showKind(EntryKind kind) {
         setControlsEnabled(true);
     }
     renaming_ = false;
+    // Showing the entries again must not drop what was typed on the pages meanwhile.
+    if (active_) {
+        keepShownEntry();
+    }
     kind_ = kind;
     active_ = false;
 
