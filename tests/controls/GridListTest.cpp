@@ -538,5 +538,28 @@ TEST_F(GridListTest, PictureShowsHeaderHighlightAndScrollBarInTheirColours) {
     EXPECT_NE(image.pixelColor(212, 70), kPanelColour);  // the scroll bar
 }
 
+// Renders the note grid of the personal panel: no header, names beside editable values.
+TEST_F(GridListTest, PictureOfAnEditableGridShowsFramedEditCells) {
+    page.setFixedSize(240, 268);
+    auto* grid = new GridList(
+        {GridColumn(QStringLiteral("Type"), 70), GridColumn(QStringLiteral("Value"), 130)});
+    grid->setHeader(false);
+    grid->setSelectable(false);
+    grid->setEditable(true, 1);
+    ASSERT_TRUE(grid->create(QRect(10, 10, 220, 105), &page));
+    grid->addRow(GridRow{QStringLiteral("VINTAGE"), QStringLiteral("1997")});
+    grid->addRow(GridRow{QStringLiteral("DESIGNATION"), QStringLiteral("Reserve")});
+    const QImage image = grid->grab().toImage();
+    const QString snapshotDir = qEnvironmentVariable("CORKWISE_SNAPSHOT_DIR");
+    if (!snapshotDir.isEmpty()) {
+        page.grab().save(snapshotDir + QStringLiteral("/note-grid.png"));
+    }
+    EXPECT_EQ(image.pixelColor(100, 0), kBorderColour);  // top of the edit cell in slot 0
+    EXPECT_EQ(image.pixelColor(219, 7), kBorderColour);  // its right edge, no scroll bar
+    EXPECT_EQ(image.pixelColor(200, 7),
+              grid->editCellAt(0, 1)->lineEdit()->palette().color(QPalette::Base));
+    EXPECT_EQ(image.pixelColor(30, 100), kPanelColour);  // a label cell with no row
+}
+
 }  // namespace
 }  // namespace corkwise
