@@ -485,6 +485,16 @@ TEST_F(CPersonalTest, LooksLikeTheRestOfTheProgram) {
             details.save(stem + QStringLiteral("-details.png"));
             notes.save(stem + QStringLiteral("-notes.png"));
         }
+        if (kind == EntryKind::Note) {
+            panel_->goToOrRename();
+            const QImage renaming = panel_->grab().toImage();
+            EXPECT_EQ(renaming.pixelColor(15, 100), SearchPage::kBackground);
+            EXPECT_NE(renaming, details);
+            if (!shots.isEmpty()) {
+                renaming.save(QString::fromLocal8Bit(shots) + QStringLiteral("/panel-rename.png"));
+            }
+            panel_->renameBox()->reject();
+        }
         QTest::mouseClick(panel_->doneButton(), Qt::LeftButton);
     }
 }
