@@ -1,0 +1,12 @@
+#include "ShellFixtures.h"
+
+#include "catalog/NodeCursor.h"
+
+namespace corkwise::test {
+
+std::unique_ptr<NodeCursor> ScriptedPage::commitSelection() {
+    note(QStringLiteral("commitSelection"));
+    return input() != nullptr ? input()->clone() : nullptr;
+}
+
+}  // namespace corkwise::test

@@ -1,0 +1,95 @@
+#pragma once
+// Pages and a personal panel whose behaviour a test scripts, for driving the main view through
+// every path of its flows without the real screens.
+
+#include "guide/PageFactory.h"
+#include "guide/WineGuide.h"
+#include "screens/PageHost.h"
+#include "screens/PersonalPanel.h"
+#include "screens/SearchPage.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <memory>
+
+namespace corkwise::test {
+
+// A page that logs every call the main view makes into a shared list, answers loadLists and
+// names a bookmark as told, and hands its input on unchanged.
+class ScriptedPage : public SearchPage {
+public:
+    ScriptedPage(WineGuide& guide, int pageId, QWidget* owner, QStringList* log)
+        : SearchPage(guide, pageId, owner), log_(log) {}
+
+    void clearPage() override {
+        note(QStringLiteral("clearPage"));
+        SearchPage::clearPage();
+    }
+    std::unique_ptr<NodeCursor> commitSelection() override;
+    void activate(bool entering) override {
+        note(QStringLiteral("activate %1").arg(entering));
+        if (entering && pageId() == kFindWineWinePage && host() != nullptr) {
+            host()->allowAddBookmark(true);
+        } else if (!entering && pageId() == kFindWineWinePage && host() != nullptr) {
+            host()->allowAddBookmark(false);
+        }
+    }
+    bool loadLists() override {
+        note(QStringLiteral("loadLists"));
+        if (!loads) {
+            setMessage(QStringLiteral("No data available for this page"));
+        }
+        return loads;
+    }
+    int createControls() override { return createFails ? -1 : 0; }
+    QString composeBookmark() override { return bookmarkName; }
+
+    bool loads = true;
+    bool createFails = false;
+    QString bookmarkName;
+
+private:
+    void note(const QString& what) {
+        if (log_ != nullptr) {
+            log_->append(QString::number(pageId()) + QLatin1Char(' ') + what);
+        }
+    }
+    QStringList* log_;
+};
+
+// Makes ScriptedPages; pages() gives each by id.
+class ScriptedFactory : public PageFactory {
+public:
+    explicit ScriptedFactory(QWidget* owner) : owner_(owner) {}
+    SearchPage* createPage(WineGuide& guide, int pageId) override {
+        auto* page = new ScriptedPage(guide, pageId, owner_, &log);
+        pages.insert(pageId, page);
+        return page;
+    }
+
+    QHash<int, ScriptedPage*> pages;
+    QStringList log;
+
+private:
+    QWidget* owner_;
+};
+
+// A personal panel that shows an entry when the guide holds one of the kind, and records the
+// Edit commands it receives.
+class RecordingPanel : public PersonalPanel {
+public:
+    explicit RecordingPanel(WineGuide& guide) : PersonalPanel(guide) {}
+    bool showKind(EntryKind kind) override {
+        shownKind = kind;
+        return guide().hasEntryOfKind(kind);
+    }
+    void cut() override { edits.append(QStringLiteral("cut")); }
+    void copy() override { edits.append(QStringLiteral("copy")); }
+    void paste() override { edits.append(QStringLiteral("paste")); }
+
+    QStringList edits;
+    EntryKind shownKind = EntryKind::Note;
+};
+
+}  // namespace corkwise::test
