@@ -1,14 +1,11 @@
 #include "controls/LabelCell.h"
 
 #include "controls/ControlLook.h"
-#include "platform/TapAndHold.h"
 #include "testsupport/GuiApp.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QSignalSpy>
-#include <QTest>
 
 namespace corkwise {
 namespace {
@@ -104,18 +101,6 @@ TEST_F(LabelCellTest, WrapBreaksLongTextAtWordBoundaries) {
     cell.setWrap(true);
     EXPECT_TRUE(cell.wrap());
     EXPECT_GT(darkPixelsBelow(cell.grab().toImage(), 20), 0);
-}
-
-TEST_F(LabelCellTest, CellUsedAloneReportsTapsToNobody) {
-    LabelCell cell;
-    cell.create(QStringLiteral("Info:"), CellStyleFlag::Visible, QRect(0, 0, 80, 30), &page, 0);
-    QSignalSpy taps(cell.gesture(), &TapAndHold::tapped);
-    QSignalSpy holds(cell.gesture(), &TapAndHold::held);
-    QTest::mouseClick(&cell, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(&cell, Qt::RightButton, {}, QPoint(5, 5));
-    EXPECT_EQ(taps.count(), 1);
-    EXPECT_EQ(holds.count(), 1);
-    EXPECT_FALSE(cell.isHighlighted());
 }
 
 }  // namespace
