@@ -4,6 +4,8 @@
 #include "FindWineFixture.h"
 
 #include "catalog/Catalog.h"
+#include "catalog/NodeCursor.h"
+#include "catalog/RecordCursor.h"
 #include "controls/GridList.h"
 #include "personal/PersonalStore.h"
 #include "screens/PersonalPanel.h"
@@ -146,6 +148,30 @@ TEST_F(FindWineFlowTest, AnsweringNoKeepsTheBookmarkAndSavesNothing) {
     next();
     EXPECT_EQ(winePage()->vintageCombo()->currentText(), QStringLiteral("2001"));
     EXPECT_TRUE(addBookmarkUsable());
+}
+
+TEST_F(FindWineFlowTest, PowerSearchFromAWineShowsTheProducerPage) {
+    // The wine being looked at: Cantina Alba's Barolo, whose record names no origin, so the
+    // criteria page keeps its first entries.
+    std::unique_ptr<NodeCursor> node = guide().openFlowRoot(kFindWineFlow);
+    for (int level = 0; level < 9 && node != nullptr; ++level) {
+        node = node->child(level == 0 ? 1 : 0);
+    }
+    ASSERT_NE(node, nullptr);
+    const std::unique_ptr<RecordCursor> wine = node->openRecord();
+    ASSERT_NE(wine, nullptr);
+    guide().selectRecord(*wine);
+
+    EXPECT_TRUE(view()->startPrefilled(kFindWineFlow, true));
+    ASSERT_EQ(view()->current(), 1);
+    EXPECT_TRUE(producers()->isVisible());
+    EXPECT_TRUE(view()->findChild<QPushButton*>(QStringLiteral("nextButton"))->isVisible());
+    EXPECT_EQ(criteria()->combo(FindWineCriteriaPage::Origin)->currentText(),
+              QStringLiteral("France"));
+    EXPECT_EQ(texts(producers()->producerList()), QStringList{"Maison Lacroix"});
+    EXPECT_FALSE(guide().hasSelection());
+    next();
+    EXPECT_EQ(texts(winePage()->productCombo()), QStringList{"Brut Champagne"});
 }
 
 }  // namespace
