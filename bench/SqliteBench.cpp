@@ -422,6 +422,7 @@ void BM_Open_Catalogue(benchmark::State& state) {
         const std::unique_ptr<NodeCursor> root = catalog.openLevelTable("FWLevelTable0");
         benchmark::DoNotOptimize(root.get());
     }
+    state.counters["file_kb"] = static_cast<double>(QFileInfo(d.catalogue).size() / 1024);
     state.SetLabel(datasetName(which));
 }
 
@@ -435,6 +436,7 @@ void BM_Open_Sqlite(benchmark::State& state) {
         benchmark::DoNotOptimize(sqlite3_column_int64(database.root.get(), 0));
         sqlite3_reset(database.root.get());
     }
+    state.counters["file_kb"] = static_cast<double>(QFileInfo(d.database).size() / 1024);
     state.SetLabel(datasetName(which));
 }
 
