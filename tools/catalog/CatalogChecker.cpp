@@ -68,7 +68,7 @@ private:
     void checkBlock(TableInfo& t);
     void checkDictionary(const TableInfo& t);
     void checkRecordTable(TableInfo& t);
-    void checkLevel(const TableInfo& t, int number);
+    void checkLevel(const TableInfo& t);
     void checkRecordValues(const TableInfo& t);
 
     const TableInfo* table(qint64 n) const {
@@ -278,7 +278,7 @@ void Checker::checkRecordValues(const TableInfo& t) {
     }
 }
 
-void Checker::checkLevel(const TableInfo& t, int number) {
+void Checker::checkLevel(const TableInfo& t) {
     const TableInfo* next = table(t.header);
     bool nextUsable = next && next->usable &&
                       (next->kind == format::kMixedLevel || next->kind == format::kDictionaryLevel);
@@ -350,7 +350,6 @@ void Checker::checkLevel(const TableInfo& t, int number) {
             }
         }
     }
-    Q_UNUSED(number);
 }
 
 void Checker::requireColumns(int recordTable, Results results) {
@@ -489,8 +488,7 @@ CheckReport Checker::run() {
                 checkRecordTable(t);
             }
         }
-        for (size_t i = 0; i < tables_.size(); ++i) {
-            const TableInfo& t = tables_[i];
+        for (const TableInfo& t : tables_) {
             if (!t.usable) {
                 continue;
             }
@@ -499,7 +497,7 @@ CheckReport Checker::run() {
             } else if (t.kind == format::kRecordTable) {
                 checkRecordValues(t);
             } else {
-                checkLevel(t, static_cast<int>(i));
+                checkLevel(t);
             }
         }
         static const char* const kNoteDictionaries[] = {
