@@ -119,14 +119,18 @@ TEST_F(InspectTest, ErrorsNameTheFileOrTable) {
     EXPECT_EQ(run(&runDump, {path_}).code, 2);
 }
 
-TEST_F(InspectTest, TreeThatRefersBackToItsOwnPathEnds) {
+TEST_F(InspectTest, TreeWhoseLevelsLoopEnds) {
     CatalogBuilder b;
-    b.addDictionary("ORIGIN", {"root", "again"});
+    b.addDictionary("ORIGIN", {"root", "again", "other"});
     b.addLevel("Loop", 3, 1, {{0, 0, {1}}, {1, 0, {1, 0}}});
+    b.addLevel("A", 3, 3, {{0, 0, {0}}});
+    b.addLevel("B", 3, 2, {{1, 0, {0}}});
     const QString path = dir_.write("loop.res", b.build());
-    const Result r = run(&runTree, {path, "Loop"});
+    Result r = run(&runTree, {path, "Loop"});
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "again\n  again\n  root\n");
+    EXPECT_EQ(r.out, "again\n");
+    r = run(&runTree, {path, "A"});
+    EXPECT_EQ(r.out, "again\n  root\n");
 }
 
 TEST_F(InspectTest, ExecutableDispatchesAndReportsErrors) {

@@ -11,7 +11,6 @@
 #include "common/TextCodec.h"
 
 #include <QSet>
-#include <utility>
 
 namespace corkwise::tool {
 
@@ -92,10 +91,11 @@ void dumpLevel(const LevelTable& table, QTextStream& out) {
 }
 
 // Prints the children of NODE at DEPTH (1 for the root's children, which have no indent).
-// PATH holds the nodes from the root down, so a damaged tree that refers back to one of them
-// ends there instead of running forever.
+// LEVELS holds the level tables of the nodes from the root down: a well-formed tree passes
+// through each level once, so a level met again means the next-level chain of a damaged file
+// loops, and the tree is not followed further there.
 void printChildren(const Catalog& catalog, const NodeCursor& node, int depth, int maxDepth,
-                   QSet<std::pair<int, int>>& path, QTextStream& out) {
+                   QSet<int>& levels, QTextStream& out) {
     if (maxDepth >= 0 && depth > maxDepth) {
         return;
     }
@@ -108,11 +108,11 @@ void printChildren(const Catalog& catalog, const NodeCursor& node, int depth, in
         }
         if (child->nodeKind() == NodeCursor::kDictionaryNode) {
             out << indent << shown(child->nodeText()) << '\n';
-            const std::pair<int, int> key(child->tableNumber(), child->row());
-            if (!path.contains(key)) {
-                path.insert(key);
-                printChildren(catalog, *child, depth + 1, maxDepth, path, out);
-                path.remove(key);
+            const int level = child->tableNumber();
+            if (!levels.contains(level)) {
+                levels.insert(level);
+                printChildren(catalog, *child, depth + 1, maxDepth, levels, out);
+                levels.remove(level);
             }
         } else {
             const LevelTable* level = child->table();
@@ -199,8 +199,8 @@ int runTree(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     const auto root = catalog->openLevelTable(name);
     if (root) {
-        QSet<std::pair<int, int>> path{{root->tableNumber(), root->row()}};
-        printChildren(*catalog, *root, 1, maxDepth, path, out);
+        QSet<int> levels{root->tableNumber()};
+        printChildren(*catalog, *root, 1, maxDepth, levels, out);
     }
     return 0;
 }
