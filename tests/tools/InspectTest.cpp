@@ -1,10 +1,12 @@
 #include "catalog/Command.h"
 #include "catalog/Inspect.h"
 
+#include "common/ErrorLog.h"
 #include "testsupport/CatalogBytes.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QProcess>
 #include <QTextStream>
 
@@ -31,6 +33,10 @@ Result run(CommandFunction command, const QStringList& args) {
 
 class InspectTest : public ::testing::Test {
 protected:
+    // The tool writes no trace; neither do these tests.
+    static void SetUpTestSuite() { ErrorLog::setEnabled(false); }
+    static void TearDownTestSuite() { ErrorLog::setEnabled(true); }
+
     void SetUp() override {
         CatalogBuilder b;
         const int origin = b.addDictionary("ORIGIN", {"root", "France", "U.S."});
@@ -131,6 +137,31 @@ TEST_F(InspectTest, TreeWhoseLevelsLoopEnds) {
     EXPECT_EQ(r.out, "again\n");
     r = run(&runTree, {path, "A"});
     EXPECT_EQ(r.out, "again\n  root\n");
+}
+
+// Every subcommand on every table of a damaged copy: whatever it prints, it must not crash.
+TEST_F(InspectTest, DamagedCataloguesNeverCrashTheTool) {
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const QStringList names = {"DictORIGIN",    "DictREGION",    "Wines",
+                               "FWLevelTable0", "FWLevelTable1", "FWLevelTable2"};
+    auto inspectAll = [&](const QByteArray& damaged) {
+        const QString path = dir_.write("damaged.res", damaged);
+        run(&runTables, {path});
+        for (const QString& name : names) {
+            run(&runDump, {path, name});
+            run(&runTree, {path, name});
+        }
+    };
+    for (qsizetype n = 0; n < bytes.size(); ++n) {
+        inspectAll(bytes.left(n));
+    }
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        QByteArray changed = bytes;
+        changed[i] = static_cast<char>(changed[i] ^ 0xA5);
+        inspectAll(changed);
+    }
 }
 
 TEST_F(InspectTest, ExecutableDispatchesAndReportsErrors) {
