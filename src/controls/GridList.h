@@ -31,7 +31,8 @@ class LabelCell;
 // Keyboard, while the grid has focus: Up and Down move the selection one row (scrolling a line
 // at the edges) and report it as a plain tap; Page Up and Page Down scroll as the scroll bar's
 // page areas do; Home and End go to the first and last page; the Menu key (or Shift+F10) reports
-// a tap-and-hold on the selected row.
+// a tap-and-hold on the selected row. In an editable grid Up and Down go from edit cell to edit
+// cell in the same column.
 class GridList : public QWidget {
     Q_OBJECT
 
@@ -85,7 +86,9 @@ public:
     int rowCount() const { return rows_.count(); }
 
     // Lays the grid out again for HEIGHT: new cells and scroll bar (the header cells stay),
-    // typed texts taken over first, back to the top with nothing selected.
+    // typed texts taken over first, back to the top with nothing selected. The old cells and
+    // scroll bar are hidden at once and deleted when control returns to the event loop (the
+    // request may come from one of them), so pointers from cellAt() do not outlive a relayout.
     void relayout(int height);
 
     // Clipboard requests for the edit cell of the selected slot in the editable column;
@@ -105,7 +108,11 @@ public:
 
     // Scroll bar actions, as the scroll bar's arrows, page areas and thumb give them.
     enum class Scroll { LineUp = 0, LineDown = 1, PageUp = 2, PageDown = 3, ThumbTrack = 5 };
-    // Scrolls by ACTION; THUMB is the thumb position for ThumbTrack.
+    // Scrolls by ACTION; THUMB is the thumb position for ThumbTrack. Line scrolls move the
+    // selected slot with its row (a selected row scrolled out at the bottom stays selected
+    // unseen; one scrolled out at the top hands the selection to the row now in slot 0). Page
+    // and thumb scrolls leave the selected slot as it is. Typed texts are taken over first. The
+    // grid never scrolls past its last full page.
     void scroll(Scroll action, int thumb = 0);
 
     // The state of the layout, for the screens and for tests.
