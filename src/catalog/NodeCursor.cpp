@@ -25,7 +25,7 @@ std::unique_ptr<NodeCursor> NodeCursor::clone() const {
 }
 
 int NodeCursor::nodeKind() const {
-    if (table_ == nullptr) {
+    if (!isValid()) {
         return kRecordNode;
     }
     if (table_->kind() == fmt::kDictionaryLevel) {

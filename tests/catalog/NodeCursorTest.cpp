@@ -108,7 +108,7 @@ TEST_F(NodeCursorTest, CloneTracesAndStandsOnTheSameNode) {
 }
 
 TEST_F(NodeCursorTest, CursorsOnMissingRowsOrTablesAreInvalid) {
-    for (const auto& [table, row] : {std::pair{4, 6}, {4, -1}, {0, 0}, {99, 0}, {-1, 0}}) {
+    for (const auto& [table, row] : {std::pair{4, 6}, {5, 6}, {4, -1}, {0, 0}, {99, 0}, {-1, 0}}) {
         NodeCursor node(catalog_->file(), table, row);
         EXPECT_FALSE(node.isValid());
         EXPECT_EQ(node.nodeKind(), NodeCursor::kRecordNode);
