@@ -420,10 +420,11 @@ QImage paintAboutPicture(qreal devicePixelRatio) {
     p.fillRect(QRectF(0, 0, kHomeWidth, kHomeHeight), paper);
     paintHills(p);
 
-    // Bottle and glass above the text, grapes in one corner, all kept clear of the text lines.
+    // Bottle and glass above the text, grapes in the corner away from the OK button, all clear of
+    // the text lines.
     paintBottle(p, 104, 12, 58);
     paintGlass(p, 138, 34, 1.2, 0.55);
-    paintGrapes(p, 212, 200);
+    paintGrapes(p, 34, 196);
     return image;
 }
 

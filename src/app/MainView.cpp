@@ -421,6 +421,11 @@ void MainView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint at = event->position().toPoint();
+    // A press that a page or panel left unhandled reaches the view too; only the home picture
+    // itself answers taps.
+    if (childAt(at) != nullptr) {
+        return;
+    }
     const int flow = homeBannerAt(at.x(), at.y());
     if (flow < 0) {
         return;

@@ -181,9 +181,9 @@ TEST_F(CorkwiseAppTest, ProgramWritesItsWindowHeadlessAndEnlargesItCrisply) {
 
 TEST_F(CorkwiseAppTest, ProgramWithoutACatalogueSaysSoOnStderrAndExitsWithZero) {
     const QString shot = dir_.path(QStringLiteral("none.png"));
-    const ProgramRun run = runProgram({QStringLiteral("--catalogue"), dir_.path(QStringLiteral("no.res")),
-                                QStringLiteral("--personal"), line_.personal,
-                                QStringLiteral("--screenshot"), shot});
+    const ProgramRun run = runProgram(
+        {QStringLiteral("--catalogue"), dir_.path(QStringLiteral("no.res")),
+         QStringLiteral("--personal"), line_.personal, QStringLiteral("--screenshot"), shot});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains("Problem reading wines data.Please reinstall application."));
     EXPECT_FALSE(QFile::exists(shot));

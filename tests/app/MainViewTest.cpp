@@ -85,6 +85,17 @@ TEST_F(MainViewTest, NextAndBackDriveThePagesInTheDocumentedOrder) {
     EXPECT_EQ(page(10005)->parentWidget(), owner_.get());
 }
 
+TEST_F(MainViewTest, TapsOnAPageOverABannerDoNotStartAnotherSearch) {
+    QTest::mouseClick(view_.get(), Qt::LeftButton, {}, QPoint(130, 230));
+    ASSERT_EQ(view_->current(), 0);
+    ASSERT_TRUE(page(10011)->isVisible());
+    // The scripted page leaves presses unhandled, so they travel on to the view.
+    QTest::mouseClick(page(10011), Qt::LeftButton, {}, QPoint(60, 85));
+    EXPECT_EQ(guide_->currentFlow(), 10011);
+    EXPECT_TRUE(page(10011)->isVisible());
+    EXPECT_FALSE(page(10001)->hasWindow());
+}
+
 TEST_F(MainViewTest, ReplayedBookmarkThatEveryPageFollowsEndsOnTheLastPage) {
     store_->add(test::bookmark("b", {}));
     ASSERT_TRUE(guide_->selectBookmark(0));
