@@ -199,7 +199,7 @@ std::vector<std::pair<int, int>> sampleWines(const Catalog& catalog, qint64 wine
     return sample;
 }
 
-// Generates WINES wines (seed 1). With fan-outs, three food types are added whose foods number
+// Generates WINES wines (generator key 1). With fan-outs, three food types are added whose foods number
 // 10, 1,000 and 50,000, each food paired with one wine, for the listing benchmarks.
 Dataset makeDataset(qint64 wines, bool fanOuts) {
     Dataset d;

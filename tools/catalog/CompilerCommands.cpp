@@ -123,14 +123,14 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
     qint64 wines = -1;
-    quint64 seed = 1;
+    quint64 key = 1;
     QString dir;
     for (qsizetype i = 0; i < args.size(); ++i) {
         bool ok = true;
         if (args[i] == QLatin1String("--wines") && i + 1 < args.size()) {
             wines = args[++i].toLongLong(&ok);
         } else if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) {
-            seed = args[++i].toULongLong(&ok);
+            key = args[++i].toULongLong(&ok);
         } else if (dir.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
             dir = args[i];
         } else {
@@ -147,7 +147,7 @@ int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     Progress progress(err);
     QString error;
-    if (!generateSources(wines, seed, dir, &error, progress.function())) {
+    if (!generateSources(wines, key, dir, &error, progress.function())) {
         progress.finish();
         err << "generate: " << error << '\n';
         return 1;

@@ -12,13 +12,13 @@ namespace corkwise::tool {
 
 namespace {
 
-// A stateless generator: every choice is a hash of the seed and what is being chosen, so the
+// A stateless generator: every choice is a hash of the generator key and what is being chosen, so the
 // output does not depend on the order of the choices or on the standard library.
 class Dice {
 public:
-    explicit Dice(quint64 seed) : seed_(seed) {}
+    explicit Dice(quint64 key) : key_(key) {}
     quint64 roll(quint64 what, quint64 index) const {
-        quint64 z = seed_ + 0x9E3779B97F4A7C15ull * (what + 1) + 0xD1B54A32D192ED03ull * index;
+        quint64 z = key_ + 0x9E3779B97F4A7C15ull * (what + 1) + 0xD1B54A32D192ED03ull * index;
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
@@ -28,7 +28,7 @@ public:
     }
 
 private:
-    quint64 seed_;
+    quint64 key_;
 };
 
 enum Choice : quint64 {
@@ -216,7 +216,7 @@ std::string wineId(qint64 i) {
 
 }  // namespace
 
-bool generateSources(qint64 wineCount, quint64 seed, const QString& dir, QString* error,
+bool generateSources(qint64 wineCount, quint64 generatorKey, const QString& dir, QString* error,
                      const ProgressFunction& progress) {
     if (wineCount < 1) {
         *error = QStringLiteral("the wine count must be at least 1");
@@ -226,7 +226,7 @@ bool generateSources(qint64 wineCount, quint64 seed, const QString& dir, QString
         *error = QStringLiteral("%1: cannot create the folder").arg(dir);
         return false;
     }
-    const Dice dice(seed);
+    const Dice dice(generatorKey);
     // Region and producer counts grow with the catalogue but stay within what the dictionaries
     // hold (product names are variety x appellation, so regions are capped).
     const int regionCount = static_cast<int>(std::clamp<qint64>(wineCount / 1000, 40, 480));
