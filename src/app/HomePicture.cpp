@@ -424,7 +424,7 @@ QImage paintAboutPicture(qreal devicePixelRatio) {
     // the text lines.
     paintBottle(p, 104, 12, 58);
     paintGlass(p, 138, 34, 1.2, 0.55);
-    paintGrapes(p, 34, 196);
+    paintGrapes(p, 34, 176);
     return image;
 }
 
