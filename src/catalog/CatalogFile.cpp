@@ -204,6 +204,11 @@ QByteArray CatalogFile::readBytesAt(qint64 position, int length) {
     return bytes;
 }
 
+bool CatalogFile::readInto(qint64 position, char* out, int length) {
+    seek(position);
+    return length >= 0 && readRaw(out, length) == length;
+}
+
 QByteArray CatalogFile::readName() {
     char field[fmt::kNameFieldSize] = {};
     readRaw(field, fmt::kNameFieldSize);

@@ -73,6 +73,9 @@ public:
     int readByteAt(qint64 position);
     // LENGTH bytes at POSITION, or an empty array when they cannot all be read.
     QByteArray readBytesAt(qint64 position, int length);
+    // Copies LENGTH bytes at POSITION into OUT (room for LENGTH bytes); false, with OUT's
+    // contents unspecified, when they cannot all be read.
+    bool readInto(qint64 position, char* out, int length);
     // The 32-byte name field at the current position, up to its first NUL; a field without a
     // NUL is cut to 31 bytes. Bytes past the end of the file count as NUL.
     QByteArray readName();

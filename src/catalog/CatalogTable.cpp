@@ -33,24 +33,42 @@ int CatalogTable::rowCount() const {
     return 0;
 }
 
+bool CatalogTable::rowSpan(int, qint64*, int*) const {
+    return false;
+}
+
 QByteArray CatalogTable::readRow(int row) const {
-    const int length = rowLength(row);
-    if (length <= 0) {
+    qint64 offset = 0;
+    int length = 0;
+    if (!rowSpan(row, &offset, &length) || length <= 0) {
         return QByteArray();
     }
-    return file_->readBytesAt(rowOffset(row), length);
+    return file_->readBytesAt(offset, length);
 }
 
 QByteArray CatalogTable::readRowPart(int row, int at, int length) const {
-    const int rowBytes = rowLength(row);
-    if (rowBytes < 0 || at < 0 || length <= 0 || at > rowBytes || length > rowBytes - at) {
+    qint64 offset = 0;
+    int rowBytes = 0;
+    if (!rowSpan(row, &offset, &rowBytes) || at < 0 || length <= 0 || at > rowBytes ||
+        length > rowBytes - at) {
         return QByteArray();
     }
-    return file_->readBytesAt(rowOffset(row) + at, length);
+    return file_->readBytesAt(offset + at, length);
 }
 
 int CatalogTable::catalogueIndex() const {
     return file_->indexOfTable(descriptor_.name);
+}
+
+bool CatalogTable::hasShortName(const QByteArray& name) const {
+    if (descriptor_.kind != fmt::kDictionary) {
+        return descriptor_.name == name;
+    }
+    const QByteArray& whole = descriptor_.name;
+    if (whole.size() <= fmt::kDictionaryPrefixLength) {
+        return name.isEmpty();
+    }
+    return QByteArrayView(whole).sliced(fmt::kDictionaryPrefixLength) == QByteArrayView(name);
 }
 
 QByteArray CatalogTable::shortName() const {
@@ -83,18 +101,25 @@ FixedTable::FixedTable(CatalogFile* file, TableDescriptor descriptor)
     }
 }
 
-qint64 FixedTable::rowOffset(int row) const {
+bool FixedTable::rowSpan(int row, qint64* offset, int* length) const {
     if (row < 0 || row >= usableRows_) {
-        return -1;
+        return false;
     }
-    return descriptor_.blockOffset + fmt::kBlockHeaderSize + qint64{row} * headerValue_;
+    *offset = descriptor_.blockOffset + fmt::kBlockHeaderSize + qint64{row} * headerValue_;
+    *length = headerValue_;
+    return true;
+}
+
+qint64 FixedTable::rowOffset(int row) const {
+    qint64 offset = -1;
+    int length = 0;
+    return rowSpan(row, &offset, &length) ? offset : -1;
 }
 
 int FixedTable::rowLength(int row) const {
-    if (row < 0 || row >= usableRows_) {
-        return -1;
-    }
-    return headerValue_;
+    qint64 offset = 0;
+    int length = -1;
+    return rowSpan(row, &offset, &length) ? length : -1;
 }
 
 int FixedTable::rowCount() const {
@@ -124,35 +149,41 @@ IndexedTable::IndexedTable(CatalogFile* file, TableDescriptor descriptor)
     }
 }
 
-qint64 IndexedTable::checkedStart(int row) const {
+bool IndexedTable::rowSpan(int row, qint64* offset, int* length) const {
     if (row < 0 || row >= usableRows_) {
-        return -1;
+        return false;
     }
     const qint64 d = descriptor_.blockOffset;
-    const qint64 start =
-        file()->readU24At(d + fmt::kBlockHeaderSize + qint64{row} * fmt::kRowIndexEntrySize);
-    if (start < 0 || d + start > blockEnd()) {
-        return -1;
+    // The row's own index entry and, except for the last row, the next one that ends it: both
+    // lie inside the block (usableRows_ sees to that) and are read at once.
+    const bool last = row == storedRowCount_ - 1;
+    unsigned char entries[2 * fmt::kRowIndexEntrySize];
+    const int wanted = last ? fmt::kRowIndexEntrySize : 2 * fmt::kRowIndexEntrySize;
+    if (!file()->readInto(d + fmt::kBlockHeaderSize + qint64{row} * fmt::kRowIndexEntrySize,
+                          reinterpret_cast<char*>(entries), wanted)) {
+        return false;
     }
-    return start;
+    const qint64 start = (entries[0] << 16) | (entries[1] << 8) | entries[2];
+    const qint64 end =
+        last ? qint64{descriptor_.blockSize} : (entries[3] << 16) | (entries[4] << 8) | entries[5];
+    if (end < start || d + end > blockEnd()) {
+        return false;
+    }
+    *offset = d + start;
+    *length = static_cast<int>(end - start);
+    return true;
 }
 
 qint64 IndexedTable::rowOffset(int row) const {
-    const qint64 start = checkedStart(row);
-    return start < 0 ? -1 : descriptor_.blockOffset + start;
+    qint64 offset = -1;
+    int length = 0;
+    return rowSpan(row, &offset, &length) ? offset : -1;
 }
 
 int IndexedTable::rowLength(int row) const {
-    const qint64 start = checkedStart(row);
-    if (start < 0) {
-        return -1;
-    }
-    // The next entry follows the one just read; the last row ends with the block.
-    const qint64 end = row < storedRowCount_ - 1 ? file()->readU24() : descriptor_.blockSize;
-    if (end < start || descriptor_.blockOffset + end > blockEnd()) {
-        return -1;
-    }
-    return static_cast<int>(end - start);
+    qint64 offset = 0;
+    int length = -1;
+    return rowSpan(row, &offset, &length) ? length : -1;
 }
 
 int IndexedTable::rowCount() const {

@@ -29,6 +29,9 @@ public:
     virtual int rowLength(int row) const;
     // Number of rows: the stored row count R, limited to the rows the block can hold.
     virtual int rowCount() const;
+    // Where ROW lies: its absolute position and its length, in one look at the row index.
+    // False when ROW does not exist or lies outside the block (OFFSET and LENGTH untouched).
+    virtual bool rowSpan(int row, qint64* offset, int* length) const;
 
     // The whole of ROW, or an empty array when it cannot be read in full.
     QByteArray readRow(int row) const;
@@ -48,6 +51,8 @@ public:
     // "ORIGIN", a name of four characters or fewer gives an empty text); the whole name for
     // every other table.
     QByteArray shortName() const;
+    // Whether the short name equals NAME (exactly), without building it.
+    bool hasShortName(const QByteArray& name) const;
     const TableDescriptor& descriptor() const { return descriptor_; }
     // The header value H: the record size of a record table, the next level of a level table.
     int headerValue() const { return headerValue_; }
@@ -78,6 +83,7 @@ public:
     qint64 rowOffset(int row) const override;
     int rowLength(int row) const override;
     int rowCount() const override;
+    bool rowSpan(int row, qint64* offset, int* length) const override;
 
     // The record size W, or -1 when it could not be read.
     int recordSize() const { return headerValue_; }
@@ -95,10 +101,9 @@ public:
     qint64 rowOffset(int row) const override;
     int rowLength(int row) const override;
     int rowCount() const override;
+    bool rowSpan(int row, qint64* offset, int* length) const override;
 
 private:
-    // Start of ROW relative to the block, checked to lie inside it; -1 otherwise.
-    qint64 checkedStart(int row) const;
     int usableRows_ = 0;
 };
 

@@ -10,34 +10,59 @@ namespace fmt = catalog_format;
 LevelTable::LevelTable(CatalogFile* file, TableDescriptor descriptor)
     : IndexedTable(file, std::move(descriptor)) {}
 
-int LevelTable::nodeValue(int row) const {
-    if (rowLength(row) < fmt::kNodeValueOffset + 2) {
+bool LevelTable::readNode(int row, Node* node) const {
+    qint64 offset = 0;
+    int length = 0;
+    unsigned char head[fmt::kNodeChildrenOffset];
+    if (!rowSpan(row, &offset, &length) || length < fmt::kNodeChildrenOffset ||
+        !file()->readInto(offset, reinterpret_cast<char*>(head), fmt::kNodeChildrenOffset)) {
+        return false;
+    }
+    node->value = (head[fmt::kNodeValueOffset] << 8) | head[fmt::kNodeValueOffset + 1];
+    node->target = head[fmt::kNodeTargetOffset];
+    node->childCount = (length - fmt::kNodeChildrenOffset) / fmt::kNodeChildSize;
+    node->offset = offset;
+    return true;
+}
+
+int LevelTable::child(const Node& node, int k) const {
+    if (k < 0 || k >= node.childCount) {
         return -1;
     }
-    return file()->readU16At(rowOffset(row) + fmt::kNodeValueOffset);
+    return file()->readU24At(node.offset + fmt::kNodeChildrenOffset +
+                             qint64{k} * fmt::kNodeChildSize);
+}
+
+int LevelTable::nodeValue(int row) const {
+    qint64 offset = 0;
+    int length = 0;
+    if (!rowSpan(row, &offset, &length) || length < fmt::kNodeValueOffset + 2) {
+        return -1;
+    }
+    return file()->readU16At(offset + fmt::kNodeValueOffset);
 }
 
 int LevelTable::nodeTarget(int row) const {
-    if (rowLength(row) < fmt::kNodeTargetOffset + 1) {
+    qint64 offset = 0;
+    int length = 0;
+    if (!rowSpan(row, &offset, &length) || length < fmt::kNodeTargetOffset + 1) {
         return -1;
     }
-    return file()->readByteAt(rowOffset(row) + fmt::kNodeTargetOffset);
+    return file()->readByteAt(offset + fmt::kNodeTargetOffset);
 }
 
 int LevelTable::childCount(int row) const {
-    const int length = rowLength(row);
-    if (length < fmt::kNodeChildrenOffset) {
+    qint64 offset = 0;
+    int length = 0;
+    if (!rowSpan(row, &offset, &length) || length < fmt::kNodeChildrenOffset) {
         return 0;
     }
     return (length - fmt::kNodeChildrenOffset) / fmt::kNodeChildSize;
 }
 
 int LevelTable::child(int row, int k) const {
-    if (k < 0 || k >= childCount(row)) {
-        return -1;
-    }
-    return file()->readU24At(rowOffset(row) + fmt::kNodeChildrenOffset +
-                             qint64{k} * fmt::kNodeChildSize);
+    Node node;
+    return readNode(row, &node) ? child(node, k) : -1;
 }
 
 int LevelTable::nextLevel() const {

@@ -9,7 +9,21 @@ namespace corkwise {
 // Kind 3 levels hold dictionary nodes only; kind 2 levels also record nodes.
 class LevelTable : public IndexedTable {
 public:
+    // The fixed part of a node, read in one go.
+    struct Node {
+        int value = -1;      // value id
+        int target = -1;     // target table number
+        int childCount = 0;  // number of u24 child numbers
+        qint64 offset = -1;  // absolute position of the row
+    };
+
     LevelTable(CatalogFile* file, TableDescriptor descriptor);
+
+    // Reads ROW's value id, target and child count; false when ROW is not a readable node
+    // (missing, outside the block, or shorter than 3 bytes).
+    bool readNode(int row, Node* node) const;
+    // Row number in the next level of the K-th child of NODE (as read by readNode), or -1.
+    int child(const Node& node, int k) const;
 
     // The node's value id (a row of its target table), or -1 when ROW is not a readable node.
     int nodeValue(int row) const;

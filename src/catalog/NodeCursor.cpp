@@ -8,6 +8,8 @@
 #include "catalog/RecordTable.h"
 #include "common/ErrorLog.h"
 
+#include <algorithm>
+
 namespace corkwise {
 
 namespace fmt = catalog_format;
@@ -24,33 +26,46 @@ std::unique_ptr<NodeCursor> NodeCursor::clone() const {
     return std::make_unique<NodeCursor>(file_, tableNumber_, row_);
 }
 
-int NodeCursor::nodeKind() const {
+int NodeCursor::readKind(LevelTable::Node* node, bool* readable) const {
+    *readable = false;
     if (!isValid()) {
         return kRecordNode;
     }
+    *readable = table_->readNode(row_, node);
     if (table_->kind() == fmt::kDictionaryLevel) {
         return kDictionaryNode;
     }
-    if (table_->kind() == fmt::kMixedLevel &&
-        file_->dictionaryAt(table_->nodeTarget(row_)) != nullptr) {
+    if (table_->kind() == fmt::kMixedLevel && *readable &&
+        file_->dictionaryAt(node->target) != nullptr) {
         return kDictionaryNode;
     }
     return kRecordNode;
 }
 
+int NodeCursor::nodeKind() const {
+    LevelTable::Node node;
+    bool readable = false;
+    return readKind(&node, &readable);
+}
+
 int NodeCursor::childCount() const {
-    if (nodeKind() != kDictionaryNode) {
+    LevelTable::Node node;
+    bool readable = false;
+    if (readKind(&node, &readable) != kDictionaryNode || !readable) {
         return 0;
     }
-    return table_->childCount(row_);
+    return node.childCount;
 }
 
 std::unique_ptr<NodeCursor> NodeCursor::child(int k) const {
-    if (k < 0 || k >= childCount()) {
+    LevelTable::Node node;
+    bool readable = false;
+    if (readKind(&node, &readable) != kDictionaryNode || !readable || k < 0 ||
+        k >= node.childCount) {
         return nullptr;
     }
     const int next = table_->nextLevel();
-    const int r = table_->child(row_, k);
+    const int r = table_->child(node, k);
     const LevelTable* nextTable = file_->levelTableAt(next);
     if (nextTable == nullptr || r < 0 || r >= nextTable->rowCount()) {
         return nullptr;
@@ -59,20 +74,20 @@ std::unique_ptr<NodeCursor> NodeCursor::child(int k) const {
 }
 
 QByteArray NodeCursor::nodeText() const {
-    if (nodeKind() != kDictionaryNode) {
+    LevelTable::Node node;
+    bool readable = false;
+    if (readKind(&node, &readable) != kDictionaryNode || !readable) {
         return QByteArray();
     }
-    const DictionaryTable* dictionary = file_->dictionaryAt(table_->nodeTarget(row_));
-    if (dictionary == nullptr) {
+    const DictionaryTable* dictionary = file_->dictionaryAt(node.target);
+    qint64 offset = 0;
+    int length = 0;
+    if (dictionary == nullptr || !dictionary->rowSpan(node.value, &offset, &length) ||
+        length <= 0) {
         return QByteArray();
     }
     // The text goes into a 255-byte buffer with its terminator: a longer row is cut.
-    const int value = table_->nodeValue(row_);
-    const int length = dictionary->rowLength(value);
-    if (length > fmt::kMaxTextLength) {
-        return dictionary->readRowPart(value, 0, fmt::kMaxTextLength);
-    }
-    return dictionary->readRow(value);
+    return file_->readBytesAt(offset, std::min(length, fmt::kMaxTextLength));
 }
 
 std::unique_ptr<RecordCursor> NodeCursor::openRecord() const {

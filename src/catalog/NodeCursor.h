@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/DictRef.h"
+#include "catalog/LevelTable.h"
 
 #include <QByteArray>
 #include <memory>
@@ -9,7 +10,6 @@
 namespace corkwise {
 
 class CatalogFile;
-class LevelTable;
 class RecordCursor;
 
 // A cursor on one node of a search tree: a row of a level table. A cursor refers to the
@@ -51,6 +51,9 @@ public:
     std::optional<DictRef> valueRef() const;
 
 private:
+    // The node's kind; reads the node into NODE and says in READABLE whether that worked.
+    int readKind(LevelTable::Node* node, bool* readable) const;
+
     CatalogFile* file_;
     int tableNumber_;
     int row_;

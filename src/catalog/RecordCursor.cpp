@@ -23,9 +23,11 @@ RecordCursor::RecordCursor(CatalogFile* file, const RecordTable* table, int row)
 }
 
 RecordCursor::~RecordCursor() {
-    logLine(destructorLine("CALL TABLE ROW DATA DESTRUCTOR"));
+    static const QByteArray before = destructorLine("CALL TABLE ROW DATA DESTRUCTOR");
+    static const QByteArray after = destructorLine("FINISH CALL TABLE ROW DATA DESTRUCTOR");
+    logLine(before);
     columns_.clear();
-    logLine(destructorLine("FINISH CALL TABLE ROW DATA DESTRUCTOR"));
+    logLine(after);
 }
 
 std::optional<QByteArray> RecordCursor::columnText(const QByteArray& shortName) const {

@@ -37,16 +37,18 @@ int RecordTable::columnOf(int dictionary) const {
 
 int RecordTable::valueAt(int row, int dictionary) const {
     const int j = columnOf(dictionary);
-    if (j < 0 || rowLength(row) < 2 * j + 2) {
+    qint64 offset = 0;
+    int length = 0;
+    if (j < 0 || !rowSpan(row, &offset, &length) || length < 2 * j + 2) {
         return -1;
     }
-    return file()->readU16At(rowOffset(row) + 2 * qint64{j});
+    return file()->readU16At(offset + 2 * qint64{j});
 }
 
 int RecordTable::dictNumberByName(const QByteArray& shortName) const {
     for (int number : columns_) {
         const CatalogTable* t = file()->tableAt(number);
-        if (t != nullptr && t->shortName() == shortName) {
+        if (t != nullptr && t->hasShortName(shortName)) {
             logNumber("==================> FIND DICTTIONARY ID", number);
             return number;
         }

@@ -98,11 +98,17 @@ void logLine(const QByteArray& text) {
 }
 
 void logPair(const QByteArray& text, const QByteArray& value) {
+    if (!state().enabled) {
+        return;
+    }
     const QByteArray line = ErrorLog::composeLine(text, value);
     writeBytes(line.constData(), line.size());
 }
 
 void logNumber(const QByteArray& text, int value) {
+    if (!state().enabled) {
+        return;
+    }
     const QByteArray line = ErrorLog::composeLine(text, QByteArray::number(value));
     writeBytes(line.constData(), line.size());
 }

@@ -182,6 +182,14 @@ TEST_F(CatalogTableTest, ShortNames) {
     EXPECT_EQ(file.tableAt(2)->shortName(), "");
     EXPECT_EQ(file.tableAt(3)->shortName(), "DictLooking");
     EXPECT_EQ(file.tableAt(4)->shortName(), "FWLevelTable0");
+    for (int t = 0; t < file.tableCount(); ++t) {
+        const CatalogTable* table = file.tableAt(t);
+        EXPECT_TRUE(table->hasShortName(table->shortName())) << t;
+    }
+    EXPECT_FALSE(file.tableAt(0)->hasShortName("DictORIGIN"));
+    EXPECT_FALSE(file.tableAt(0)->hasShortName("ORIGI"));
+    EXPECT_FALSE(file.tableAt(1)->hasShortName("x"));
+    EXPECT_FALSE(file.tableAt(3)->hasShortName("Looking"));
 }
 
 TEST_F(CatalogTableTest, LevelRowsHoldValueTargetAndChildren) {
