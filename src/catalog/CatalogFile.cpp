@@ -10,6 +10,10 @@
 
 #include <cstring>
 
+#if defined(Q_OS_UNIX)
+#include <sys/mman.h>
+#endif
+
 namespace corkwise {
 
 namespace fmt = catalog_format;
@@ -23,6 +27,14 @@ CatalogFile::CatalogFile(const QString& path, Access access) : file_(path) {
         size_ = file_.size();
         if (access == Access::Mapped && size_ > 0) {
             map_ = file_.map(0, size_);
+#if defined(Q_OS_UNIX)
+            // Rows are read one here, one there: reading ahead around each would only make
+            // pages resident that no one asked for. The map starts at offset 0 and so on a
+            // page boundary. A refused hint changes nothing but the memory figures.
+            if (map_ != nullptr) {
+                madvise(const_cast<uchar*>(map_), static_cast<size_t>(size_), MADV_RANDOM);
+            }
+#endif
         }
         logLine("TRY TO INIT DBS OBJECTS");
         tables_ = std::make_unique<WCATArray>();
@@ -90,10 +102,6 @@ void CatalogFile::readDirectory() {
 
 int CatalogFile::tableCount() const {
     return tables_ ? tables_->size() : 0;
-}
-
-CatalogTable* CatalogFile::tableAt(int number) const {
-    return tables_ ? tables_->at(number) : nullptr;
 }
 
 DictionaryTable* CatalogFile::dictionaryAt(int number) const {
@@ -173,11 +181,6 @@ int CatalogFile::readU16() {
     return (b[0] << 8) | b[1];
 }
 
-int CatalogFile::readU24At(qint64 position) {
-    seek(position);
-    return readU24();
-}
-
 int CatalogFile::readU16At(qint64 position) {
     seek(position);
     return readU16();
@@ -192,7 +195,7 @@ int CatalogFile::readByteAt(qint64 position) {
     return b;
 }
 
-QByteArray CatalogFile::readBytesAt(qint64 position, int length) {
+QByteArray CatalogFile::readBytesUnmapped(qint64 position, int length) {
     seek(position);
     if (length <= 0 || position < 0 || position > size_ || length > size_ - position) {
         return QByteArray();
@@ -204,7 +207,7 @@ QByteArray CatalogFile::readBytesAt(qint64 position, int length) {
     return bytes;
 }
 
-bool CatalogFile::readInto(qint64 position, char* out, int length) {
+bool CatalogFile::readIntoUnmapped(qint64 position, char* out, int length) {
     seek(position);
     return length >= 0 && readRaw(out, length) == length;
 }

@@ -9,7 +9,10 @@
 
 #include <QByteArray>
 #include <QFile>
+#include "catalog/WCATArray.h"
+
 #include <QString>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -48,7 +51,7 @@ public:
     qint64 size() const { return size_; }
 
     // The table numbered NUMBER, or null when there is none. Owned by this file.
-    CatalogTable* tableAt(int number) const;
+    CatalogTable* tableAt(int number) const { return tables_ ? tables_->at(number) : nullptr; }
     // The same when the table is of that class, otherwise null.
     DictionaryTable* dictionaryAt(int number) const;
     RecordTable* recordTableAt(int number) const;
@@ -67,15 +70,46 @@ public:
     int readU24();
     // The next 2 bytes as u16, or -1 when fewer than 2 bytes are left.
     int readU16();
-    int readU24At(qint64 position);
+    int readU24At(qint64 position) {
+        if (const uchar* p = mappedBytes(position, 3)) {
+            return (p[0] << 16) | (p[1] << 8) | p[2];
+        }
+        seek(position);
+        return readU24();
+    }
     int readU16At(qint64 position);
     // One byte as 0 to 255, or -1 when POSITION is outside the file.
     int readByteAt(qint64 position);
     // LENGTH bytes at POSITION, or an empty array when they cannot all be read.
-    QByteArray readBytesAt(qint64 position, int length);
+    QByteArray readBytesAt(qint64 position, int length) {
+        if (length > 0) {
+            if (const uchar* p = mappedBytes(position, length)) {
+                return QByteArray(reinterpret_cast<const char*>(p), length);
+            }
+        }
+        return readBytesUnmapped(position, length);
+    }
     // Copies LENGTH bytes at POSITION into OUT (room for LENGTH bytes); false, with OUT's
     // contents unspecified, when they cannot all be read.
-    bool readInto(qint64 position, char* out, int length);
+    bool readInto(qint64 position, char* out, int length) {
+        if (const uchar* p = mappedBytes(position, length)) {
+            std::memcpy(out, p, static_cast<size_t>(length));
+            return true;
+        }
+        return readIntoUnmapped(position, out, length);
+    }
+    // The LENGTH bytes at POSITION in place, for reading them without a copy: a pointer into the
+    // map, with the position moved past them as a read would. Null, with nothing moved, when
+    // the file is not mapped or the bytes do not lie wholly inside it; the caller then reads
+    // them with readInto. The pointer is valid as long as this file lives.
+    const uchar* mappedBytes(qint64 position, qint64 length) {
+        if (map_ == nullptr || position < 0 || length < 0 || position > size_ ||
+            length > size_ - position) {
+            return nullptr;
+        }
+        position_ = position + length;
+        return map_ + position;
+    }
     // The 32-byte name field at the current position, up to its first NUL; a field without a
     // NUL is cut to 31 bytes. Bytes past the end of the file count as NUL.
     QByteArray readName();
@@ -84,6 +118,10 @@ private:
     // Copies up to LENGTH bytes at the current position into OUT and moves past them;
     // returns the number copied.
     qint64 readRaw(char* out, qint64 length);
+    // readBytesAt and readInto for what the map does not serve: positioned reads, and reads
+    // that do not lie wholly inside the file.
+    QByteArray readBytesUnmapped(qint64 position, int length);
+    bool readIntoUnmapped(qint64 position, char* out, int length);
     void readDirectory();
 
     QFile file_;

@@ -149,31 +149,6 @@ IndexedTable::IndexedTable(CatalogFile* file, TableDescriptor descriptor)
     }
 }
 
-bool IndexedTable::rowSpan(int row, qint64* offset, int* length) const {
-    if (row < 0 || row >= usableRows_) {
-        return false;
-    }
-    const qint64 d = descriptor_.blockOffset;
-    // The row's own index entry and, except for the last row, the next one that ends it: both
-    // lie inside the block (usableRows_ sees to that) and are read at once.
-    const bool last = row == storedRowCount_ - 1;
-    unsigned char entries[2 * fmt::kRowIndexEntrySize];
-    const int wanted = last ? fmt::kRowIndexEntrySize : 2 * fmt::kRowIndexEntrySize;
-    if (!file()->readInto(d + fmt::kBlockHeaderSize + qint64{row} * fmt::kRowIndexEntrySize,
-                          reinterpret_cast<char*>(entries), wanted)) {
-        return false;
-    }
-    const qint64 start = (entries[0] << 16) | (entries[1] << 8) | entries[2];
-    const qint64 end =
-        last ? qint64{descriptor_.blockSize} : (entries[3] << 16) | (entries[4] << 8) | entries[5];
-    if (end < start || d + end > blockEnd()) {
-        return false;
-    }
-    *offset = d + start;
-    *length = static_cast<int>(end - start);
-    return true;
-}
-
 qint64 IndexedTable::rowOffset(int row) const {
     qint64 offset = -1;
     int length = 0;
@@ -184,10 +159,6 @@ int IndexedTable::rowLength(int row) const {
     qint64 offset = 0;
     int length = -1;
     return rowSpan(row, &offset, &length) ? length : -1;
-}
-
-int IndexedTable::rowCount() const {
-    return usableRows_;
 }
 
 }  // namespace corkwise

@@ -6,14 +6,14 @@
 // lie inside the table's block and the file, gives the failure value (-1 for a position, a
 // length or a number, an empty text). rowCount() never exceeds what the block can hold.
 
+#include "catalog/CatalogFile.h"
+#include "catalog/CatalogFormat.h"
 #include "catalog/TableDescriptor.h"
 
 #include <QByteArray>
 #include <QtGlobal>
 
 namespace corkwise {
-
-class CatalogFile;
 
 class CatalogTable {
 public:
@@ -100,11 +100,43 @@ public:
 
     qint64 rowOffset(int row) const override;
     int rowLength(int row) const override;
-    int rowCount() const override;
+    int rowCount() const override { return usableRows_; }
+    // Defined here so that the tables built on this one read their rows without a call.
     bool rowSpan(int row, qint64* offset, int* length) const override;
 
 private:
     int usableRows_ = 0;
 };
+
+inline bool IndexedTable::rowSpan(int row, qint64* offset, int* length) const {
+    namespace fmt = catalog_format;
+    if (row < 0 || row >= usableRows_) {
+        return false;
+    }
+    const qint64 d = descriptor_.blockOffset;
+    // The row's own index entry and, except for the last row, the next one that ends it: both
+    // lie inside the block (usableRows_ sees to that) and are read at once, in place when the
+    // file is mapped.
+    const bool last = row == storedRowCount_ - 1;
+    const int wanted = last ? fmt::kRowIndexEntrySize : 2 * fmt::kRowIndexEntrySize;
+    const qint64 at = d + fmt::kBlockHeaderSize + qint64{row} * fmt::kRowIndexEntrySize;
+    const uchar* entries = file()->mappedBytes(at, wanted);
+    unsigned char copy[2 * fmt::kRowIndexEntrySize];
+    if (entries == nullptr) {
+        if (!file()->readInto(at, reinterpret_cast<char*>(copy), wanted)) {
+            return false;
+        }
+        entries = copy;
+    }
+    const qint64 start = (entries[0] << 16) | (entries[1] << 8) | entries[2];
+    const qint64 end =
+        last ? qint64{descriptor_.blockSize} : (entries[3] << 16) | (entries[4] << 8) | entries[5];
+    if (end < start || d + end > blockEnd()) {
+        return false;
+    }
+    *offset = d + start;
+    *length = static_cast<int>(end - start);
+    return true;
+}
 
 }  // namespace corkwise

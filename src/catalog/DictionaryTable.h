@@ -6,7 +6,7 @@ namespace corkwise {
 
 // One text per row: the text of value id v is row v. A dictionary's name is "Dict" followed by
 // its short name.
-class DictionaryTable : public IndexedTable {
+class DictionaryTable final : public IndexedTable {
 public:
     DictionaryTable(CatalogFile* file, TableDescriptor descriptor);
 

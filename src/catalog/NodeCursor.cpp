@@ -14,8 +14,27 @@ namespace corkwise {
 
 namespace fmt = catalog_format;
 
+namespace {
+
+// CatalogFile::levelTableAt and dictionaryAt, here where the compiler can see them: listing
+// children looks up two tables per child.
+LevelTable* levelAt(const CatalogFile* file, int number) {
+    CatalogTable* t = file->tableAt(number);
+    return t != nullptr && (t->kind() == fmt::kMixedLevel || t->kind() == fmt::kDictionaryLevel)
+               ? static_cast<LevelTable*>(t)
+               : nullptr;
+}
+
+const DictionaryTable* dictionaryAt(const CatalogFile* file, int number) {
+    const CatalogTable* t = file->tableAt(number);
+    return t != nullptr && t->kind() == fmt::kDictionary ? static_cast<const DictionaryTable*>(t)
+                                                         : nullptr;
+}
+
+}  // namespace
+
 NodeCursor::NodeCursor(CatalogFile* file, int tableNumber, int row)
-    : file_(file), tableNumber_(tableNumber), row_(row), table_(file->levelTableAt(tableNumber)) {}
+    : file_(file), tableNumber_(tableNumber), row_(row), table_(levelAt(file, tableNumber)) {}
 
 bool NodeCursor::isValid() const {
     return table_ != nullptr && row_ >= 0 && row_ < table_->rowCount();
@@ -36,7 +55,7 @@ int NodeCursor::readKind(LevelTable::Node* node, bool* readable) const {
         return kDictionaryNode;
     }
     if (table_->kind() == fmt::kMixedLevel && *readable &&
-        file_->dictionaryAt(node->target) != nullptr) {
+        dictionaryAt(file_, node->target) != nullptr) {
         return kDictionaryNode;
     }
     return kRecordNode;
@@ -66,11 +85,11 @@ std::unique_ptr<NodeCursor> NodeCursor::child(int k) const {
     }
     const int next = table_->nextLevel();
     const int r = table_->child(node, k);
-    const LevelTable* nextTable = file_->levelTableAt(next);
+    LevelTable* nextTable = levelAt(file_, next);
     if (nextTable == nullptr || r < 0 || r >= nextTable->rowCount()) {
         return nullptr;
     }
-    return std::make_unique<NodeCursor>(file_, next, r);
+    return std::unique_ptr<NodeCursor>(new NodeCursor(file_, next, r, nextTable));
 }
 
 QByteArray NodeCursor::nodeText() const {
@@ -79,7 +98,7 @@ QByteArray NodeCursor::nodeText() const {
     if (readKind(&node, &readable) != kDictionaryNode || !readable) {
         return QByteArray();
     }
-    const DictionaryTable* dictionary = file_->dictionaryAt(node.target);
+    const DictionaryTable* dictionary = dictionaryAt(file_, node.target);
     qint64 offset = 0;
     int length = 0;
     if (dictionary == nullptr || !dictionary->rowSpan(node.value, &offset, &length) ||

@@ -51,6 +51,11 @@ public:
     std::optional<DictRef> valueRef() const;
 
 private:
+    // A cursor on ROW of TABLE, the level table numbered TABLENUMBER in FILE, as looked up by
+    // the caller.
+    NodeCursor(CatalogFile* file, int tableNumber, int row, LevelTable* table)
+        : file_(file), tableNumber_(tableNumber), row_(row), table_(table) {}
+
     // The node's kind; reads the node into NODE and says in READABLE whether that worked.
     int readKind(LevelTable::Node* node, bool* readable) const;
 

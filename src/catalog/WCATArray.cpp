@@ -27,11 +27,4 @@ void WCATArray::add(CatalogTable* table) {
     ++count_;
 }
 
-CatalogTable* WCATArray::at(int position) const {
-    if (position < 0 || position >= count_) {
-        return nullptr;
-    }
-    return items_[static_cast<size_t>(position)];
-}
-
 }  // namespace corkwise

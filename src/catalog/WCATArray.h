@@ -22,7 +22,9 @@ public:
     // Appends TABLE (not owned) at position size().
     void add(CatalogTable* table);
     // The table at POSITION, or null when POSITION is not below size().
-    CatalogTable* at(int position) const;
+    CatalogTable* at(int position) const {
+        return position >= 0 && position < count_ ? items_[static_cast<size_t>(position)] : nullptr;
+    }
     int size() const { return count_; }
     int capacity() const { return capacity_; }
 
