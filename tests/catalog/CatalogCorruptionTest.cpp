@@ -90,7 +90,7 @@ TEST_F(CatalogCorruptionTest, EverySingleByteChangeNeverCrashes) {
 // The fuzz target starts from this catalogue; keep the saved copy in step with the builder.
 // CORKWISE_UPDATE_SEEDS=1 rewrites it.
 TEST_F(CatalogCorruptionTest, FuzzSeedMatchesTheWellFormedCatalogue) {
-    const QString path = QStringLiteral(CORKWISE_TEST_DATA_DIR "/catalog-seeds/well-formed.res");
+    const QString path = QStringLiteral(CORKWISE_TEST_DATA_DIR "/catalog-corpus/well-formed.res");
     if (qEnvironmentVariableIsSet("CORKWISE_UPDATE_SEEDS")) {
         QFile out(path);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));

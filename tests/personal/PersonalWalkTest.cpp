@@ -40,7 +40,7 @@ TEST(PersonalWalkTest, EveryByteSetToExtremesKeepsEveryPromise) {
 // that each stays fixed.
 TEST(PersonalWalkTest, KeptInputsKeepEveryPromise) {
     int walked = 0;
-    for (const char* folder : {"/personal-seeds", "/personal-crashes"}) {
+    for (const char* folder : {"/personal-corpus", "/personal-crashes"}) {
         const QDir dir(QStringLiteral(CORKWISE_TEST_DATA_DIR) + QLatin1String(folder));
         for (const QString& name : dir.entryList(QDir::Files)) {
             QFile file(dir.filePath(name));
