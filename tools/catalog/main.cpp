@@ -3,7 +3,7 @@
 
 #include "catalog/Command.h"
 #include "catalog/CompilerCommands.h"
-#include "catalog/Inspect.h"
+#include "catalog/CatalogListing.h"
 #include "common/ErrorLog.h"
 
 #include <QCoreApplication>

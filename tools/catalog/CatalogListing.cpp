@@ -1,4 +1,4 @@
-#include "catalog/Inspect.h"
+#include "catalog/CatalogListing.h"
 
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"

@@ -1,5 +1,5 @@
 #include "catalog/Command.h"
-#include "catalog/Inspect.h"
+#include "catalog/CatalogListing.h"
 
 #include "common/ErrorLog.h"
 #include "testsupport/CatalogBytes.h"
@@ -31,7 +31,7 @@ Result run(CommandFunction command, const QStringList& args) {
     return r;
 }
 
-class InspectTest : public ::testing::Test {
+class CatalogListingTest : public ::testing::Test {
 protected:
     // The tool writes no trace; neither do these tests.
     static void SetUpTestSuite() { ErrorLog::setEnabled(false); }
@@ -55,7 +55,7 @@ protected:
     QString path_;
 };
 
-TEST_F(InspectTest, TablesListsNumberKindRowsAndName) {
+TEST_F(CatalogListingTest, TablesListsNumberKindRowsAndName) {
     const Result r = run(&runTables, {path_});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out,
@@ -69,13 +69,13 @@ TEST_F(InspectTest, TablesListsNumberKindRowsAndName) {
     EXPECT_TRUE(r.err.isEmpty());
 }
 
-TEST_F(InspectTest, DumpDictionaryInUtf8AndFirstOfTwoNames) {
+TEST_F(CatalogListingTest, DumpDictionaryInUtf8AndFirstOfTwoNames) {
     EXPECT_EQ(run(&runDump, {path_, "DictREGION"}).out,
               QStringLiteral("0\tC\u00F4tes du Rh\u00F4ne\n1\tNapa Valley\n"));
     EXPECT_EQ(run(&runDump, {path_, "DictORIGIN"}).out, "0\troot\n1\tFrance\n2\tU.S.\n");
 }
 
-TEST_F(InspectTest, DumpRecordTableNamesColumnsByShortName) {
+TEST_F(CatalogListingTest, DumpRecordTableNamesColumnsByShortName) {
     const Result r = run(&runDump, {path_, "Wines"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out,
@@ -84,12 +84,12 @@ TEST_F(InspectTest, DumpRecordTableNamesColumnsByShortName) {
               "2\t2\t8\t1\n");
 }
 
-TEST_F(InspectTest, DumpLevelTableListsNodes) {
+TEST_F(CatalogListingTest, DumpLevelTableListsNodes) {
     EXPECT_EQ(run(&runDump, {path_, "FWLevelTable1"}).out, "0\t1\t0\t0\n1\t2\t0\t1,2\n");
     EXPECT_EQ(run(&runDump, {path_, "FWLevelTable2"}).out, "0\t0\t1\t\n1\t1\t1\t\n2\t2\t2\t\n");
 }
 
-TEST_F(InspectTest, TreeIndentsTwoSpacesPerLevel) {
+TEST_F(CatalogListingTest, TreeIndentsTwoSpacesPerLevel) {
     const Result r = run(&runTree, {path_, "FWLevelTable0"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, QStringLiteral("U.S.\n"
@@ -101,7 +101,7 @@ TEST_F(InspectTest, TreeIndentsTwoSpacesPerLevel) {
     EXPECT_EQ(run(&runTree, {path_, "--depth", "0", "FWLevelTable0"}).out, "");
 }
 
-TEST_F(InspectTest, ErrorsNameTheFileOrTable) {
+TEST_F(CatalogListingTest, ErrorsNameTheFileOrTable) {
     const QString missing = dir_.path("missing.res");
     for (CommandFunction f : {&runTables}) {
         const Result r = run(f, {missing});
@@ -125,7 +125,7 @@ TEST_F(InspectTest, ErrorsNameTheFileOrTable) {
     EXPECT_EQ(run(&runDump, {path_}).code, 2);
 }
 
-TEST_F(InspectTest, TreeWhoseLevelsLoopEnds) {
+TEST_F(CatalogListingTest, TreeWhoseLevelsLoopEnds) {
     CatalogBuilder b;
     b.addDictionary("ORIGIN", {"root", "again", "other"});
     b.addLevel("Loop", 3, 1, {{0, 0, {1}}, {1, 0, {1, 0}}});
@@ -140,7 +140,7 @@ TEST_F(InspectTest, TreeWhoseLevelsLoopEnds) {
 }
 
 // Every subcommand on every table of a damaged copy: whatever it prints, it must not crash.
-TEST_F(InspectTest, DamagedCataloguesNeverCrashTheTool) {
+TEST_F(CatalogListingTest, DamagedCataloguesNeverCrashTheTool) {
     QFile file(path_);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -164,7 +164,7 @@ TEST_F(InspectTest, DamagedCataloguesNeverCrashTheTool) {
     }
 }
 
-TEST_F(InspectTest, ExecutableDispatchesAndReportsErrors) {
+TEST_F(CatalogListingTest, ExecutableDispatchesAndReportsErrors) {
     QProcess tool;
     tool.start(QStringLiteral(CORKWISE_CATALOG_TOOL), {"--help"});
     ASSERT_TRUE(tool.waitForFinished(30000));
