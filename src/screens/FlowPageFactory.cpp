@@ -1,10 +1,13 @@
 #include "screens/FlowPageFactory.h"
 
 #include "guide/SearchFlow.h"
+#include "screens/BestProducersFormPage.h"
+#include "screens/BestValuesFormPage.h"
 #include "screens/FindWineCriteriaPage.h"
 #include "screens/FindWineProducerPage.h"
 #include "screens/FindWineWinePage.h"
 #include "screens/StandInPage.h"
+#include "screens/VintageChartFormPage.h"
 
 #include <QWidget>
 
@@ -26,15 +29,15 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
         case kFoodResultsPage:
             return new StandInPage(guide, pageId, owner);
         case kVintageChartFirstPage:
-            return new StandInPage(guide, pageId, owner);
+            return new VintageChartFormPage(guide, owner);
         case kVintageChartSecondPage:
             return new StandInPage(guide, pageId, owner);
         case kBestValuesFormPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestValuesFormPage(guide, owner);
         case kBestValuesResultsPage:
             return new StandInPage(guide, pageId, owner);
         case kBestProducersFormPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestProducersFormPage(guide, owner);
         case kBestProducersResultsPage:
             return new StandInPage(guide, pageId, owner);
         default:
