@@ -26,6 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CORKWISE_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its display backends as plugins, which the libraries only recommend and
+# dpkg-shlibdeps cannot see; without them the window cannot open.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 # The icon and menu entry are refreshed by the icon theme's and desktop-file-utils' own dpkg
 # triggers, so the package needs no maintainer scripts.
 

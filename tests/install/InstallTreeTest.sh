@@ -145,6 +145,10 @@ case "$got" in
 240\ 2[6-9][0-9] | 240\ 3[0-9][0-9]) ;;  # the 240 x 268 view and its command bar
 *) fail "the installed corkwise drew '${got:-no picture}' ($out)" ;;
 esac
+# Its own files go to the user's data directory, never into bin (which root could write to).
+extra="$(ls "$prefix/bin" | grep -vxE 'corkwise|corkwise-catalog|corkwise-notes')"
+[ -z "$extra" ] && [ -f "$home/.local/share/corkwise/Error.log" ] ||
+    fail "the installed corkwise wrote '$extra' into bin instead of the user's data directory"
 mv "$prefix/share/corkwise/wcat.res" "$prefix/wcat.res.away"
 out="$(run_installed "$prefix/shot2.png")"
 [ ! -e "$prefix/shot2.png" ] && grep -qF "Problem reading wines data." <<<"$out" ||
