@@ -4,7 +4,7 @@
 # metainfo, manual pages that render and cover every option the programs list in --help, and the
 # installed program finding its catalogue under the prefix and drawing its window headless.
 #
-#   InstallTreeTest.sh BUILD_DIR APP_ID VERSION
+#   InstallTreeTest.sh BUILD_DIR APP_ID VERSION      (CMAKE names the cmake to install with)
 #
 # Needs no network. Exit 0 when every check passes, 1 otherwise (each failure is printed).
 set -uo pipefail
@@ -25,7 +25,7 @@ for tool in desktop-file-validate appstreamcli man groff; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing; run scripts/setup" >&2; exit 1; }
 done
 
-if ! cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
+if ! "${CMAKE:-cmake}" --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
     cat "$prefix.log" >&2
     rm -f "$prefix.log"
     echo "FAIL: cmake --install" >&2
