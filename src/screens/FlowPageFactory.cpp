@@ -1,6 +1,8 @@
 #include "screens/FlowPageFactory.h"
 
 #include "guide/SearchFlow.h"
+#include "screens/BestProducersResultsPage.h"
+#include "screens/BestValuesResultsPage.h"
 #include "screens/FindWineCriteriaPage.h"
 #include "screens/FindWineProducerPage.h"
 #include "screens/FindWineWinePage.h"
@@ -32,11 +34,11 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
         case kBestValuesFormPage:
             return new StandInPage(guide, pageId, owner);
         case kBestValuesResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestValuesResultsPage(guide, owner);
         case kBestProducersFormPage:
             return new StandInPage(guide, pageId, owner);
         case kBestProducersResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestProducersResultsPage(guide, owner);
         default:
             return nullptr;
     }
