@@ -4,6 +4,7 @@
 #include "BestSearchesFixture.h"
 
 #include "screens/AdvancedSearchPanel.h"
+#include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
 
 namespace corkwise::test {
