@@ -36,6 +36,16 @@ bool isAppellationVarietyPlaceholder(const QByteArray& text) {
            text == Catalog::defaultText("APPELLATION") || text == Catalog::defaultText("VARIETY");
 }
 
+// The "Producer :" label has only the room left of the producer list. Where the face in use
+// runs wider than that, its condensed cut keeps the whole text in sight.
+void fitWidth(QLabel* label) {
+    if (label->fontMetrics().horizontalAdvance(label->text()) > label->width()) {
+        QFont narrower = label->font();
+        narrower.setStretch(QFont::Condensed);
+        label->setFont(narrower);
+    }
+}
+
 }  // namespace
 
 const QString BestValuesResultsPage::kInfoTitle = QStringLiteral("Info:");
@@ -46,11 +56,15 @@ BestValuesResultsPage::BestValuesResultsPage(WineGuide& guide, QWidget* parent)
 int BestValuesResultsPage::createControls() {
     producerLabel_ = findwine::makeLabel(this, QStringLiteral("Producer :"), edges(10, 15, 80, 35),
                                          "producerLabel");
+    fitWidth(producerLabel_);
     producer_ = findwine::makeCombo(this, 1034, edges(80, 15, 230, 134), "producerCombo");
     winesLabel_ = findwine::makeLabel(this, QStringLiteral("Appellation/Description :"),
                                       edges(10, 40, 230, 55), "wineLabel");
     wines_ = findwine::makeListBox(this, 1039, edges(10, 55, 230, 182), "wineList");
     info_ = findwine::makeInfoBox(this, kInfoTitle, edges(10, 188, 230, 235), "infoBox", true);
+    // A description may run past the box's three lines: the producer and the name, which come
+    // first, stay in sight and the end is cut instead.
+    info_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // activated is the user's pick, even of the producer already selected: it always rebuilds.
     connect(producer_, &QComboBox::activated, this, &BestValuesResultsPage::rebuildWines);
