@@ -46,6 +46,15 @@ void fitWidth(QLabel* label) {
     }
 }
 
+// The text of COLUMN in RECORD as a list shows it: the catalogue's placeholder when the record,
+// the column or its value cannot be read (a value id naming no text reads as empty, and the
+// catalogue holds no empty texts).
+QByteArray listedText(const RecordCursor* record, const char* column) {
+    const std::optional<QByteArray> text =
+        record != nullptr ? record->columnText(column) : std::nullopt;
+    return text.has_value() && !text->isEmpty() ? *text : Catalog::defaultText(column);
+}
+
 }  // namespace
 
 const QString BestValuesResultsPage::kInfoTitle = QStringLiteral("Info:");
@@ -103,7 +112,6 @@ void BestValuesResultsPage::rebuildWines() {
         const QSignalBlocker blocker(wines_);
         clearList(wines_, false);
         const int n = producer != nullptr ? producer->childCount() : 0;
-        const QByteArray notAvailable = Catalog::defaultText("DESCRIPTION");
         for (int i = 0; i < n; ++i) {
             const std::unique_ptr<NodeCursor> child = producer->child(i);
             if (child == nullptr) {
@@ -116,9 +124,7 @@ void BestValuesResultsPage::rebuildWines() {
             // A wine whose record or description cannot be read is still listed, under the
             // catalogue's placeholder; without a record it has nothing for the info box.
             std::unique_ptr<RecordCursor> record = child->openRecord();
-            const QByteArray text = record != nullptr
-                                        ? record->columnText("DESCRIPTION").value_or(notAvailable)
-                                        : notAvailable;
+            const QByteArray text = listedText(record.get(), "DESCRIPTION");
             auto* item = new QListWidgetItem(toDisplayText(text), wines_);
             if (record != nullptr) {
                 item->setData(kRecordRole, QVariant::fromValue(SharedRecord(std::move(record))));
@@ -143,28 +149,24 @@ const RecordCursor* BestValuesResultsPage::wineAt(int row) const {
     return wines_->item(row)->data(kRecordRole).value<SharedRecord>().get();
 }
 
-QString BestValuesResultsPage::infoText(const std::optional<QByteArray>& producer,
-                                        const std::optional<QByteArray>& appellationVariety,
-                                        const std::optional<QByteArray>& description) {
+QString BestValuesResultsPage::infoText(const RecordCursor& wine) {
+    // listedText gives a part that cannot be read as its placeholder, which is left out below.
+    const QByteArray producer = listedText(&wine, "PRODUCER");
+    const QByteArray appellationVariety = listedText(&wine, "APPELLATION_VARIETY");
+    const QByteArray description = listedText(&wine, "DESCRIPTION");
     QByteArray text;
-    if (producer.has_value() && *producer != Catalog::defaultText("PRODUCER")) {
-        text = *producer;
+    if (producer != Catalog::defaultText("PRODUCER")) {
+        text = producer;
     }
-    if (appellationVariety.has_value() && !isAppellationVarietyPlaceholder(*appellationVariety)) {
+    if (!isAppellationVarietyPlaceholder(appellationVariety)) {
         text += ' ';
-        text += *appellationVariety;
+        text += appellationVariety;
     }
-    if (description.has_value() && *description != Catalog::defaultText("DESCRIPTION") &&
-        description != appellationVariety) {
+    if (description != Catalog::defaultText("DESCRIPTION") && description != appellationVariety) {
         text += ' ';
-        text += *description;
+        text += description;
     }
     return toDisplayText(text);
-}
-
-QString BestValuesResultsPage::infoText(const RecordCursor& wine) {
-    return infoText(wine.columnText("PRODUCER"), wine.columnText("APPELLATION_VARIETY"),
-                    wine.columnText("DESCRIPTION"));
 }
 
 }  // namespace corkwise

@@ -1,6 +1,6 @@
 // The Best Producers and Best Values results pages on trees the catalogue compiler never makes:
-// value nodes among the records, records without the column the page reads or on rows the table
-// lacks, a producer without wines, and no input at all.
+// value nodes among the records, records without the column the page reads, on rows the table
+// lacks or with a value naming no text, a producer without wines, and no input at all.
 
 #include "screens/BestProducersResultsPage.h"
 #include "screens/BestValuesResultsPage.h"
@@ -37,16 +37,17 @@ TEST(BestResultsShapesTest, ListUnreadableEntriesAsNotAvailableAndNothingWithout
     const int producer = b.addDictionary("PRODUCER", {"Hill", "Empty"});
     const int av = b.addDictionary("APPELLATION_VARIETY", {"Merlot"});
     const int description = b.addDictionary("DESCRIPTION", {"Crisp."});
-    const int best = b.addRecordTable("BestProducers0", {bp}, {{0}, {1}});
-    const int wines = b.addRecordTable("Wines0", {producer, av, description}, {{0, 0, 0}});
+    const int best = b.addRecordTable("BestProducers0", {bp}, {{0}, {1}, {9}});
+    const int wines =
+        b.addRecordTable("Wines0", {producer, av, description}, {{0, 0, 0}, {0, 0, 9}});
     const int bare = b.addRecordTable("Bare0", {av}, {{0}});  // neither column the pages read
     const int p1 = b.nextTableNumber() + 1;
-    b.addLevel("P0", 3, p1, {{0, av, {0, 1, 2, 3, 4}}});
-    b.addLevel("P1", 2, -1, {{1, best}, {0, av}, {1, bare}, {7, best}, {2, best}});
+    b.addLevel("P0", 3, p1, {{0, av, {0, 1, 2, 3, 4, 5}}});
+    b.addLevel("P1", 2, -1, {{1, best}, {0, av}, {1, bare}, {7, best}, {3, best}, {2, best}});
     const int v1 = b.nextTableNumber() + 1;
     b.addLevel("V0", 3, v1, {{0, av, {0, 1}}});
-    b.addLevel("V1", 3, v1 + 1, {{0, producer, {0, 1, 2}}, {1, producer, {}}});
-    b.addLevel("V2", 2, -1, {{1, wines}, {0, av}, {1, bare}});
+    b.addLevel("V1", 3, v1 + 1, {{0, producer, {0, 1, 2, 3}}, {1, producer, {}}});
+    b.addLevel("V2", 2, -1, {{1, wines}, {0, av}, {1, bare}, {2, wines}});
 
     test::TempDir dir;
     WineGuide guide(std::make_unique<Catalog>(dir.write("wcat.res", b.build())), nullptr, nullptr);
@@ -64,12 +65,17 @@ TEST(BestResultsShapesTest, ListUnreadableEntriesAsNotAvailableAndNothingWithout
     test::LogCapture log;
     enter(producers, kBestProducersFlow, "P0");
     EXPECT_EQ(producers.titleLabel()->text(), "Best Producers for Merlot:");
-    EXPECT_EQ(texts(producers.producerList()),
-              (QStringList{"Alpha", "-Not Available-", "-Not Available-", "Beta"}));
+    EXPECT_EQ(
+        texts(producers.producerList()),
+        (QStringList{"Alpha", "-Not Available-", "-Not Available-", "-Not Available-", "Beta"}));
     enter(values, kBestValuesFlow, "V0");
-    EXPECT_EQ(texts(values.wineList()), (QStringList{"Crisp.", "-Not Available-"}));
+    EXPECT_EQ(texts(values.wineList()),
+              (QStringList{"Crisp.", "-Not Available-", "-Not Available-"}));
     EXPECT_EQ(values.infoBox()->text(), "Hill Merlot Crisp.");
     EXPECT_EQ(log.lines().count("VALUE IS STRING"), 2);
+
+    values.wineList()->setCurrentRow(2);
+    EXPECT_EQ(values.infoBox()->text(), "Hill Merlot");
 
     values.producerCombo()->setCurrentIndex(1);
     Q_EMIT values.producerCombo()->activated(1);
