@@ -2,7 +2,9 @@
 
 #include "guide/SearchFlow.h"
 #include "screens/BestProducersFormPage.h"
+#include "screens/BestProducersResultsPage.h"
 #include "screens/BestValuesFormPage.h"
+#include "screens/BestValuesResultsPage.h"
 #include "screens/FindWineCriteriaPage.h"
 #include "screens/FindWineProducerPage.h"
 #include "screens/FindWineWinePage.h"
@@ -36,11 +38,11 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
         case kBestValuesFormPage:
             return new BestValuesFormPage(guide, owner);
         case kBestValuesResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestValuesResultsPage(guide, owner);
         case kBestProducersFormPage:
             return new BestProducersFormPage(guide, owner);
         case kBestProducersResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestProducersResultsPage(guide, owner);
         default:
             return nullptr;
     }
