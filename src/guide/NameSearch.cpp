@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstdint>
 #include <tuple>
@@ -27,6 +28,8 @@ constexpr std::array<const char*, kColumnCount> kColumnNames = {
 // Query words are matched 64 at a time, one bit each.
 constexpr size_t kWordsPerPass = 64;
 constexpr char kOtherLetter = '\x7f';
+// No dictionary text is longer (docs/catalogue-format.md).
+constexpr int kMaxTextLength = 254;
 
 // Appends the folded form of C to OUT: a letter or digit as lower-case ASCII with its accent
 // dropped, anything else as one space (none at the start, never two in a row).
@@ -148,17 +151,55 @@ void foldInto(const unsigned char* text, int length, std::string& out) {
     }
 }
 
-// Bit k set when WORDS[k] starts a word of FOLDED.
-std::uint64_t wordStarts(const std::string& folded, const std::vector<std::string>& words) {
+// The words of one pass over the catalogue, with the words each folded first letter may begin.
+struct PassWords {
+    explicit PassWords(const std::vector<std::string>& all) : words(all) {
+        for (size_t k = 0; k < words.size(); ++k) {
+            byFirst[static_cast<unsigned char>(words[k][0])] |= std::uint64_t{1} << k;
+        }
+    }
+    const std::vector<std::string>& words;
+    std::array<std::uint64_t, 256> byFirst{};
+};
+
+// Whether WORD is the folded form of the start of TEXT (LENGTH bytes, Windows-1252).
+bool foldedStartIs(const unsigned char* text, int length, const std::string& word) {
+    const FoldTable& table = foldTable();
+    size_t matched = 0;
+    for (int i = 0; i < length && matched < word.size(); ++i) {
+        const unsigned char b = text[i];
+        for (int f = 0; f < table.lengths[b] && matched < word.size(); ++f) {
+            if (table.forms[b][f] != word[matched]) {
+                return false;
+            }
+            ++matched;
+        }
+    }
+    return matched == word.size();
+}
+
+// Bit k set when word k of WORDS starts a word of TEXT (LENGTH bytes, Windows-1252), folded as
+// the words are. Reads TEXT once, folding only where a word may start.
+std::uint64_t wordStarts(const unsigned char* text, int length, const PassWords& words) {
+    const FoldTable& table = foldTable();
     std::uint64_t mask = 0;
-    const size_t size = folded.size();
-    for (size_t i = 0; i < size; ++i) {
-        if (folded[i] == ' ' || (i > 0 && folded[i - 1] != ' ')) {
+    bool atStart = true;
+    for (int i = 0; i < length; ++i) {
+        const unsigned char b = text[i];
+        const char first = table.forms[b][0];
+        if (first == ' ') {
+            atStart = true;
             continue;
         }
-        for (size_t k = 0; k < words.size(); ++k) {
-            const std::string& w = words[k];
-            if (w[0] == folded[i] && size - i >= w.size() && folded.compare(i, w.size(), w) == 0) {
+        if (!atStart) {
+            continue;
+        }
+        atStart = false;
+        std::uint64_t maybe = words.byFirst[static_cast<unsigned char>(first)] & ~mask;
+        while (maybe != 0) {
+            const int k = std::countr_zero(maybe);
+            maybe &= maybe - 1;
+            if (foldedStartIs(text + i, length - i, words.words[static_cast<size_t>(k)])) {
                 mask |= std::uint64_t{1} << k;
             }
         }
@@ -213,23 +254,33 @@ public:
         return tables;
     }
 
+    // The bytes of value ID in dictionary DICT, in place in the map or copied; false when there
+    // is no such value. Texts are cut to kMaxTextLength as where nodes read them.
+    bool rawText(const DictionaryTable* table, int id, const unsigned char** bytes, int* length) {
+        qint64 offset = 0;
+        if (table == nullptr || !table->rowSpan(id, &offset, length)) {
+            return false;
+        }
+        *length = std::min(*length, kMaxTextLength);
+        *bytes = file_->mappedBytes(offset, *length);
+        if (*bytes == nullptr) {
+            copy_ = table->readRow(id).left(kMaxTextLength);
+            *bytes = reinterpret_cast<const unsigned char*>(copy_.constData());
+            *length = static_cast<int>(copy_.size());
+        }
+        return true;
+    }
+
     // The text of value ID in dictionary DICT, into FOLDED (folded) and RAW (as stored).
     bool readText(int dict, int id, std::string& folded, QByteArray* raw = nullptr) {
-        const DictionaryTable* table = file_->dictionaryAt(dict);
-        qint64 offset = 0;
+        const unsigned char* bytes = nullptr;
         int length = 0;
-        if (table == nullptr || !table->rowSpan(id, &offset, &length)) {
+        if (!rawText(file_->dictionaryAt(dict), id, &bytes, &length)) {
             folded.clear();
             if (raw != nullptr) {
                 raw->clear();
             }
             return false;
-        }
-        const uchar* bytes = file_->mappedBytes(offset, length);
-        if (bytes == nullptr) {
-            copy_ = table->readRow(id);
-            bytes = reinterpret_cast<const uchar*>(copy_.constData());
-            length = static_cast<int>(copy_.size());
         }
         foldInto(bytes, length, folded);
         if (raw != nullptr) {
@@ -239,7 +290,7 @@ public:
     }
 
     // For each value of dictionary DICT, which of WORDS start one of its words.
-    const std::vector<std::uint64_t>& masks(int dict, const std::vector<std::string>& words) {
+    const std::vector<std::uint64_t>& masks(int dict, const PassWords& words) {
         auto [it, added] = masks_.try_emplace(dict);
         if (!added) {
             return it->second;
@@ -248,32 +299,52 @@ public:
         const int rows = table == nullptr ? 0 : table->rowCount();
         std::vector<std::uint64_t>& result = it->second;
         result.assign(static_cast<size_t>(rows), 0);
+        const unsigned char* bytes = nullptr;
+        int length = 0;
         for (int v = 0; v < rows; ++v) {
-            if (readText(dict, v, folded_)) {
-                result[static_cast<size_t>(v)] = wordStarts(folded_, words);
+            if (rawText(table, v, &bytes, &length)) {
+                result[static_cast<size_t>(v)] = wordStarts(bytes, length, words);
             }
         }
         return result;
     }
 
     // Every record of TABLES matching all of WORDS (at most 64).
-    std::vector<Candidate> scan(const std::vector<WineTable>& tables,
-                                const std::vector<std::string>& words) {
+    std::vector<Candidate> scan(const std::vector<WineTable>& tables, const PassWords& words) {
         masks_.clear();
-        const std::uint64_t all = ~std::uint64_t{0} >> (kWordsPerPass - words.size());
+        const std::uint64_t all = ~std::uint64_t{0} >> (kWordsPerPass - words.words.size());
         std::vector<Candidate> found;
         std::vector<unsigned char> copy;
         for (size_t t = 0; t < tables.size(); ++t) {
             const WineTable& wine = tables[t];
-            std::array<const std::vector<std::uint64_t>*, kNameColumns> columnMasks{};
+            // Only the columns in which some query word starts a word are looked at, and none
+            // when together they cannot hold every word.
+            struct Active {
+                int at;
+                const std::uint64_t* masks;
+                size_t size;
+            };
+            std::array<Active, kNameColumns> active{};
+            int activeCount = 0;
+            std::uint64_t reachable = 0;
             for (int c = 0; c < kNameColumns; ++c) {
-                if (wine.dictionary[c] >= 0) {
-                    columnMasks[c] = &masks(wine.dictionary[c], words);
+                if (wine.dictionary[c] < 0) {
+                    continue;
+                }
+                const std::vector<std::uint64_t>& m = masks(wine.dictionary[c], words);
+                std::uint64_t any = 0;
+                for (const std::uint64_t bits : m) {
+                    any |= bits;
+                }
+                if (any != 0) {
+                    active[static_cast<size_t>(activeCount++)] = {2 * wine.position[c], m.data(),
+                                                                  m.size()};
+                    reachable |= any;
                 }
             }
             const int width = wine.table->recordSize();
             const int rows = wine.table->rowCount();
-            if (rows < 2 || width <= 0) {
+            if (reachable != all || rows < 2 || width <= 0) {
                 continue;
             }
             // The records lie back to back after the header row; through the map they are read
@@ -291,29 +362,34 @@ public:
                 } else {
                     continue;
                 }
-                std::array<int, kColumnCount> ids{};
                 std::uint64_t mask = 0;
-                for (int c = 0; c < kColumnCount; ++c) {
-                    const int j = wine.position[c];
-                    ids[c] = j < 0 ? -1 : (record[2 * j] << 8) | record[2 * j + 1];
-                    if (c < kNameColumns && ids[c] >= 0 && columnMasks[c] != nullptr &&
-                        static_cast<size_t>(ids[c]) < columnMasks[c]->size()) {
-                        mask |= (*columnMasks[c])[static_cast<size_t>(ids[c])];
+                for (int a = 0; a < activeCount; ++a) {
+                    const Active& column = active[static_cast<size_t>(a)];
+                    const size_t id =
+                        (size_t{record[column.at]} << 8) | size_t{record[column.at + 1]};
+                    if (id < column.size) {
+                        mask |= column.masks[id];
                     }
                 }
-                if (mask == all) {
-                    found.push_back(Candidate{static_cast<int>(t), r, ids});
+                if (mask != all) {
+                    continue;
                 }
+                Candidate match{static_cast<int>(t), r, {}};
+                for (int c = 0; c < kColumnCount; ++c) {
+                    const int j = wine.position[c];
+                    match.ids[c] = j < 0 ? -1 : (record[2 * j] << 8) | record[2 * j + 1];
+                }
+                found.push_back(match);
             }
         }
         return found;
     }
 
     // Keeps the CANDIDATES that also match all of WORDS (at most 64).
-    void narrow(const std::vector<WineTable>& tables, const std::vector<std::string>& words,
+    void narrow(const std::vector<WineTable>& tables, const PassWords& words,
                 std::vector<Candidate>& candidates) {
         masks_.clear();
-        const std::uint64_t all = ~std::uint64_t{0} >> (kWordsPerPass - words.size());
+        const std::uint64_t all = ~std::uint64_t{0} >> (kWordsPerPass - words.words.size());
         std::erase_if(candidates, [&](const Candidate& wine) {
             std::uint64_t mask = 0;
             for (int c = 0; c < kNameColumns; ++c) {
@@ -402,7 +478,6 @@ private:
     const Catalog& catalog_;
     CatalogFile* file_;
     std::unordered_map<int, std::vector<std::uint64_t>> masks_;
-    std::string folded_;
     QByteArray copy_;
 };
 
@@ -466,10 +541,11 @@ NameSearchResult NameSearch::find(const QString& query, int limit) const {
             words.begin() + static_cast<std::ptrdiff_t>(first),
             words.begin() +
                 static_cast<std::ptrdiff_t>(std::min(words.size(), first + kWordsPerPass)));
+        const PassWords passWords(pass);
         if (first == 0) {
-            found = search.scan(tables, pass);
+            found = search.scan(tables, passWords);
         } else {
-            search.narrow(tables, pass, found);
+            search.narrow(tables, passWords, found);
         }
     }
     result.total = static_cast<int>(found.size());
