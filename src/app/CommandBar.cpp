@@ -34,6 +34,9 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     setNativeMenuBar(false);
     QFont barFont = SearchPage::pageFont(13, true);
     setFont(barFont);
+    // Five buttons (File, Edit, Personal, Search, Help) must fit the 240-pixel width.
+    setStyleSheet(
+        QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
 
     QMenu* file = addPopup(QStringLiteral("File"), "fileMenu");
     QAction* exit = addItem(file, QStringLiteral("Exit"), command::kExit, true);

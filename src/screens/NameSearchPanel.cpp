@@ -80,7 +80,7 @@ void NameSearchPanel::refresh() {
     const QString query = field_->text();
     const Catalog* catalog = guide_.catalog();
     if (!NameSearch::isSearchable(query) || catalog == nullptr) {
-        count_->setText(QStringLiteral("Type two or more letters of a name."));
+        count_->setText(QStringLiteral("Type two or more letters."));
         return;
     }
     NameSearchResult found = NameSearch(*catalog).find(query, NameSearch::kListLimit);

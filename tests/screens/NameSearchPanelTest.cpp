@@ -5,8 +5,8 @@
 #include "ProgramFixture.h"
 #include "SourceCatalogue.h"
 #include "screens/FindWineWinePage.h"
-#include "screens/NavigationStrip.h"
 #include "screens/NameSearchPanel.h"
+#include "screens/NavigationStrip.h"
 #include "screens/PersonalPanel.h"
 
 #include <QApplication>
@@ -67,6 +67,9 @@ TEST_F(NameSearchPanelTest, TypingListsTheMatchesAndEnterOpensTheWinePage) {
                                                       "Domaine des Écluses, Gigondas 1998"}));
     EXPECT_EQ(panel()->countLine()->text(), QStringLiteral("2 wines match."));
     EXPECT_TRUE(bar()->isButtonVisible(CommandBar::kEditPosition));
+    // Five buttons on the bar, and the frame keeps the view's width.
+    QApplication::processEvents();
+    EXPECT_EQ(frame_->width(), MainView::kWidth);
 
     QTest::keyClick(field(), Qt::Key_Down);
     QTest::keyClick(field(), Qt::Key_Down);  // stays on the last
