@@ -31,6 +31,17 @@ constexpr char kOtherLetter = '\x7f';
 // No dictionary text is longer (docs/catalogue-format.md).
 constexpr int kMaxTextLength = 254;
 
+// Letters that do not decompose into a base letter and an accent.
+struct SpelledOut {
+    char16_t letter;
+    const char* form;
+};
+constexpr SpelledOut kSpelledOut[] = {
+    {u'Æ', "ae"}, {u'æ', "ae"}, {u'Œ', "oe"}, {u'œ', "oe"}, {u'ß', "ss"}, {u'Ø', "o"},
+    {u'ø', "o"},  {u'Ð', "d"},  {u'ð', "d"},  {u'Đ', "d"},  {u'đ', "d"},  {u'Þ', "th"},
+    {u'þ', "th"}, {u'Ł', "l"},  {u'ł', "l"},  {u'ƒ', "f"},
+};
+
 // Appends the folded form of C to OUT: a letter or digit as lower-case ASCII with its accent
 // dropped, anything else as one space (none at the start, never two in a row).
 void appendFolded(QChar c, std::string& out) {
@@ -39,41 +50,11 @@ void appendFolded(QChar c, std::string& out) {
             out += ' ';
         }
     };
-    switch (c.unicode()) {
-        case 0xC6:
-        case 0xE6:
-            out += "ae";
-            return;  // Æ æ
-        case 0x152:
-        case 0x153:
-            out += "oe";
-            return;  // Œ œ
-        case 0xDF:
-            out += "ss";
-            return;  // ß
-        case 0xD8:
-        case 0xF8:
-            out += 'o';
-            return;  // Ø ø
-        case 0xD0:
-        case 0xF0:
-        case 0x110:
-        case 0x111:
-            out += 'd';
-            return;  // Ð ð Đ đ
-        case 0xDE:
-        case 0xFE:
-            out += "th";
-            return;  // Þ þ
-        case 0x141:
-        case 0x142:
-            out += 'l';
-            return;  // Ł ł
-        case 0x192:
-            out += 'f';
-            return;  // ƒ
-        default:
-            break;
+    for (const SpelledOut& letter : kSpelledOut) {
+        if (c.unicode() == letter.letter) {
+            out += letter.form;
+            return;
+        }
     }
     if (c.unicode() < 0x80) {
         const char a = static_cast<char>(c.unicode());
