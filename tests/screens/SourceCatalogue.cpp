@@ -18,7 +18,8 @@ bool writeFile(const QDir& dir, const char* name, const QByteArray& text) {
 
 }  // namespace
 
-bool compileSourceCatalogue(const CatalogueSources& sources, const QString& path, QString* error) {
+bool compileSourceCatalogue(const CatalogueSources& sources, const QString& path, QString* error,
+                            int recordsPerTable) {
     QString ignored;
     QString& why = error != nullptr ? *error : ignored;
     const QFileInfo target(path);
@@ -34,8 +35,13 @@ bool compileSourceCatalogue(const CatalogueSources& sources, const QString& path
     }
     tool::Sources loaded;
     QByteArray image;
+    tool::FormatLimits limits;
+    if (recordsPerTable > 0) {
+        limits.recordsPerTable = static_cast<std::uint32_t>(recordsPerTable);
+    }
     return tool::loadSources(dir.path(), &loaded, &why) &&
-           tool::compileCatalogue(loaded, &image, &why) && tool::saveCatalogue(image, path, &why);
+           tool::compileCatalogue(loaded, &image, &why, nullptr, {}, limits) &&
+           tool::saveCatalogue(image, path, &why);
 }
 
 }  // namespace corkwise::test

@@ -18,8 +18,9 @@ struct CatalogueSources {
 
 // Compiles SOURCES and writes the catalogue to PATH (its sources go to a folder beside it).
 // False, with the compiler's message in ERROR when given, when a source is rejected or the file
-// cannot be written.
+// cannot be written. RECORDSPERTABLE, when positive, spreads the records over tables of at most
+// that many, as a catalogue too large for one table is.
 bool compileSourceCatalogue(const CatalogueSources& sources, const QString& path,
-                            QString* error = nullptr);
+                            QString* error = nullptr, int recordsPerTable = 0);
 
 }  // namespace corkwise::test

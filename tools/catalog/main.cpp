@@ -1,6 +1,7 @@
 // corkwise-catalog: inspects (and builds) catalogue files. Each subcommand lives in the
 // corkwise_catalog_tool library; this file only dispatches.
 
+#include "catalog/CatalogFind.h"
 #include "catalog/CatalogListing.h"
 #include "catalog/Command.h"
 #include "catalog/CompilerCommands.h"
@@ -34,6 +35,8 @@ const Command kCommands[] = {
      &corkwise::tool::runCheck},
     {"generate", "--wines N --key K DIR", "write synthetic sources for N wines into DIR",
      &corkwise::tool::runGenerate},
+    {"find", "TEXT FILE", "list the wines whose names match TEXT: producer, product, vintage",
+     &corkwise::tool::runFind},
 };
 
 void printHelp(QTextStream& out) {
