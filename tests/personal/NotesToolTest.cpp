@@ -1,6 +1,7 @@
 #include "NotesTool.h"
 
 #include "personal/PersonalFile.h"
+#include "personal/PersonalLock.h"
 #include "testsupport/PersonalSamples.h"
 #include "testsupport/TempDir.h"
 
@@ -53,6 +54,42 @@ TEST_F(NotesToolTest, ExportThenImportRebuildsTheSameFile) {
     ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_EQ(dir_.read(QStringLiteral("rebuilt.res")), dir_.read(QStringLiteral("personal.res")));
     EXPECT_EQ(run({QStringLiteral("export"), rebuilt}).out, exported.out);
+}
+
+TEST_F(NotesToolTest, LaterKindsAreListedByNumberAndImportedBackUnchanged) {
+    const QByteArray file = test::fileOfRecords(
+        {test::laterRecord(2), PersonalFile::serialiseRecord(test::note("Dinner"))});
+    const QString path = dir_.write(QStringLiteral("later.res"), file);
+    EXPECT_EQ(run({QStringLiteral("list"), path}).out,
+              QStringLiteral("0\t2\tFrom later\t0\n1\tnote\tDinner\t10\n"));
+    const QString json = dir_.write(QStringLiteral("later.json"),
+                                    run({QStringLiteral("export"), path}).out.toUtf8());
+    const QString rebuilt = dir_.path(QStringLiteral("rebuilt.res"));
+    const ToolRun imported = run({QStringLiteral("import"), json, QStringLiteral("-o"), rebuilt});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(dir_.read(QStringLiteral("rebuilt.res")).toHex(), file.toHex());
+}
+
+TEST_F(NotesToolTest, ImportWaitsForNoOneAndFailsWhileTheFileIsLocked) {
+    const QString target = personal();
+    const QByteArray before = dir_.read(QStringLiteral("personal.res"));
+    const QString json =
+        dir_.write(QStringLiteral("one.json"), R"([{"name": "a", "kind": "note"}])");
+    const QStringList import{QStringLiteral("import"), json, QStringLiteral("-o"), target};
+    {
+        PersonalLock program(target);
+        ASSERT_EQ(program.tryLock(), PersonalLock::Result::Locked);
+        const ToolRun r = run(import);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("cannot write personal file: ") + target))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(PersonalLock::lockPath(target)));
+        EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), before);
+    }
+    // Once the program has ended, the import goes through and leaves no lock behind.
+    EXPECT_EQ(run(import).exitCode, 0);
+    EXPECT_NE(dir_.read(QStringLiteral("personal.res")), before);
+    EXPECT_FALSE(QFile::exists(PersonalLock::lockPath(target)));
 }
 
 TEST_F(NotesToolTest, BadJsonWritesNoFile) {

@@ -43,4 +43,26 @@ std::vector<PersonalEntry> sampleEntries() {
     };
 }
 
+QByteArray laterRecord(quint32 kind) {
+    QByteArray record("From later");
+    record.append(QByteArray(32 - record.size(), '\0'));
+    record.append(QByteArray(12, '\0'));
+    putU32At(record, 32, kind);
+    putU32At(record, 36, 44);
+    putU32At(record, 40, 0);
+    record.append("kept", 5);
+    record.append(QByteArray::fromHex("0000000765787472610000ff"));
+    return record;
+}
+
+QByteArray fileOfRecords(const QList<QByteArray>& records) {
+    QByteArray file(4 + 4 * records.size(), '\0');
+    putU32At(file, 0, static_cast<quint32>(records.size()));
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        putU32At(file, 4 + 4 * i, static_cast<quint32>(file.size()));
+        file.append(records[i]);
+    }
+    return file;
+}
+
 }  // namespace corkwise::test
