@@ -6,6 +6,8 @@
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "common/ErrorLog.h"
+#include "personal/PersonalFile.h"
+#include "personal/PersonalLock.h"
 #include "platform/MessageBox.h"
 #include "testsupport/GuiApp.h"
 #include "testsupport/ShellCatalogue.h"
@@ -13,10 +15,13 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
 
 namespace corkwise {
@@ -109,6 +114,23 @@ TEST_F(CorkwiseAppTest, StartsOnAReadableCatalogueWithTheLogBesideThePersonalFil
               QFileInfo(line_.personal).absolutePath());
 }
 
+TEST_F(CorkwiseAppTest, AnotherProgramOnTheSameFileIsToldAndNothingStarts) {
+    line_.catalogue = catalogue_.writeTo(dir_);
+    PersonalLock other(line_.personal);
+    ASSERT_EQ(other.tryLock(), PersonalLock::Result::Locked);
+    CorkwiseApp app(line_);
+    EXPECT_TRUE(app.initInstance());
+    EXPECT_EQ(app.mainFrame(), nullptr);
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].text, QStringLiteral("Corkwise is already running."));
+    EXPECT_EQ(MessageBox::history()[0].caption, QStringLiteral("Corkwise"));
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
 TEST_F(CorkwiseAppTest, AboutBoxNamesTheProgramAndItsVersion) {
     line_.catalogue = catalogue_.writeTo(dir_);
     CorkwiseApp app(line_);
@@ -199,6 +221,59 @@ TEST_F(CorkwiseAppTest, ProgramAnswersVersionAndHelpAndRefusesUnknownOptions) {
     const ProgramRun bad = runProgram({QStringLiteral("--nonsense")});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("--nonsense"));
+}
+
+TEST_F(CorkwiseAppTest, ProgramOnALockedFileSaysSoAndLeavesTheFileAlone) {
+    const QString catalogue = catalogue_.writeTo(dir_);
+    const QByteArray notes =
+        PersonalFile::serialise({PersonalEntry(EntryKind::Note, "n", "t", {})});
+    dir_.write(QStringLiteral("personal.res"), notes);
+    const QDateTime written = QFileInfo(line_.personal).lastModified();
+    PersonalLock running(line_.personal);
+    ASSERT_EQ(running.tryLock(), PersonalLock::Result::Locked);
+
+    const QString shot = dir_.path(QStringLiteral("second.png"));
+    const ProgramRun run =
+        runProgram({QStringLiteral("--catalogue"), catalogue, QStringLiteral("--personal"),
+                    line_.personal, QStringLiteral("--screenshot"), shot});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains("Corkwise is already running.")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(shot));
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), notes);
+    EXPECT_EQ(QFileInfo(line_.personal).lastModified(), written);
+    EXPECT_FALSE(QFile::exists(dir_.path(QStringLiteral("Error.log"))));
+    EXPECT_TRUE(running.isLocked());
+}
+
+TEST_F(CorkwiseAppTest, ALockLeftByAProgramThatDiedIsTakenOver) {
+    const QString catalogue = catalogue_.writeTo(dir_);
+    const QString lockFile = PersonalLock::lockPath(line_.personal);
+    QProcess crashing;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    crashing.setProcessEnvironment(env);
+    crashing.start(program(), {QStringLiteral("--catalogue"), catalogue,
+                               QStringLiteral("--personal"), line_.personal});
+    ASSERT_TRUE(crashing.waitForStarted());
+    const QDeadlineTimer deadline(60000);
+    while (!QFile::exists(lockFile) && !deadline.hasExpired()) {
+        QTest::qWait(50);
+    }
+    ASSERT_TRUE(QFile::exists(lockFile));
+    PersonalLock whileRunning(line_.personal);
+    EXPECT_EQ(whileRunning.tryLock(), PersonalLock::Result::HeldElsewhere);
+    crashing.kill();
+    ASSERT_TRUE(crashing.waitForFinished());
+    ASSERT_TRUE(QFile::exists(lockFile)) << "a killed program leaves its lock behind";
+
+    const QString shot = dir_.path(QStringLiteral("after.png"));
+    const ProgramRun run =
+        runProgram({QStringLiteral("--catalogue"), catalogue, QStringLiteral("--personal"),
+                    line_.personal, QStringLiteral("--screenshot"), shot});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("already running"));
+    EXPECT_TRUE(QFile::exists(shot));
+    EXPECT_FALSE(QFile::exists(lockFile)) << "a program that ends releases its lock";
 }
 
 }  // namespace
