@@ -11,6 +11,7 @@
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -497,6 +498,32 @@ TEST_F(CPersonalTest, LooksLikeTheRestOfTheProgram) {
         }
         QTest::mouseClick(panel_->doneButton(), Qt::LeftButton);
     }
+}
+
+}  // namespace corkwise::test
+namespace corkwise::test {
+
+TEST_F(CPersonalTest, EntryListDropsDownToTheBottomOfItsRectangle) {
+    std::vector<PersonalEntry> many;
+    for (int i = 0; i < 20; ++i) {
+        many.push_back(note(QByteArray("Note ") + QByteArray::number(i)));
+    }
+    writePersonal(many);
+    start();
+    ASSERT_TRUE(view_->handleCommand(command::kNotes));
+    QComboBox* list = panel_->entryList();
+    EXPECT_EQ(list->geometry(), QRect(10, 27, 220, 22));
+    choose(panel_, 19);
+    list->showPopup();
+    QWidget* dropped = list->view()->window();
+    QTRY_VERIFY(dropped->isVisible());
+    // Below the closed list, down to y = 134, whatever the style would do; the selected entry is
+    // in view.
+    EXPECT_EQ(QRect(panel_->mapFromGlobal(dropped->geometry().topLeft()), dropped->size()),
+              QRect(10, 49, 220, 85));
+    EXPECT_TRUE(list->view()->viewport()->rect().intersects(
+        list->view()->visualRect(list->model()->index(19, 0))));
+    list->hidePopup();
 }
 
 }  // namespace corkwise::test

@@ -3,10 +3,13 @@
 #include "controls/EditCell.h"
 #include "controls/GridList.h"
 #include "controls/LabelCell.h"
+#include "personal/PersonalEntry.h"
 #include "testsupport/GuiApp.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
@@ -105,6 +108,28 @@ TEST_F(DetailsPageTest, ClipboardCommandsReachTheTappedValueOfANoteOnly) {
     EXPECT_EQ(page_->noteGrid()->editCellAt(0, 1)->text(), QStringLiteral("France"));
 }
 
+TEST_F(DetailsPageTest, ValueCellsTakeNoMoreThanTheFileKeepsWhileTypingAndPasting) {
+    page_->setKind(EntryKind::Note);
+    page_->showFields(fields({{"ORIGIN", ""}, {"REGION", ""}}));
+    const QString longText(600, QLatin1Char('w'));
+    QLineEdit* typed = page_->noteGrid()->editCellAt(0, 1)->lineEdit();
+    QTest::keyClicks(typed, longText);
+    EXPECT_EQ(typed->text().size(), PersonalEntry::kMaxValueTextLength);
+
+    QApplication::clipboard()->setText(longText);
+    EditCell* pasted = page_->noteGrid()->editCellAt(1, 1);
+    QTest::mouseClick(pasted->lineEdit(), Qt::LeftButton);
+    page_->paste();
+    EXPECT_EQ(pasted->text().size(), PersonalEntry::kMaxValueTextLength);
+
+    // Cells made again for a new height keep the limit.
+    page_->resizePage(0, 0, 199, 99);
+    QLineEdit* again = page_->noteGrid()->editCellAt(0, 1)->lineEdit();
+    again->clear();
+    QTest::keyClicks(again, longText);
+    EXPECT_EQ(again->text().size(), PersonalEntry::kMaxValueTextLength);
+}
+
 TEST_F(DetailsPageTest, ResizeLaysTheGridOutOnlyForANewBottom) {
     page_->setKind(EntryKind::Note);
     page_->showFields(fields({{"ORIGIN", "France"}}));
@@ -112,6 +137,9 @@ TEST_F(DetailsPageTest, ResizeLaysTheGridOutOnlyForANewBottom) {
     page_->resizePage(0, 0, 199, 149);
     EXPECT_EQ(page_->noteGrid()->visibleSlots(), slots);
     page_->resizePage(0, 0, 199, 99);
+    // Laid out for the height 99: six rows of 15 pixels.
+    EXPECT_EQ(page_->noteGrid()->height(), 99);
+    EXPECT_EQ(page_->noteGrid()->visibleSlots(), 6);
     EXPECT_LT(page_->noteGrid()->visibleSlots(), slots);
     EXPECT_EQ(page_->noteGrid()->rowCount(), 1);
     EXPECT_TRUE(page_->noteGrid()->isVisibleTo(page_));

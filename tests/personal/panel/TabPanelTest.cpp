@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace corkwise {
@@ -126,6 +129,32 @@ TEST_F(TabPanelTest, PaintsTheFrameAndTheTabOutlines) {
     // The unselected tab starts lower.
     EXPECT_EQ(image.pixelColor(75, 1), background);
     EXPECT_EQ(image.pixelColor(75, 3), frame);
+}
+
+TEST(TabLabelTest, CaptionSitsAtTheTopCentredAcross) {
+    test::ensureGuiApp();
+    TabLabel label(QStringLiteral("Notes"), 1202);
+    label.setFont(SearchPage::pageFont(13, false));
+    label.setFramed(false);
+    label.resize(50, 23);
+    const QImage image = label.grab().toImage();
+    int top = image.height();
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != SearchPage::kBackground) {
+                top = std::min(top, y);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(right, left) << "the caption is drawn";
+    // Capitals start where a line at the very top puts them, not lower as centring down would.
+    const QFontMetrics metrics(label.font());
+    EXPECT_LE(top, metrics.ascent() - metrics.capHeight() + 1);
+    EXPECT_LE(std::abs(left - (image.width() - 1 - right)), 2);
 }
 
 TEST(TabLabelTest, ReportsClicksWithItsIdAndDrawsOnlyWhenFramed) {
