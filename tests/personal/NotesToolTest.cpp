@@ -70,7 +70,7 @@ TEST_F(NotesToolTest, LaterKindsAreListedByNumberAndImportedBackUnchanged) {
     EXPECT_EQ(dir_.read(QStringLiteral("rebuilt.res")).toHex(), file.toHex());
 }
 
-TEST_F(NotesToolTest, ImportWaitsForNoOneAndFailsWhileTheFileIsLocked) {
+TEST_F(NotesToolTest, ImportFailsWhileTheProgramHoldsTheLock) {
     const QString target = personal();
     const QByteArray before = dir_.read(QStringLiteral("personal.res"));
     const QString json =
