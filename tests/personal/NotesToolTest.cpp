@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace corkwise {
@@ -56,40 +58,23 @@ TEST_F(NotesToolTest, ExportThenImportRebuildsTheSameFile) {
     EXPECT_EQ(run({QStringLiteral("export"), rebuilt}).out, exported.out);
 }
 
-TEST_F(NotesToolTest, LaterKindsAreListedByNumberAndImportedBackUnchanged) {
-    const QByteArray file = test::fileOfRecords(
-        {test::laterRecord(2), PersonalFile::serialiseRecord(test::note("Dinner"))});
+TEST_F(NotesToolTest, LaterKindsGoOutByNumberAndComeBackOnlyWhileNoProgramHoldsTheLock) {
+    const QByteArray file = test::fileOfRecords({test::laterRecord(2)});
     const QString path = dir_.write(QStringLiteral("later.res"), file);
-    EXPECT_EQ(run({QStringLiteral("list"), path}).out,
-              QStringLiteral("0\t2\tFrom later\t0\n1\tnote\tDinner\t10\n"));
+    EXPECT_EQ(run({QStringLiteral("list"), path}).out, QStringLiteral("0\t2\tFrom later\t10\n"));
     const QString json = dir_.write(QStringLiteral("later.json"),
                                     run({QStringLiteral("export"), path}).out.toUtf8());
-    const QString rebuilt = dir_.path(QStringLiteral("rebuilt.res"));
-    const ToolRun imported = run({QStringLiteral("import"), json, QStringLiteral("-o"), rebuilt});
-    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
-    EXPECT_EQ(dir_.read(QStringLiteral("rebuilt.res")).toHex(), file.toHex());
-}
-
-TEST_F(NotesToolTest, ImportFailsWhileTheProgramHoldsTheLock) {
-    const QString target = personal();
-    const QByteArray before = dir_.read(QStringLiteral("personal.res"));
-    const QString json =
-        dir_.write(QStringLiteral("one.json"), R"([{"name": "a", "kind": "note"}])");
-    const QStringList import{QStringLiteral("import"), json, QStringLiteral("-o"), target};
-    {
-        PersonalLock program(target);
-        ASSERT_EQ(program.tryLock(), PersonalLock::Result::Locked);
-        const ToolRun r = run(import);
-        EXPECT_EQ(r.exitCode, 1);
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("cannot write personal file: ") + target))
-            << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(PersonalLock::lockPath(target)));
-        EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), before);
-    }
-    // Once the program has ended, the import goes through and leaves no lock behind.
+    const QStringList import{QStringLiteral("import"), json, QStringLiteral("-o"), path};
+    auto program = std::make_unique<PersonalLock>(path);
+    ASSERT_EQ(program->tryLock(), PersonalLock::Result::Locked);
+    dir_.write(QStringLiteral("later.res"), "in use");
+    const ToolRun refused = run(import);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(PersonalLock::lockPath(path))) << refused.err.toStdString();
+    EXPECT_EQ(dir_.read(QStringLiteral("later.res")), QByteArray("in use"));
+    program.reset();
     EXPECT_EQ(run(import).exitCode, 0);
-    EXPECT_NE(dir_.read(QStringLiteral("personal.res")), before);
-    EXPECT_FALSE(QFile::exists(PersonalLock::lockPath(target)));
+    EXPECT_EQ(dir_.read(QStringLiteral("later.res")), file);
 }
 
 TEST_F(NotesToolTest, BadJsonWritesNoFile) {

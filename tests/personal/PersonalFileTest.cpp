@@ -189,47 +189,6 @@ TEST_F(DamagedFileTest, TextOffsetOutsideRecordSkipsRecord) {
         [](QByteArray& f, qsizetype r) { putU32At(f, r + 36, 0x7FFFFFFFu); }));
 }
 
-TEST_F(DamagedFileTest, UnknownKindIsKeptAsReadAndIsNoDamage) {
-    QByteArray original;
-    const PersonalFileContents contents =
-        parseWithSecondRecord([&original](QByteArray& f, qsizetype r) {
-            putU32At(f, r + 32, 7);
-            original = f.mid(r, recordStart(f, 2) - r);
-        });
-    EXPECT_FALSE(contents.damaged);
-    ASSERT_EQ(contents.entries.size(), 3u);
-    EXPECT_EQ(contents.entries[0], entries_[0]);
-    EXPECT_EQ(contents.entries[2], entries_[2]);
-    EXPECT_EQ(static_cast<int>(contents.entries[1].kind()), 7);
-    EXPECT_EQ(contents.entries[1].rawText(), entries_[1].rawText());
-    EXPECT_EQ(contents.entries[1].storedRecord(), original);
-}
-
-TEST(PersonalFileTest, RecordsOfUnknownKindsGoBackByteForByte) {
-    // Later layouts this version cannot follow are kept just the same.
-    QByteArray foreign = test::laterRecord(9);
-    putU32At(foreign, 36, 0xFFFFFFF0u);
-    putU32At(foreign, 40, 0x7FFFFFFFu);
-    for (const QByteArray& record : {test::laterRecord(2), foreign, test::laterRecord(~0u)}) {
-        const QByteArray file = test::fileOfRecords(
-            {PersonalFile::serialiseRecord(test::note("before")), record,
-             PersonalFile::serialiseRecord(test::bookmark("after", {{1, 2, "x"}}))});
-        const PersonalFileContents contents = PersonalFile::parse(file);
-        EXPECT_FALSE(contents.damaged);
-        ASSERT_EQ(contents.entries.size(), 3u);
-        EXPECT_FALSE(contents.entries[1].hasKnownKind());
-        EXPECT_EQ(contents.entries[1].name(), QStringLiteral("From later"));
-        EXPECT_EQ(PersonalFile::serialise(contents.entries).toHex(), file.toHex());
-        QString why;
-        EXPECT_TRUE(walkPersonalFile(file, &why)) << why.toStdString();
-    }
-    // Too short for its header, a record is damage whatever its kind.
-    const PersonalFileContents cut =
-        PersonalFile::parse(test::fileOfRecords({test::laterRecord(2).left(43)}));
-    EXPECT_TRUE(cut.damaged);
-    EXPECT_TRUE(cut.entries.empty());
-}
-
 TEST_F(DamagedFileTest, RecordOffsetsOutsideFileOrTableSkipRecord) {
     // Start beyond the file.
     QByteArray file = PersonalFile::serialise(entries_);

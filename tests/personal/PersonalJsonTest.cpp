@@ -1,6 +1,5 @@
 #include "personal/PersonalJson.h"
 
-#include "personal/PersonalFile.h"
 #include "testsupport/PersonalSamples.h"
 
 #include "testsupport/PersonalSamples.h"
@@ -87,12 +86,10 @@ TEST(PersonalJsonTest, WrongInputNamesEntryAndField) {
         {R"([{"name": "0123456789012345678901234567890123", "kind": "note"}])",
          R"(entry 0, field "name": longer than 31 characters)"},
         {R"([{"name": "a\u0000b", "kind": "note"}])", R"(field "name": must not contain)"},
-        {R"([{"name": "a", "kind": 2.5}])", R"(field "kind": must be a 32-bit integer)"},
         {R"([{"name": "a", "kind": "note", "record": "AAAA"}])",
          R"(field "record": only for kinds other than note and bookmark)"},
         {R"([{"name": "a", "kind": 2, "record": "not base64!"}])",
          R"(field "record": must be a base64 string)"},
-        {R"([{"name": "a", "kind": 2, "record": "AAAA"}])", R"(field "record": too short)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.json);
@@ -100,32 +97,6 @@ TEST(PersonalJsonTest, WrongInputNamesEntryAndField) {
         EXPECT_FALSE(PersonalJson::fromJson(c.json, &error));
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.message))) << error.toStdString();
     }
-}
-
-TEST(PersonalJsonTest, LaterKindsTravelWithTheirNumberAndRecord) {
-    const PersonalFileContents contents =
-        PersonalFile::parse(test::fileOfRecords({test::laterRecord(2)}));
-    ASSERT_EQ(contents.entries.size(), 1u);
-    const QByteArray json = PersonalJson::toJson(contents.entries);
-    EXPECT_TRUE(json.contains("\"kind\": 2,")) << json.toStdString();
-    EXPECT_TRUE(
-        json.contains(QByteArray("\"record\": \"").append(test::laterRecord(2).toBase64())));
-    QString error;
-    const auto back = PersonalJson::fromJson(json, &error);
-    ASSERT_TRUE(back) << error.toStdString();
-    EXPECT_EQ(*back, contents.entries);
-
-    // An edit of the fields that the record does not hold is refused, not undone.
-    QByteArray edited = json;
-    edited.replace("\"kept\"", "\"changed\"");
-    EXPECT_FALSE(PersonalJson::fromJson(edited, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("field \"record\": does not hold")));
-
-    // Without a record, a numbered kind is written from its fields.
-    const auto plain = PersonalJson::fromJson(R"([{"name": "n", "kind": 5, "text": "t"}])", &error);
-    ASSERT_TRUE(plain) << error.toStdString();
-    EXPECT_EQ(static_cast<int>((*plain)[0].kind()), 5);
-    EXPECT_TRUE((*plain)[0].storedRecord().isEmpty());
 }
 
 TEST(PersonalJsonTest, LimitsCountCharactersNotBytes) {

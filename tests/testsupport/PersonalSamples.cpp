@@ -1,5 +1,7 @@
 #include "testsupport/PersonalSamples.h"
 
+#include "personal/PersonalFile.h"
+
 #include <QtEndian>
 
 namespace corkwise::test {
@@ -44,15 +46,9 @@ std::vector<PersonalEntry> sampleEntries() {
 }
 
 QByteArray laterRecord(quint32 kind) {
-    QByteArray record("From later");
-    record.append(QByteArray(32 - record.size(), '\0'));
-    record.append(QByteArray(12, '\0'));
+    QByteArray record = PersonalFile::serialiseRecord(note("From later", "kept"));
     putU32At(record, 32, kind);
-    putU32At(record, 36, 44);
-    putU32At(record, 40, 0);
-    record.append("kept", 5);
-    record.append(QByteArray::fromHex("0000000765787472610000ff"));
-    return record;
+    return record.append(QByteArray::fromHex("0000000765787472610000ff"));
 }
 
 QByteArray fileOfRecords(const QList<QByteArray>& records) {

@@ -26,8 +26,8 @@ PersonalEntry fullNote();
 // Three varied entries: a bookmark, a note and a bookmark without values.
 std::vector<PersonalEntry> sampleEntries();
 
-// A record of KIND as a later version might write it: named "From later", no values, the text
-// "kept", and twelve bytes more behind the text that this version's writer would not produce.
+// A record of KIND as a later version might write it: note("From later", "kept") with twelve
+// bytes more behind the text that this version's writer would not produce.
 QByteArray laterRecord(quint32 kind = 2);
 // A whole personal file of RECORDS, laid out back to back behind their table.
 QByteArray fileOfRecords(const QList<QByteArray>& records);
