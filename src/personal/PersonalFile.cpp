@@ -44,10 +44,6 @@ QByteArray readText(const char* data, qint64 size, qint64 offset, int limit, boo
     return QByteArray(data + offset, qMin<qint64>(window, limit));
 }
 
-}  // namespace
-
-namespace {
-
 // Reads the fields of a record of LENGTH bytes (at least its header) laid out as this version
 // writes it. Returns nothing, with *WHY set, when a count or offset lies outside the record;
 // clears *WHOLE when a text had no terminator and was cut.
