@@ -7,8 +7,11 @@
 #include "catalog/Catalog.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalStore.h"
+#include "platform/MessageBox.h"
 #include "screens/FlowPageFactory.h"
 
+#include <QCloseEvent>
+#include <QTextStream>
 #include <QVBoxLayout>
 
 namespace corkwise {
@@ -76,6 +79,42 @@ void CMainFrame::routeCommand(int commandId) {
         return;
     }
     Q_EMIT unhandledCommand(commandId);
+}
+
+bool CMainFrame::saveBeforeExit(bool mayAsk) {
+    if (guide_ == nullptr) {
+        return true;
+    }
+    if (view_ != nullptr && view_->personalPanel() != nullptr) {
+        view_->personalPanel()->keepShown();
+    }
+    if (!guide_->personalModified()) {
+        return true;
+    }
+    QString error;
+    if (guide_->savePersonal(&error)) {
+        return true;
+    }
+    while (error.endsWith(QLatin1Char('.'))) {
+        error.chop(1);
+    }
+    const QString text = QStringLiteral("Your notes could not be saved: %1. Quit anyway?")
+                             .arg(error.isEmpty() ? QStringLiteral("unknown error") : error);
+    if (!mayAsk) {
+        QTextStream(stderr) << "Corkwise: " << text << '\n';
+        return true;
+    }
+    // Unattended, the default answer ends the program as asked.
+    return MessageBox::show(this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"), text,
+                            MessageBox::Yes | MessageBox::No, MessageBox::Yes) == MessageBox::Yes;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!saveBeforeExit()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void CMainFrame::focusInEvent(QFocusEvent* event) {

@@ -6,6 +6,9 @@
 // searches and the MainView. create() then builds the window: the main view as its child and the
 // command bar with the Ctrl+Q, Ctrl+X, Ctrl+C and Ctrl+V accelerators. Every command goes to the
 // main view first, then to the frame (Exit) and the application (About).
+//
+// Closing the frame (Exit, Ctrl+Q, the window's close button) first keeps the user's notes:
+// saveBeforeExit.
 
 #include "screens/PersonalPanel.h"
 
@@ -46,12 +49,22 @@ public:
     // Offers COMMANDID to the main view, then to the frame; emits unhandledCommand for the rest.
     void routeCommand(int commandId);
 
+    // Before the program ends: stores what the personal panel shows back into the store, as
+    // Done does, and writes the personal file when the store holds anything the file does not.
+    // When that write fails and MAYASK, asks "Your notes could not be saved: REASON. Quit
+    // anyway?" and returns false on No: the program should stay, with the notes in memory and
+    // the panel as it was. True otherwise (nothing to write, written, Yes, or not allowed to
+    // ask, in which case the failure goes to stderr).
+    bool saveBeforeExit(bool mayAsk = true);
+
 Q_SIGNALS:
     // A command neither the view nor the frame handles (About goes to the application).
     void unhandledCommand(int commandId);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    // Refuses to close when saveBeforeExit says to stay.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     CommandBar* bar_ = nullptr;

@@ -5,12 +5,14 @@
 #include "app/CommandIds.h"
 #include "app/MainView.h"
 #include "common/ErrorLog.h"
+#include "personal/PersonalLock.h"
 #include "platform/DataLocations.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSessionManager>
 #include <QTextStream>
 #include <QTimer>
 
@@ -18,6 +20,7 @@ namespace corkwise {
 
 const QString CorkwiseApp::kProblemReadingText =
     QStringLiteral("Problem reading wines data.Please reinstall application.");
+const QString CorkwiseApp::kAlreadyRunningText = QStringLiteral("Corkwise is already running.");
 
 namespace {
 
@@ -125,6 +128,27 @@ bool CorkwiseApp::initInstance() {
     personalPath_ = where.personal;
     // The personal file's directory may be the user's data directory, which may not exist yet.
     QDir().mkpath(QFileInfo(personalPath_).absolutePath());
+
+    // Taken before anything is read or traced: a second program must not even start a new
+    // diagnostic log over the first one's.
+    lock_ = std::make_unique<PersonalLock>(personalPath_);
+    QString why;
+    switch (lock_->tryLock(&why)) {
+        case PersonalLock::Result::Locked:
+            break;
+        case PersonalLock::Result::HeldElsewhere:
+            lock_.reset();
+            MessageBox::show(nullptr, MessageBox::Icon::Information, QStringLiteral("Corkwise"),
+                             kAlreadyRunningText);
+            postQuit();
+            return true;
+        case PersonalLock::Result::Failed:
+            // A folder the lock cannot be made in cannot take a save either; the notes can
+            // still be read, and a failing save is reported when it happens.
+            lock_.reset();
+            QTextStream(stderr) << "Corkwise: " << why << '\n';
+            break;
+    }
     ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
 
     frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_, panel_);
@@ -138,8 +162,7 @@ bool CorkwiseApp::initInstance() {
         // catalogue does, and is reported the same way.
         MessageBox::show(nullptr, MessageBox::Icon::Error, QStringLiteral("Corkwise"),
                          kProblemReadingText);
-        QMetaObject::invokeMethod(
-            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        postQuit();
         return true;
     }
 
@@ -152,8 +175,30 @@ bool CorkwiseApp::initInstance() {
         connect(frame_->mainView(), &MainView::firstPainted, this, &CorkwiseApp::writeScreenshot,
                 Qt::QueuedConnection);
     }
+#ifndef QT_NO_SESSIONMANAGER
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+            const bool mayAsk = manager.allowsInteraction();
+            if (!commitData(mayAsk)) {
+                manager.cancel();
+            }
+            if (mayAsk) {
+                manager.release();
+            }
+        });
+    }
+#endif
     frame_->show();
     return true;
+}
+
+bool CorkwiseApp::commitData(bool mayAsk) {
+    return frame_ == nullptr || frame_->saveBeforeExit(mayAsk);
+}
+
+void CorkwiseApp::postQuit() {
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 QWidget* CorkwiseApp::showAbout() {

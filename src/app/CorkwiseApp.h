@@ -2,6 +2,11 @@
 // The application object: reads the command line, finds the data files, creates the main frame
 // and shows it, or tells the user that the catalogue cannot be read and quits with code 0 without
 // ever showing a window. It also answers Help > About.
+//
+// One program at a time works on a personal file: the application holds the file's lock
+// (PersonalLock) from start-up to its end, and a second program started on the same file says
+// "Corkwise is already running." and quits with code 0 without reading or writing anything.
+// When the desktop session ends, the notes are kept as at Exit (CMainFrame::saveBeforeExit).
 
 #include "screens/PersonalPanel.h"
 
@@ -14,6 +19,7 @@
 namespace corkwise {
 
 class CMainFrame;
+class PersonalLock;
 
 // What the command line asks for.
 struct CommandLine {
@@ -38,14 +44,18 @@ class CorkwiseApp : public QObject {
 public:
     // The text shown when the catalogue cannot be read.
     static const QString kProblemReadingText;
+    // The text shown when another program holds the personal file's lock.
+    static const QString kAlreadyRunningText;
 
     // OPTIONS as parsed; PANEL makes the personal panel (a default one when empty).
     explicit CorkwiseApp(CommandLine options, PersonalPanelFactory panel = {});
     ~CorkwiseApp() override;
 
-    // Start-up: locates the files, points the diagnostic log beside the personal file and builds
-    // the frame. When the catalogue cannot be read, the user is told (and stderr too), a quit
-    // with code 0 is posted and no window is created. In screenshot mode message boxes are
+    // Start-up: locates the files, takes the personal file's lock, points the diagnostic log
+    // beside the personal file and builds the frame. When another program holds the lock, the
+    // user is told (a box, or stderr unattended) and a quit with code 0 is posted before
+    // anything else happens. When the catalogue cannot be read, the user is told (and stderr too),
+    // a quit with code 0 is posted and no window is created. In screenshot mode message boxes are
     // answered unattended and the window is written as a PNG after its first paint, followed by
     // a quit with code 0 (1 when the picture cannot be written). Always true: start-up problems
     // end through the event loop.
@@ -61,11 +71,19 @@ public:
     const QString& cataloguePath() const { return cataloguePath_; }
     const QString& personalPath() const { return personalPath_; }
 
+    // The desktop session is ending: keeps the notes as Exit does. Returns false when the user
+    // chose to stay (the session manager is then asked to cancel the shutdown); MAYASK false
+    // when the session manager allows no question.
+    bool commitData(bool mayAsk);
+
 private:
+    // Quits with code 0 once the event loop runs.
+    static void postQuit();
     void writeScreenshot();
 
     CommandLine options_;
     PersonalPanelFactory panel_;
+    std::unique_ptr<PersonalLock> lock_;
     std::unique_ptr<CMainFrame> frame_;
     QString cataloguePath_;
     QString personalPath_;

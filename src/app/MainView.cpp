@@ -374,9 +374,11 @@ void MainView::leavePersonal() {
 void MainView::updatePersonalMenu() {
     guide_.loadPersonal();
     int position = 3;
-    if (guide_.personalCount() > 0) {
-        const bool bookmarks = guide_.hasEntryOfKind(EntryKind::Bookmark);
-        const bool notes = guide_.hasEntryOfKind(EntryKind::Note);
+    const bool bookmarks = guide_.hasEntryOfKind(EntryKind::Bookmark);
+    const bool notes = guide_.hasEntryOfKind(EntryKind::Note);
+    // Entries of a kind this version does not know are kept but never shown, so they alone
+    // offer nothing.
+    if (bookmarks || notes) {
         if (bookmarks && notes) {
             position = 2;
         } else if (bookmarks) {

@@ -6,6 +6,7 @@
 #include "controls/LabelCell.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -119,6 +120,9 @@ bool GridList::layOut() {
                 auto* edit = new EditCell(this);
                 edit->create(CellStyleFlag::Visible | CellStyleFlag::Border, rect, this,
                              slotIdOf(s));
+                if (maxEditLength_ > 0 && edit->lineEdit() != nullptr) {
+                    edit->lineEdit()->setMaxLength(maxEditLength_);
+                }
                 cell = edit;
             } else {
                 auto* label = new LabelCell(this);

@@ -45,6 +45,10 @@ public:
     void setSelectable(bool on) { selectable_ = on; }
     // ON with COLUMN the column of edit cells, or -1 for every column.
     void setEditable(bool on, int column = -1);
+    // The longest text an edit cell takes, while typing and pasting; 0 (the default) for no
+    // limit. Applies to the edit cells made from then on, so it is given before create().
+    void setMaxEditLength(int length) { maxEditLength_ = length; }
+    int maxEditLength() const { return maxEditLength_; }
     // LISTENER (not owned) hears of taps on rows; null for none.
     void setListener(GridListener* listener) { listener_ = listener; }
 
@@ -167,6 +171,7 @@ private:
     bool editable_ = false;
     bool selectable_ = true;
     int editableColumn_ = -1;
+    int maxEditLength_ = 0;
     bool laidOut_ = false;
     bool created_ = false;
 };

@@ -229,6 +229,10 @@ bool WineGuide::savePersonal(QString* error) {
     return store_->save(error);
 }
 
+bool WineGuide::personalModified() const {
+    return store_ != nullptr && store_->isModified();
+}
+
 int WineGuide::personalCount() const {
     return store_ != nullptr ? store_->count() : 0;
 }

@@ -130,6 +130,9 @@ public:
     // Writes the whole store to its file. On failure returns false, sets *ERROR (when given)
     // to a sentence for the user, and leaves the previous file whole.
     bool savePersonal(QString* error = nullptr);
+    // True when the store holds changes its file does not have yet; see
+    // PersonalStore::isModified.
+    bool personalModified() const;
     int personalCount() const;
     // A copy of entry I, or nullopt when I is out of range.
     std::optional<PersonalEntry> personalEntryAt(int i) const;

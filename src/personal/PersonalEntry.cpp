@@ -43,20 +43,33 @@ QString PersonalEntry::text() const {
     return fromWindows1252(text_);
 }
 
+bool PersonalEntry::hasKnownKind() const {
+    return kind_ == EntryKind::Note || kind_ == EntryKind::Bookmark;
+}
+
 void PersonalEntry::setName(const QString& name) {
     name_ = encodeLimited(name, kMaxNameLength);
+    record_.clear();
 }
 
 void PersonalEntry::setText(const QString& text) {
     text_ = encodeLimited(text, kMaxTextLength);
+    record_.clear();
 }
 
 void PersonalEntry::setRawName(const QByteArray& name) {
     name_ = limited(name, kMaxNameLength);
+    record_.clear();
 }
 
 void PersonalEntry::setRawText(const QByteArray& text) {
     text_ = limited(text, kMaxTextLength);
+    record_.clear();
+}
+
+void PersonalEntry::setKind(EntryKind kind) {
+    kind_ = kind;
+    record_.clear();
 }
 
 void PersonalEntry::setValues(const std::vector<DictValue>& values) {
@@ -67,11 +80,16 @@ void PersonalEntry::setValues(const std::vector<DictValue>& values) {
                             limited(value.text(), kMaxValueTextLength));
     }
     values_ = std::move(copies);
+    record_.clear();
+}
+
+bool PersonalEntry::sameFields(const PersonalEntry& other) const {
+    return kind_ == other.kind_ && name_ == other.name_ && text_ == other.text_ &&
+           values_ == other.values_;
 }
 
 bool PersonalEntry::operator==(const PersonalEntry& other) const {
-    return kind_ == other.kind_ && name_ == other.name_ && text_ == other.text_ &&
-           values_ == other.values_;
+    return sameFields(other) && record_ == other.record_;
 }
 
 }  // namespace corkwise

@@ -6,6 +6,9 @@
 // and each value text of at most 511) and at an embedded NUL, so an entry always fits its
 // stored form. Unicode texts are converted at the boundary; a character Windows-1252 cannot
 // hold becomes '?'.
+//
+// The kind is usually a note or a bookmark; an entry read from a record of another kind (written
+// by a later version) also keeps that record's bytes, so that it is written back unchanged.
 
 #include "catalog/DictValue.h"
 #include "personal/EntryKind.h"
@@ -35,6 +38,8 @@ public:
     const QByteArray& rawName() const { return name_; }
     const QByteArray& rawText() const { return text_; }
     EntryKind kind() const { return kind_; }
+    // True for a note or a bookmark, the kinds this program shows and edits.
+    bool hasKnownKind() const;
     // The values in order; value texts are 8-bit.
     const std::vector<DictValue>& values() const { return values_; }
 
@@ -42,10 +47,19 @@ public:
     void setText(const QString& text);
     void setRawName(const QByteArray& name);
     void setRawText(const QByteArray& text);
-    void setKind(EntryKind kind) { kind_ = kind; }
+    void setKind(EntryKind kind);
     // Replaces the values by copies of VALUES, texts cut to their limit.
     void setValues(const std::vector<DictValue>& values);
+    // Every setter above drops the kept record: a changed entry is written from its fields.
 
+    // The record as read, kept for an entry of a kind this program does not know so that it is
+    // written back byte for byte; empty for every other entry.
+    const QByteArray& storedRecord() const { return record_; }
+    void setStoredRecord(const QByteArray& record) { record_ = record; }
+
+    // Same kind, name, text and values; the kept record is not compared.
+    bool sameFields(const PersonalEntry& other) const;
+    // Same fields and the same kept record.
     bool operator==(const PersonalEntry& other) const;
 
     // BYTES up to the first NUL and at most LIMIT bytes. Windows-1252 has one byte per
@@ -59,6 +73,7 @@ private:
     QByteArray name_;
     EntryKind kind_ = EntryKind::Note;
     QByteArray text_;
+    QByteArray record_;
 };
 
 }  // namespace corkwise

@@ -44,43 +44,30 @@ QByteArray readText(const char* data, qint64 size, qint64 offset, int limit, boo
     return QByteArray(data + offset, qMin<qint64>(window, limit));
 }
 
-}  // namespace
-
-std::optional<PersonalEntry> PersonalFile::parseRecord(const char* data, qsizetype size,
-                                                       bool* damaged, QString* problem) {
-    auto fail = [problem](const char* why) -> std::optional<PersonalEntry> {
-        if (problem != nullptr) {
-            *problem = QString::fromLatin1(why);
-        }
-        return std::nullopt;
-    };
-    const qint64 length = size;
-    if (data == nullptr || length < pf::kRecordHeaderSize) {
-        return fail("record shorter than its header");
-    }
-    const quint32 kind = readU32(data, pf::kKindOffset);
-    if (kind != static_cast<quint32>(EntryKind::Note) &&
-        kind != static_cast<quint32>(EntryKind::Bookmark)) {
-        return fail("unknown entry kind");
-    }
+// Reads the fields of a record of LENGTH bytes (at least its header) laid out as this version
+// writes it. Returns nothing, with *WHY set, when a count or offset lies outside the record;
+// clears *WHOLE when a text had no terminator and was cut.
+std::optional<PersonalEntry> readFields(const char* data, qint64 length, quint32 kind, bool* whole,
+                                        const char** why) {
     const qint64 textOffset = readU32(data, pf::kTextOffsetOffset);
     const qint64 valueCount = readU32(data, pf::kValueCountOffset);
     if (textOffset > length) {
-        return fail("text offset outside the record");
+        *why = "text offset outside the record";
+        return std::nullopt;
     }
     // Every value needs at least its table slot, so a count that cannot fit is caught before
     // anything is reserved.
     if (valueCount > (length - pf::kRecordHeaderSize) / pf::kTableEntrySize) {
-        return fail("value count larger than the record");
+        *why = "value count larger than the record";
+        return std::nullopt;
     }
 
-    bool whole = true;
     bool terminated = true;
     const QByteArray name =
         readText(data, pf::kNameFieldSize, pf::kNameOffset, pf::kMaxNameLength, &terminated);
-    whole = whole && terminated;
+    *whole = *whole && terminated;
     const QByteArray text = readText(data, length, textOffset, pf::kMaxTextLength, &terminated);
-    whole = whole && terminated;
+    *whole = *whole && terminated;
 
     std::vector<DictValue> values;
     values.reserve(static_cast<size_t>(valueCount));
@@ -88,14 +75,53 @@ std::optional<PersonalEntry> PersonalFile::parseRecord(const char* data, qsizety
         const qint64 offset = readU32(data, pf::kValueTableOffset + j * pf::kTableEntrySize);
         const qint64 at = pf::kValueBase + offset;
         if (at > length - pf::kValueTextOffset) {
-            return fail("value offset outside the record");
+            *why = "value offset outside the record";
+            return std::nullopt;
         }
         const auto valueId = static_cast<qint32>(readU32(data, at + pf::kValueIdOffset));
         const auto dictionary = static_cast<qint32>(readU32(data, at + pf::kValueDictionaryOffset));
         const QByteArray valueText =
             readText(data, length, at + pf::kValueTextOffset, pf::kMaxValueTextLength, &terminated);
-        whole = whole && terminated;
+        *whole = *whole && terminated;
         values.emplace_back(valueId, dictionary, valueText);
+    }
+    return PersonalEntry(static_cast<EntryKind>(kind), name, text, values);
+}
+
+}  // namespace
+
+std::optional<PersonalEntry> PersonalFile::parseRecord(const char* data, qsizetype size,
+                                                       bool* damaged, QString* problem) {
+    const qint64 length = size;
+    if (data == nullptr || length < pf::kRecordHeaderSize) {
+        if (problem != nullptr) {
+            *problem = QStringLiteral("record shorter than its header");
+        }
+        return std::nullopt;
+    }
+    const quint32 kind = readU32(data, pf::kKindOffset);
+    bool whole = true;
+    const char* why = nullptr;
+    std::optional<PersonalEntry> entry = readFields(data, length, kind, &whole, &why);
+
+    if (kind != pf::kNoteKind && kind != pf::kBookmarkKind) {
+        // A later version's record: its layout beyond the header may differ, so whatever can be
+        // read of it is only for showing in tools; the bytes themselves are what is kept.
+        if (!entry) {
+            bool ignored = true;
+            entry = PersonalEntry(
+                static_cast<EntryKind>(kind),
+                readText(data, pf::kNameFieldSize, pf::kNameOffset, pf::kMaxNameLength, &ignored),
+                QByteArray(""), {});
+        }
+        entry->setStoredRecord(QByteArray(data, size));
+        return entry;
+    }
+    if (!entry) {
+        if (problem != nullptr) {
+            *problem = QString::fromLatin1(why);
+        }
+        return std::nullopt;
     }
     if (!whole) {
         if (damaged != nullptr) {
@@ -105,7 +131,7 @@ std::optional<PersonalEntry> PersonalFile::parseRecord(const char* data, qsizety
             *problem = QStringLiteral("text without terminator, cut");
         }
     }
-    return PersonalEntry(static_cast<EntryKind>(kind), name, text, values);
+    return entry;
 }
 
 PersonalFileContents PersonalFile::parse(const QByteArray& bytes) {
@@ -169,6 +195,9 @@ PersonalFileContents PersonalFile::parse(const QByteArray& bytes) {
 }
 
 QByteArray PersonalFile::serialiseRecord(const PersonalEntry& entry) {
+    if (!entry.storedRecord().isEmpty()) {
+        return entry.storedRecord();
+    }
     const std::vector<DictValue>& values = entry.values();
     const auto valueCount = static_cast<qsizetype>(values.size());
     QByteArray record(pf::kRecordHeaderSize + valueCount * pf::kTableEntrySize, '\0');

@@ -30,13 +30,16 @@ public:
     // Parses a whole file. Never fails: a damaged file gives the records that are intact.
     static PersonalFileContents parse(const QByteArray& bytes);
     // Parses one record of SIZE bytes at DATA. Returns nothing when the record cannot be read
-    // (too short, kind unknown, counts or offsets outside it). A text without its terminator
-    // is taken up to its limit or the record's end and sets *DAMAGED (when given).
+    // (shorter than its header; for a note or bookmark also counts or offsets outside it). A
+    // text without its terminator is taken up to its limit or the record's end and sets
+    // *DAMAGED (when given). A record of another kind is never damage: the entry keeps its
+    // bytes (storedRecord) with whatever name, text and values could be read from them.
     static std::optional<PersonalEntry> parseRecord(const char* data, qsizetype size,
                                                     bool* damaged = nullptr,
                                                     QString* problem = nullptr);
 
-    // The stored form of ENTRY. The bytes after the name's terminator are zeros.
+    // The stored form of ENTRY: its kept record when it has one, else laid out from its fields
+    // with zeros after the name's terminator.
     static QByteArray serialiseRecord(const PersonalEntry& entry);
     // The whole file for ENTRIES, records in store order.
     static QByteArray serialise(const std::vector<PersonalEntry>& entries);

@@ -4,7 +4,7 @@
 //
 // All integers are 32-bit unsigned big-endian; texts are Windows-1252, NUL-terminated.
 
-#include <cstdint>
+#include <QtGlobal>
 
 namespace corkwise::personal_format {
 
@@ -20,6 +20,12 @@ inline constexpr int kTextOffsetOffset = 36;  // T, the text's offset from the r
 inline constexpr int kValueCountOffset = 40;  // P
 inline constexpr int kValueTableOffset = 44;  // P u32 offsets of the value records
 inline constexpr int kRecordHeaderSize = 44;
+
+// Kinds this program reads and writes. A record of any other kind (written by a later version)
+// is kept as it was read, never shown, and written back byte for byte; a record too short to
+// hold its header is still damage, whatever its kind.
+inline constexpr quint32 kNoteKind = 0;
+inline constexpr quint32 kBookmarkKind = 1;
 // Value offsets count from the P field, not from the record start.
 inline constexpr int kValueBase = kValueCountOffset;
 
@@ -36,5 +42,10 @@ inline constexpr int kMaxValueTextLength = 511;
 // The handheld read each record into a buffer of this size. Records of notes whose fields
 // are all full are longer; this reader sizes its read to the record instead.
 inline constexpr int kLegacyRecordBufferSize = 4096;
+
+// Beside the file: the lock held by the program that may write it (PATH + kLockSuffix), and the
+// copy of a damaged file kept before a save replaces it (PATH + kBackupSuffix).
+inline constexpr char kLockSuffix[] = ".lock";
+inline constexpr char kBackupSuffix[] = ".bak";
 
 }  // namespace corkwise::personal_format

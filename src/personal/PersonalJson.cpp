@@ -1,6 +1,7 @@
 #include "personal/PersonalJson.h"
 
 #include "common/TextCodec.h"
+#include "personal/PersonalFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,8 +22,15 @@ QByteArray quoted(const QString& text) {
     return array.mid(1, array.size() - 2);
 }
 
-const char* kindName(EntryKind kind) {
-    return kind == EntryKind::Bookmark ? "bookmark" : "note";
+// "note", "bookmark", or the number of a kind this program does not know.
+QByteArray kindText(EntryKind kind) {
+    switch (kind) {
+        case EntryKind::Note:
+            return "\"note\"";
+        case EntryKind::Bookmark:
+            return "\"bookmark\"";
+    }
+    return QByteArray::number(static_cast<int>(kind));
 }
 
 // Counts code points, so that a character outside the basic plane counts once.
@@ -42,7 +50,8 @@ public:
         const QJsonObject object = value.toObject();
         for (auto it = object.begin(); it != object.end(); ++it) {
             const QString& key = it.key();
-            if (key != u"name" && key != u"kind" && key != u"text" && key != u"values") {
+            if (key != u"name" && key != u"kind" && key != u"text" && key != u"values" &&
+                key != u"record") {
                 return failField(key, QStringLiteral("unknown field"));
             }
         }
@@ -61,9 +70,15 @@ public:
         }
         if (kind == QJsonValue(QStringLiteral("bookmark"))) {
             entryKind = EntryKind::Bookmark;
+        } else if (kind.isDouble()) {
+            int number = 0;
+            if (!readInteger(object, QStringLiteral("kind"), QStringLiteral("kind"), &number)) {
+                return std::nullopt;
+            }
+            entryKind = static_cast<EntryKind>(number);
         } else if (kind != QJsonValue(QStringLiteral("note"))) {
             return failField(QStringLiteral("kind"),
-                             QStringLiteral("must be \"note\" or \"bookmark\""));
+                             QStringLiteral("must be \"note\", \"bookmark\" or a number"));
         }
         std::vector<DictValue> values;
         const QJsonValue list = object.value(u"values");
@@ -80,10 +95,44 @@ public:
                 values.push_back(std::move(*dictValue));
             }
         }
-        return PersonalEntry(entryKind, name, text, values);
+        PersonalEntry entry(entryKind, name, text, values);
+        const QJsonValue record = object.value(u"record");
+        if (!record.isUndefined() && !readRecord(record, &entry)) {
+            return std::nullopt;
+        }
+        return entry;
     }
 
 private:
+    // Gives ENTRY, of a kind this program does not know, the record it was exported with. The
+    // record must hold the same kind, name, text and values, so that an edit of those in the
+    // JSON is never silently undone by the record.
+    bool readRecord(const QJsonValue& value, PersonalEntry* entry) {
+        const QString field = QStringLiteral("record");
+        if (entry->hasKnownKind()) {
+            failField(field, QStringLiteral("only for kinds other than note and bookmark"));
+            return false;
+        }
+        const auto decoded = QByteArray::fromBase64Encoding(
+            value.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (!value.isString() || !decoded) {
+            failField(field, QStringLiteral("must be a base64 string"));
+            return false;
+        }
+        const std::optional<PersonalEntry> stored =
+            PersonalFile::parseRecord(decoded.decoded.constData(), decoded.decoded.size());
+        if (!stored) {
+            failField(field, QStringLiteral("too short for a record"));
+            return false;
+        }
+        if (!stored->sameFields(*entry)) {
+            failField(field, QStringLiteral("does not hold this kind, name, text and values"));
+            return false;
+        }
+        entry->setStoredRecord(decoded.decoded);
+        return true;
+    }
+
     std::optional<DictValue> readValue(const QJsonValue& value, qsizetype j) {
         const QString prefix = QStringLiteral("values[%1]").arg(j);
         if (!value.isObject()) {
@@ -190,7 +239,7 @@ QByteArray PersonalJson::toJson(const std::vector<PersonalEntry>& entries) {
         const PersonalEntry& entry = entries[i];
         out += "  {\n";
         out += "    \"name\": " + quoted(entry.name()) + ",\n";
-        out += "    \"kind\": \"" + QByteArray(kindName(entry.kind())) + "\",\n";
+        out += "    \"kind\": " + kindText(entry.kind()) + ",\n";
         out += "    \"text\": " + quoted(entry.text()) + ",\n";
         out += "    \"values\": [";
         const std::vector<DictValue>& values = entry.values();
@@ -201,7 +250,11 @@ QByteArray PersonalJson::toJson(const std::vector<PersonalEntry>& entries) {
                    ", \"dictionary\": " + QByteArray::number(value.dictionary()) +
                    ", \"text\": " + quoted(fromWindows1252(value.text())) + "}";
         }
-        out += values.empty() ? "]\n" : "\n    ]\n";
+        out += values.empty() ? "]" : "\n    ]";
+        if (!entry.storedRecord().isEmpty()) {
+            out += ",\n    \"record\": \"" + entry.storedRecord().toBase64() + "\"";
+        }
+        out += "\n";
         out += i + 1 < entries.size() ? "  },\n" : "  }\n";
     }
     out += "]\n";

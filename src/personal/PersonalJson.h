@@ -2,9 +2,11 @@
 // The personal entries as JSON, for getting notes out of the program and back in.
 //
 // The document is an array, in store order, of objects
-//   {"name": "...", "kind": "note" | "bookmark", "text": "...",
-//    "values": [{"id": integer, "dictionary": integer, "text": "..."}]}
-// with UTF-8 texts. Importing what was exported gives the same entries, and exporting them
+//   {"name": "...", "kind": "note" | "bookmark" | integer, "text": "...",
+//    "values": [{"id": integer, "dictionary": integer, "text": "..."}], "record": "base64"}
+// with UTF-8 texts. A kind this program does not know is given by its number, and such an entry
+// read from a file carries its record as it was read ("record"), so that importing it writes
+// the same bytes back. Importing what was exported gives the same entries, and exporting them
 // again the same document.
 
 #include "personal/PersonalEntry.h"
@@ -25,8 +27,10 @@ public:
 
     // Entries from JSON. On malformed JSON or a wrong field gives nothing and sets *ERROR to
     // a message naming the entry (counted from 0) and the field. "text" and "values" may be
-    // left out (empty); unknown fields, wrong types, kinds other than "note" and "bookmark",
-    // numbers that are not 32-bit integers and texts longer than the file holds are errors.
+    // left out (empty); unknown fields, wrong types, kinds other than "note", "bookmark" and a
+    // number, numbers that are not 32-bit integers, texts longer than the file holds, and a
+    // "record" that is not base64 of a record holding the entry's kind, name, text and values
+    // (or is given for a note or bookmark) are errors.
     // A character Windows-1252 cannot hold is stored as '?' and noted in *WARNINGS.
     static std::optional<std::vector<PersonalEntry>> fromJson(const QByteArray& json,
                                                               QString* error,

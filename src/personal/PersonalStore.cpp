@@ -1,6 +1,7 @@
 #include "personal/PersonalStore.h"
 
 #include "personal/PersonalFile.h"
+#include "personal/PersonalFormat.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,10 @@
 namespace corkwise {
 
 PersonalStore::PersonalStore(QString path) : path_(std::move(path)) {}
+
+QString PersonalStore::backupPath(const QString& path) {
+    return path + QLatin1String(personal_format::kBackupSuffix);
+}
 
 bool PersonalStore::load() {
     if (!entries_.empty()) {
@@ -24,6 +29,7 @@ bool PersonalStore::load() {
     PersonalFileContents contents = PersonalFile::parse(*bytes);
     entries_ = std::move(contents.entries);
     damaged_ = contents.damaged;
+    modified_ = false;
     return true;
 }
 
@@ -51,6 +57,7 @@ bool PersonalStore::save(QString* error) {
         }
         return false;
     }
+    modified_ = false;
     return true;
 }
 
@@ -61,38 +68,48 @@ std::optional<PersonalEntry> PersonalStore::entryAt(int i) const {
     return entries_[static_cast<size_t>(i)];
 }
 
+template <typename Change>
+void PersonalStore::change(int i, Change&& apply) {
+    if (!inRange(i)) {
+        return;
+    }
+    PersonalEntry& entry = entries_[static_cast<size_t>(i)];
+    PersonalEntry before = entry;
+    apply(entry);
+    if (entry.sameFields(before)) {
+        // Nothing changed: the entry keeps what it was, including a record kept as read.
+        entry = std::move(before);
+    } else {
+        modified_ = true;
+    }
+}
+
 void PersonalStore::add(const PersonalEntry& entry) {
     entries_.push_back(entry);
+    modified_ = true;
 }
 
 void PersonalStore::removeAt(int i) {
     if (inRange(i)) {
         entries_.erase(entries_.begin() + i);
+        modified_ = true;
     }
 }
 
 void PersonalStore::setText(int i, const QString& text) {
-    if (inRange(i)) {
-        entries_[static_cast<size_t>(i)].setText(text);
-    }
+    change(i, [&text](PersonalEntry& entry) { entry.setText(text); });
 }
 
 void PersonalStore::setName(int i, const QString& name) {
-    if (inRange(i)) {
-        entries_[static_cast<size_t>(i)].setName(name);
-    }
+    change(i, [&name](PersonalEntry& entry) { entry.setName(name); });
 }
 
 void PersonalStore::setValues(int i, const std::vector<DictValue>& values) {
-    if (inRange(i)) {
-        entries_[static_cast<size_t>(i)].setValues(values);
-    }
+    change(i, [&values](PersonalEntry& entry) { entry.setValues(values); });
 }
 
 void PersonalStore::setKind(int i, EntryKind kind) {
-    if (inRange(i)) {
-        entries_[static_cast<size_t>(i)].setKind(kind);
-    }
+    change(i, [kind](PersonalEntry& entry) { entry.setKind(kind); });
 }
 
 }  // namespace corkwise

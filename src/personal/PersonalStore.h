@@ -3,7 +3,8 @@
 //
 // The store is loaded lazily and rewritten whole on save. It never hands out its own
 // entries: reads return copies, changes go through an index. Index arguments outside
-// 0 .. count()-1 are ignored by every changing operation.
+// 0 .. count()-1 are ignored by every changing operation. Entries of a kind this program does
+// not know are kept in their place and written back unchanged.
 
 #include "personal/EntryKind.h"
 #include "personal/PersonalEntry.h"
@@ -33,6 +34,10 @@ public:
     bool save(QString* error = nullptr);
     // True when the last load found damage whose backup no save has made yet.
     bool isDamaged() const { return damaged_; }
+    // True when the entries differ from what the file held when it was last read or written:
+    // something was added, removed or changed since. Setting what is already there is no
+    // change.
+    bool isModified() const { return modified_; }
 
     int count() const { return static_cast<int>(entries_.size()); }
     // A copy of entry I, or nullopt when I is out of range.
@@ -49,14 +54,18 @@ public:
     void setKind(int i, EntryKind kind);
 
     // Backup path of a damaged file.
-    static QString backupPath(const QString& path) { return path + QStringLiteral(".bak"); }
+    static QString backupPath(const QString& path);
 
 private:
     bool inRange(int i) const { return i >= 0 && i < count(); }
+    // Applies CHANGE to entry I and notes whether it changed anything.
+    template <typename Change>
+    void change(int i, Change&& apply);
 
     QString path_;
     std::vector<PersonalEntry> entries_;
     bool damaged_ = false;
+    bool modified_ = false;
 };
 
 }  // namespace corkwise

@@ -29,8 +29,8 @@ bool walkPersonalFile(const QByteArray& bytes, QString* failure) {
             !withinLimit(entry.rawText(), PersonalEntry::kMaxTextLength)) {
             return fail("name or text beyond its limit");
         }
-        if (entry.kind() != EntryKind::Note && entry.kind() != EntryKind::Bookmark) {
-            return fail("unknown kind loaded");
+        if (entry.hasKnownKind() == !entry.storedRecord().isEmpty()) {
+            return fail("an entry of an unknown kind without its record, or a known one with it");
         }
         for (const DictValue& value : entry.values()) {
             if (!withinLimit(value.text(), PersonalEntry::kMaxValueTextLength)) {

@@ -1,7 +1,8 @@
 #pragma once
 // Reads a personal file the way the program does and checks what the reader promises: no
-// text beyond its limit, and what was read saves and reads back (as a file and as JSON)
-// unchanged. Shared by the fuzz target and the corruption tests.
+// text beyond its limit, a record of an unknown kind kept as read, and what was read saves and
+// reads back (as a file and as JSON) unchanged. Shared by the fuzz target and the corruption
+// tests.
 
 #include <QByteArray>
 #include <QString>

@@ -179,6 +179,12 @@ void EntryListPanel::onDone() {
     }
 }
 
+void EntryListPanel::keepShown() {
+    if (!isHidden()) {
+        keepShownEntry();
+    }
+}
+
 void EntryListPanel::cut() {
     if (text_ != nullptr) {
         text_->cut();

@@ -26,6 +26,7 @@ public:
     void cut() override;
     void copy() override;
     void paste() override;
+    void keepShown() override;
     int createControls() override;
 
     // The store index of the entry shown, or -1.

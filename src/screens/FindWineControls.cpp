@@ -1,5 +1,6 @@
 #include "screens/FindWineControls.h"
 
+#include "controls/DropDownList.h"
 #include "screens/SearchPage.h"
 
 #include <QAbstractItemView>
@@ -35,14 +36,13 @@ QLabel* makeLabel(QWidget* page, const QString& text, const QRect& rect, const c
 }
 
 QComboBox* makeCombo(QWidget* page, int id, const QRect& rect, const char* name) {
-    auto* combo = new QComboBox(page);
+    auto* combo = new DropDownList(rect, kComboHeight, page);
     combo->setObjectName(QString::fromLatin1(name));
     combo->setProperty("controlId", id);
     combo->setEditable(false);
     combo->setFocusPolicy(Qt::StrongFocus);
     combo->setFont(SearchPage::pageFont(13, false));
     combo->view()->setFont(SearchPage::pageFont(13, false));
-    combo->setGeometry(rect.left(), rect.top(), rect.width(), kComboHeight);
     combo->setMaxVisibleItems(std::max(1, (rect.height() - kComboHeight) / kEntryHeight));
     combo->show();
     return combo;

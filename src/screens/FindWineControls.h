@@ -28,7 +28,8 @@ QRect edges(int left, int top, int right, int bottom);
 QLabel* makeLabel(QWidget* page, const QString& text, const QRect& rect, const char* name);
 
 // A visible drop-down list without an edit field in the list font, named NAME with identifier
-// ID, child of PAGE. RECT includes the dropped list, which shows as many entries as fit in it.
+// ID, child of PAGE. RECT includes the dropped list, which shows as many entries as fit in it
+// and drops into exactly that part of RECT (DropDownList).
 QComboBox* makeCombo(QWidget* page, int id, const QRect& rect, const char* name);
 
 // A visible, bordered, single-selection list box in the list font with a vertical scroll bar as

@@ -1,6 +1,7 @@
 #include "screens/FindWineCriteriaPage.h"
 
 #include "catalog/NodeCursor.h"
+#include "common/ErrorLog.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "screens/FindWineControls.h"
@@ -35,6 +36,10 @@ constexpr std::array<LevelLayout, FindWineCriteriaPage::kLevels> kLayout{{
 
 FindWineCriteriaPage::FindWineCriteriaPage(WineGuide& guide, QWidget* parent)
     : SearchPage(guide, kFindWineCriteriaPage, parent) {}
+
+FindWineCriteriaPage::~FindWineCriteriaPage() {
+    logLine("Destruct FindWine Windows 0");
+}
 
 const char* FindWineCriteriaPage::keyOf(Level level) {
     static constexpr std::array<const char*, kLevels> kKeys{"ORIGIN", "SSF", "TYPE", "REGION"};

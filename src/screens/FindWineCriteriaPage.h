@@ -29,6 +29,8 @@ public:
 
     // GUIDE must outlive the page; the page's input is the root of the guide's Find Wine tree.
     FindWineCriteriaPage(WineGuide& guide, QWidget* parent = nullptr);
+    // Writes "Destruct FindWine Windows 0" to the diagnostic log.
+    ~FindWineCriteriaPage() override;
 
     void clearPage() override;
     std::unique_ptr<NodeCursor> commitSelection() override;

@@ -6,4 +6,6 @@ PersonalPanel::PersonalPanel(WineGuide& guide, QWidget* parent) : SearchPage(gui
     setObjectName(QStringLiteral("personalPanel"));
 }
 
+void PersonalPanel::keepShown() {}
+
 }  // namespace corkwise

@@ -27,6 +27,10 @@ public:
     virtual void cut() = 0;
     virtual void copy() = 0;
     virtual void paste() = 0;
+    // Stores what the panel shows of the entry on it back into the store, as Done does, but
+    // stays as it is; the program calls it before it ends. Nothing while no entry is shown.
+    // The base does nothing.
+    virtual void keepShown();
 };
 
 // Makes the personal panel the main view shows; the main view owns the result.

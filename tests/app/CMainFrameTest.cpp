@@ -1,5 +1,6 @@
 // The main frame end to end, through the real widgets: the home picture's taps, the navigation
-// strip, the Personal menu variants, the Edit commands and the accelerators.
+// strip, the Personal menu variants, the Edit commands and the accelerators, and what leaving
+// the program keeps of the notes.
 
 #include "app/CMainFrame.h"
 
@@ -8,8 +9,13 @@
 #include "app/CommandIds.h"
 #include "app/HomePicture.h"
 #include "app/MainView.h"
+#include "controls/EditCell.h"
 #include "guide/WineGuide.h"
+#include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
+#include "personal/panel/CPersonal.h"
+#include "personal/panel/NotesPage.h"
+#include "personal/panel/TabPanel.h"
 #include "platform/MessageBox.h"
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
@@ -21,9 +27,16 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QWindow>
+
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 namespace corkwise {
 namespace {
@@ -322,6 +335,76 @@ TEST_F(CMainFrameTest, AMissingCatalogueCreatesNothing) {
     EXPECT_EQ(frame.guide(), nullptr);
     EXPECT_FALSE(frame.create());
     EXPECT_EQ(frame.mainView(), nullptr);
+}
+
+const QString kTyped = QStringLiteral("Lovely with lamb");
+
+// The real personal panel; Personal > Add Note, the Notes tab, and kTyped never confirmed.
+CPersonal* typeNewNote(CMainFrame& frame) {
+    frame.routeCommand(kAddNote);
+    auto* panel = static_cast<CPersonal*>(frame.mainView()->personalPanel());
+    panel->tabPanel()->chooseTab(TabPanel::kFirstLabelId + 2);
+    QTest::keyClicks(panel->notesPage()->edit()->textEdit(), kTyped);
+    return panel;
+}
+
+const PersonalPanelFactory kRealPanel = [](WineGuide& g) { return std::make_unique<CPersonal>(g); };
+
+TEST_F(CMainFrameTest, ANoteNeverConfirmedReachesTheFileHoweverTheProgramIsLeft) {
+    const std::function<void(CMainFrame&)> ways[] = {
+        [](CMainFrame& f) { f.routeCommand(command::kExit); },
+        [](CMainFrame& f) { f.windowHandle()->close(); },
+    };
+    for (const auto& leave : ways) {
+        QFile::remove(personalPath_);
+        start(kRealPanel);
+        typeNewNote(*frame_);
+        leave(*frame_);
+        EXPECT_FALSE(frame_->isVisible());
+        PersonalStore saved(personalPath_);
+        saved.load();
+        ASSERT_EQ(saved.count(), 1);
+        EXPECT_EQ(saved.entryAt(0)->text(), kTyped);
+    }
+    EXPECT_TRUE(MessageBox::history().isEmpty());
+}
+
+TEST_F(CMainFrameTest, LeavingWritesNothingWhenNothingChanged) {
+    // A note as the panel keeps it, and a record of a later kind, which the panel never lists.
+    const PersonalEntry dinner(EntryKind::Note, "Dinner", "Roast", {{-1, catalogue_.origin, "F"}});
+    dir_.write(QStringLiteral("personal.res"),
+               test::fileOfRecords({PersonalFile::serialiseRecord(dinner), test::laterRecord()}));
+    const QDateTime old = QDateTime::fromSecsSinceEpoch(946684800);
+    QFile file(personalPath_);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(old, QFile::FileModificationTime));
+    start(kRealPanel);
+    frame_->routeCommand(command::kNotes);
+    EXPECT_EQ(view()->personalPanel()->findChild<QComboBox*>()->count(), 1);
+    frame_->routeCommand(command::kExit);
+    EXPECT_FALSE(frame_->isVisible());
+    EXPECT_EQ(QFileInfo(personalPath_).lastModified(), old);
+}
+
+TEST_F(CMainFrameTest, AFailedSaveAtExitAsksAndNoKeepsTheProgramAndTheNote) {
+    start(kRealPanel);
+    CPersonal* panel = typeNewNote(*frame_);
+    ASSERT_TRUE(QDir().mkpath(personalPath_));  // nothing can be written there now
+    MessageBox::setNextAnswer(MessageBox::No);
+    frame_->routeCommand(command::kExit);
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    const QString asked = MessageBox::history()[0].text;
+    EXPECT_TRUE(asked.startsWith(QStringLiteral("Your notes could not be saved: ")))
+        << asked.toStdString();
+    EXPECT_TRUE(asked.endsWith(QStringLiteral(". Quit anyway?")));
+    EXPECT_TRUE(frame_->isVisible());
+    EXPECT_EQ(frame_->store()->entryAt(0)->text(), kTyped);
+    EXPECT_EQ(panel->notesPage()->contents(), kTyped);
+    // The session ending goes on without asking; unattended, a close ends the program.
+    EXPECT_TRUE(frame_->saveBeforeExit(false));
+    frame_->windowHandle()->close();
+    EXPECT_EQ(MessageBox::history().size(), 2);
+    EXPECT_FALSE(frame_->isVisible());
 }
 
 }  // namespace

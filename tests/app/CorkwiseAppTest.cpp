@@ -7,6 +7,8 @@
 #include "app/AppIdentity.h"
 #include "app/CMainFrame.h"
 #include "common/ErrorLog.h"
+#include "personal/PersonalFile.h"
+#include "personal/PersonalLock.h"
 #include "platform/MessageBox.h"
 #include "testsupport/GuiApp.h"
 #include "testsupport/ShellCatalogue.h"
@@ -18,6 +20,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QProcess>
+#include <QTest>
 #include <QTimer>
 
 namespace corkwise {
@@ -147,11 +150,15 @@ struct ProgramRun {
     QByteArray err;
 };
 
-ProgramRun runProgram(const QStringList& arguments) {
-    QProcess process;
+QProcessEnvironment programEnvironment() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
+    return env;
+}
+
+ProgramRun runProgram(const QStringList& arguments) {
+    QProcess process;
+    process.setProcessEnvironment(programEnvironment());
     process.start(program(), arguments);
     ProgramRun run;
     if (!process.waitForFinished(60000)) {
@@ -205,6 +212,37 @@ TEST_F(CorkwiseAppTest, ProgramAnswersVersionAndHelpAndRefusesUnknownOptions) {
     const ProgramRun bad = runProgram({QStringLiteral("--nonsense")});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("--nonsense"));
+}
+
+TEST_F(CorkwiseAppTest, ProgramOnALockedFileSaysSoAndLeavesTheFileAlone) {
+    const QStringList arguments{QStringLiteral("--catalogue"),  catalogue_.writeTo(dir_),
+                                QStringLiteral("--personal"),   line_.personal,
+                                QStringLiteral("--screenshot"), dir_.path(QStringLiteral("s.png"))};
+    const QByteArray notes = PersonalFile::serialise({PersonalEntry()});
+    dir_.write(QStringLiteral("personal.res"), notes);
+    PersonalLock running(line_.personal);
+    ASSERT_EQ(running.tryLock(), PersonalLock::Result::Locked);
+    const ProgramRun run = runProgram(arguments);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains("Corkwise is already running.")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir_.path(QStringLiteral("s.png"))));
+    EXPECT_FALSE(QFile::exists(dir_.path(QStringLiteral("Error.log"))));
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), notes);
+
+    // A lock whose program died (killed here) is taken over.
+    running.unlock();
+    QProcess crashing;
+    crashing.setProcessEnvironment(programEnvironment());
+    crashing.start(program(), arguments.mid(0, 4));
+    const QString lockFile = PersonalLock::lockPath(line_.personal);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockFile), 60000);
+    EXPECT_EQ(PersonalLock(line_.personal).tryLock(), PersonalLock::Result::HeldElsewhere);
+    crashing.kill();
+    ASSERT_TRUE(crashing.waitForFinished());
+    ASSERT_TRUE(QFile::exists(lockFile));
+    EXPECT_EQ(runProgram(arguments).exitCode, 0);
+    EXPECT_TRUE(QFile::exists(dir_.path(QStringLiteral("s.png"))));
+    EXPECT_FALSE(QFile::exists(lockFile));
 }
 
 }  // namespace

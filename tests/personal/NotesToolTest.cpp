@@ -1,10 +1,13 @@
 #include "NotesTool.h"
 
 #include "personal/PersonalFile.h"
+#include "personal/PersonalLock.h"
 #include "testsupport/PersonalSamples.h"
 #include "testsupport/TempDir.h"
 
 #include <QFile>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +56,25 @@ TEST_F(NotesToolTest, ExportThenImportRebuildsTheSameFile) {
     ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
     EXPECT_EQ(dir_.read(QStringLiteral("rebuilt.res")), dir_.read(QStringLiteral("personal.res")));
     EXPECT_EQ(run({QStringLiteral("export"), rebuilt}).out, exported.out);
+}
+
+TEST_F(NotesToolTest, LaterKindsGoOutByNumberAndComeBackOnlyWhileNoProgramHoldsTheLock) {
+    const QByteArray file = test::fileOfRecords({test::laterRecord(2)});
+    const QString path = dir_.write(QStringLiteral("later.res"), file);
+    EXPECT_EQ(run({QStringLiteral("list"), path}).out, QStringLiteral("0\t2\tFrom later\t10\n"));
+    const QString json = dir_.write(QStringLiteral("later.json"),
+                                    run({QStringLiteral("export"), path}).out.toUtf8());
+    const QStringList import{QStringLiteral("import"), json, QStringLiteral("-o"), path};
+    auto program = std::make_unique<PersonalLock>(path);
+    ASSERT_EQ(program->tryLock(), PersonalLock::Result::Locked);
+    dir_.write(QStringLiteral("later.res"), "in use");
+    const ToolRun refused = run(import);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(PersonalLock::lockPath(path))) << refused.err.toStdString();
+    EXPECT_EQ(dir_.read(QStringLiteral("later.res")), QByteArray("in use"));
+    program.reset();
+    EXPECT_EQ(run(import).exitCode, 0);
+    EXPECT_EQ(dir_.read(QStringLiteral("later.res")), file);
 }
 
 TEST_F(NotesToolTest, BadJsonWritesNoFile) {

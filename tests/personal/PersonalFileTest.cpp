@@ -189,11 +189,6 @@ TEST_F(DamagedFileTest, TextOffsetOutsideRecordSkipsRecord) {
         [](QByteArray& f, qsizetype r) { putU32At(f, r + 36, 0x7FFFFFFFu); }));
 }
 
-TEST_F(DamagedFileTest, UnknownKindSkipsRecord) {
-    expectOthersIntact(
-        parseWithSecondRecord([](QByteArray& f, qsizetype r) { putU32At(f, r + 32, 7); }));
-}
-
 TEST_F(DamagedFileTest, RecordOffsetsOutsideFileOrTableSkipRecord) {
     // Start beyond the file.
     QByteArray file = PersonalFile::serialise(entries_);

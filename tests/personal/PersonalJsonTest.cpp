@@ -2,6 +2,8 @@
 
 #include "testsupport/PersonalSamples.h"
 
+#include "testsupport/PersonalSamples.h"
+
 #include <gtest/gtest.h>
 
 namespace corkwise {
@@ -84,6 +86,10 @@ TEST(PersonalJsonTest, WrongInputNamesEntryAndField) {
         {R"([{"name": "0123456789012345678901234567890123", "kind": "note"}])",
          R"(entry 0, field "name": longer than 31 characters)"},
         {R"([{"name": "a\u0000b", "kind": "note"}])", R"(field "name": must not contain)"},
+        {R"([{"name": "a", "kind": "note", "record": "AAAA"}])",
+         R"(field "record": only for kinds other than note and bookmark)"},
+        {R"([{"name": "a", "kind": 2, "record": "not base64!"}])",
+         R"(field "record": must be a base64 string)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.json);

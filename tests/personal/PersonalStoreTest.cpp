@@ -29,6 +29,21 @@ protected:
     test::TempDir dir_;
 };
 
+TEST_F(PersonalStoreTest, LaterKindsSurviveLoadAndSaveByteForByteWithoutBackup) {
+    QByteArray foreign = test::laterRecord(9);  // a layout this version cannot follow
+    test::putU32At(foreign, 40, 0x7FFFFFFFu);
+    const QByteArray file = test::fileOfRecords(
+        {PersonalFile::serialiseRecord(test::note("mine")), test::laterRecord(2), foreign});
+    PersonalStore store(dir_.write(QStringLiteral("personal.res"), file));
+    ASSERT_TRUE(store.load());
+    EXPECT_FALSE(store.isDamaged());
+    store.setText(1, store.entryAt(1)->text());  // no change: the record stays as read
+    EXPECT_FALSE(store.isModified());
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res")).toHex(), file.toHex());
+    EXPECT_FALSE(QFile::exists(PersonalStore::backupPath(path())));
+}
+
 TEST_F(PersonalStoreTest, MissingFileLoadsNothingAndReportsFalse) {
     PersonalStore store(path());
     EXPECT_FALSE(store.load());

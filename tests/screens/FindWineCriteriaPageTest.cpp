@@ -5,6 +5,7 @@
 
 #include "catalog/Catalog.h"
 #include "personal/PersonalStore.h"
+#include "testsupport/LogCapture.h"
 
 #include <QLabel>
 
@@ -17,6 +18,12 @@ protected:
 };
 
 using Level = FindWineCriteriaPage::Level;
+
+TEST_F(FindWineCriteriaPageTest, DestructionIsTraced) {
+    LogCapture log;
+    { FindWineCriteriaPage page(guide()); }
+    EXPECT_EQ(log.lines(), QList<QByteArray>{"Destruct FindWine Windows 0"});
+}
 
 TEST_F(FindWineCriteriaPageTest, ControlsSitWhereTheProgramPutsThem) {
     tapFindWine();

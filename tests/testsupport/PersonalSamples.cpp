@@ -1,5 +1,7 @@
 #include "testsupport/PersonalSamples.h"
 
+#include "personal/PersonalFile.h"
+
 #include <QtEndian>
 
 namespace corkwise::test {
@@ -41,6 +43,22 @@ std::vector<PersonalEntry> sampleEntries() {
         note("Dinner", "Lovely with lamb\r\nSecond line"),
         bookmark("Empty", {}),
     };
+}
+
+QByteArray laterRecord(quint32 kind) {
+    QByteArray record = PersonalFile::serialiseRecord(note("From later", "kept"));
+    putU32At(record, 32, kind);
+    return record.append(QByteArray::fromHex("0000000765787472610000ff"));
+}
+
+QByteArray fileOfRecords(const QList<QByteArray>& records) {
+    QByteArray file(4 + 4 * records.size(), '\0');
+    putU32At(file, 0, static_cast<quint32>(records.size()));
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        putU32At(file, 4 + 4 * i, static_cast<quint32>(file.size()));
+        file.append(records[i]);
+    }
+    return file;
 }
 
 }  // namespace corkwise::test

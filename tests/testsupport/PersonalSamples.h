@@ -5,6 +5,7 @@
 #include "personal/PersonalEntry.h"
 
 #include <QByteArray>
+#include <QList>
 
 #include <vector>
 
@@ -24,5 +25,11 @@ PersonalEntry note(const QByteArray& name, const QByteArray& text = "");
 PersonalEntry fullNote();
 // Three varied entries: a bookmark, a note and a bookmark without values.
 std::vector<PersonalEntry> sampleEntries();
+
+// A record of KIND as a later version might write it: note("From later", "kept") with twelve
+// bytes more behind the text that this version's writer would not produce.
+QByteArray laterRecord(quint32 kind = 2);
+// A whole personal file of RECORDS, laid out back to back behind their table.
+QByteArray fileOfRecords(const QList<QByteArray>& records);
 
 }  // namespace corkwise::test

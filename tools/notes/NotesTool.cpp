@@ -2,6 +2,7 @@
 
 #include "personal/PersonalFile.h"
 #include "personal/PersonalJson.h"
+#include "personal/PersonalLock.h"
 
 #include <QFile>
 
@@ -35,6 +36,17 @@ std::optional<std::vector<PersonalEntry>> readStore(const QString& path, QTextSt
     return std::move(contents.entries);
 }
 
+// "note", "bookmark", or the number of a kind this version does not know.
+QString kindName(EntryKind kind) {
+    switch (kind) {
+        case EntryKind::Note:
+            return QStringLiteral("note");
+        case EntryKind::Bookmark:
+            return QStringLiteral("bookmark");
+    }
+    return QString::number(static_cast<int>(kind));
+}
+
 int list(const QString& path, QTextStream& out, QTextStream& err) {
     const auto entries = readStore(path, err);
     if (!entries) {
@@ -45,8 +57,8 @@ int list(const QString& path, QTextStream& out, QTextStream& err) {
         // A tab or line break inside a name would split the line; show them as spaces.
         QString name = entry.name();
         name.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
-        out << i << '\t' << (entry.kind() == EntryKind::Bookmark ? "bookmark" : "note") << '\t'
-            << name << '\t' << entry.values().size() << '\n';
+        out << i << '\t' << kindName(entry.kind()) << '\t' << name << '\t' << entry.values().size()
+            << '\n';
     }
     return 0;
 }
@@ -79,6 +91,14 @@ int importJson(const QString& jsonPath, const QString& outputPath, QTextStream& 
     }
     for (const QString& warning : warnings) {
         err << "warning: " << warning << '\n';
+    }
+    // The program keeps the file's entries in memory while it runs and would overwrite what is
+    // written here at its next save.
+    PersonalLock lock(outputPath);
+    if (lock.tryLock(&error) != PersonalLock::Result::Locked) {
+        err << "cannot write personal file: " << outputPath << ": " << error
+            << " (close Corkwise first)\n";
+        return 1;
     }
     if (!PersonalFile::writeAtomically(outputPath, PersonalFile::serialise(*entries), &error)) {
         err << "cannot write personal file: " << outputPath << ": " << error << '\n';

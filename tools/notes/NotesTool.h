@@ -4,6 +4,9 @@
 //   corkwise-notes list FILE              one line per entry: index, kind, name, value count
 //   corkwise-notes export FILE            the whole store as JSON on standard output
 //   corkwise-notes import JSON -o FILE    a personal file from such JSON ("-" reads stdin)
+//
+// A kind other than note and bookmark is shown as its number. import takes the file's lock
+// (PersonalLock) while it writes and fails while the program holds it.
 
 #include <QStringList>
 #include <QTextStream>

@@ -11,6 +11,7 @@
 #include "personal/panel/RenameBox.h"
 #include "personal/panel/TabPanel.h"
 #include "platform/MessageBox.h"
+#include "screens/FindWineControls.h"
 #include "screens/PageHost.h"
 
 #include <QComboBox>
@@ -23,6 +24,8 @@
 namespace corkwise {
 
 namespace {
+
+constexpr int kEntryListId = 1070;
 
 QPushButton* makeButton(const QString& text, const char* name, const QRect& rect, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -64,12 +67,10 @@ int CPersonal::createControls() {
     nameLabel_->setFont(bold);
     nameLabel_->setAttribute(Qt::WA_TranslucentBackground);
 
-    // The closed list sits between the label and the tabs; its drop-down shows about seven names.
-    entryList_ = new QComboBox(this);
-    entryList_->setObjectName(QStringLiteral("entryList"));
-    entryList_->setFont(light);
-    entryList_->setGeometry(rectFromEdges(10, 27, 230, 50));
-    entryList_->setMaxVisibleItems(7);
+    // Like every drop-down list of the program, its rectangle includes the dropped list: the
+    // closed list sits between the label and the tabs, the dropped one reaches down to 134.
+    entryList_ =
+        findwine::makeCombo(this, kEntryListId, rectFromEdges(10, 27, 230, 134), "entryList");
     connect(entryList_, &QComboBox::activated, this, &CPersonal::select);
 
     tabPanel_->setFont(light);
@@ -305,6 +306,12 @@ void CPersonal::leave() {
         host()->leavePersonal();
     } else {
         hide();
+    }
+}
+
+void CPersonal::keepShown() {
+    if (active_) {
+        keepShownEntry();
     }
 }
 

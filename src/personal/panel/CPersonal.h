@@ -45,6 +45,9 @@ public:
     void cut() override;
     void copy() override;
     void paste() override;
+    // While an entry is shown, stores the pages back into it. A rename left open is not
+    // applied: only OK in the box renames.
+    void keepShown() override;
     // Creates the panel's controls: 0, or -1 when one of them cannot be made.
     int createControls() override;
 

@@ -4,6 +4,7 @@
 #include "controls/GridColumn.h"
 #include "controls/GridList.h"
 #include "controls/GridRow.h"
+#include "personal/PersonalEntry.h"
 
 #include <vector>
 
@@ -20,6 +21,9 @@ GridList* makeGrid(QWidget* parent, bool editable) {
     grid->setSelectable(false);
     if (editable) {
         grid->setEditable(true, 1);
+        // The personal file keeps at most this much of a value; refusing more while the user
+        // types or pastes beats cutting it off silently when the note is saved.
+        grid->setMaxEditLength(PersonalEntry::kMaxValueTextLength);
     }
     return grid;
 }
@@ -91,7 +95,7 @@ void DetailsPage::resizePage(int /*left*/, int /*top*/, int /*right*/, int botto
         return;
     }
     grid->hide();
-    grid->relayout(bottom - gridRect_.top());
+    grid->relayout(bottom);
     grid->show();
 }
 

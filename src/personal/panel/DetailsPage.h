@@ -5,7 +5,8 @@
 // Two grids share the page: a read-only one for bookmarks and one whose Value column can be
 // edited for notes. Both are hidden until the first showFields; from then on exactly the grid of
 // the kind shown last is visible. The page knows nothing of the store: the personal panel hands
-// it a field map and reads the note's fields back with contents().
+// it a field map and reads the note's fields back with contents(). A Value cell takes at most
+// PersonalEntry::kMaxValueTextLength characters, as the file keeps no more.
 
 #include "common/StringMap.h"
 #include "personal/EntryKind.h"
@@ -40,8 +41,8 @@ public:
     // Chooses the grid that the next showFields uses.
     void setKind(EntryKind kind) { kind_ = kind; }
     EntryKind kind() const { return kind_; }
-    // Lays the grid of the current kind out again so that it ends at BOTTOM; nothing when it
-    // already does.
+    // Lays the grid of the current kind out again for the height BOTTOM; nothing when BOTTOM is
+    // the bottom of the rectangle the grids were created in.
     void resizePage(int left, int top, int right, int bottom) override;
     // For a note, the clipboard commands for the Value cell tapped last; nothing for a bookmark.
     void cut() override;

@@ -37,6 +37,11 @@ void TabLabel::setBackgroundColour(const QColor& colour) {
     update();
 }
 
+void TabLabel::setAlignment(Qt::Alignment alignment) {
+    alignment_ = alignment;
+    update();
+}
+
 void TabLabel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QRect area = rect();
@@ -58,7 +63,7 @@ void TabLabel::paintEvent(QPaintEvent* /*event*/) {
     }
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
-    painter.drawText(area, Qt::AlignCenter, text_);
+    painter.drawText(area, static_cast<int>(alignment_), text_);
 }
 
 void TabLabel::mouseReleaseEvent(QMouseEvent* event) {

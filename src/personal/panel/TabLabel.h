@@ -15,7 +15,10 @@ class TabLabel : public QWidget {
 public:
     static constexpr int kDefaultCorner = 2;
 
-    // TEXT is drawn centred; ID is reported by clicked().
+    // The label's own text format: centred across, at the top, as a centred static text draws.
+    static constexpr Qt::Alignment kDefaultAlignment = Qt::AlignHCenter | Qt::AlignTop;
+
+    // TEXT is drawn as alignment() says; ID is reported by clicked().
     TabLabel(const QString& text, int id, QWidget* parent = nullptr);
 
     int id() const { return id_; }
@@ -31,6 +34,9 @@ public:
     void setFrameColour(const QColor& colour);
     QColor backgroundColour() const { return backgroundColour_; }
     void setBackgroundColour(const QColor& colour);
+    // Where the text sits in the label.
+    Qt::Alignment alignment() const { return alignment_; }
+    void setAlignment(Qt::Alignment alignment);
 
 Q_SIGNALS:
     // The user clicked the label.
@@ -47,6 +53,7 @@ private:
     bool framed_ = true;
     QColor frameColour_;
     QColor backgroundColour_;
+    Qt::Alignment alignment_ = kDefaultAlignment;
 };
 
 }  // namespace corkwise

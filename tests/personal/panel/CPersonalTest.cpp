@@ -11,6 +11,7 @@
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -497,6 +498,22 @@ TEST_F(CPersonalTest, LooksLikeTheRestOfTheProgram) {
         }
         QTest::mouseClick(panel_->doneButton(), Qt::LeftButton);
     }
+}
+
+}  // namespace corkwise::test
+namespace corkwise::test {
+
+TEST_F(CPersonalTest, EntryListDropsDownToTheBottomOfItsRectangle) {
+    writePersonal(std::vector<PersonalEntry>(20, note("Note")));
+    start();
+    ASSERT_TRUE(view_->handleCommand(command::kNotes));
+    EXPECT_EQ(panel_->entryList()->geometry(), QRect(10, 27, 220, 22));
+    panel_->entryList()->showPopup();
+    QWidget* dropped = panel_->entryList()->view()->window();
+    QTRY_VERIFY(dropped->isVisible());
+    EXPECT_EQ(QRect(panel_->mapFromGlobal(dropped->pos()), dropped->size()),
+              QRect(10, 49, 220, 85));
+    panel_->entryList()->hidePopup();
 }
 
 }  // namespace corkwise::test

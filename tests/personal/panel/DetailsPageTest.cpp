@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
@@ -105,6 +107,18 @@ TEST_F(DetailsPageTest, ClipboardCommandsReachTheTappedValueOfANoteOnly) {
     EXPECT_EQ(page_->noteGrid()->editCellAt(0, 1)->text(), QStringLiteral("France"));
 }
 
+TEST_F(DetailsPageTest, ValueCellsTakeNoMoreThanTheFileKeepsWhileTypingAndPasting) {
+    page_->setKind(EntryKind::Note);
+    page_->showFields(fields({{"ORIGIN", ""}, {"REGION", ""}}));
+    QApplication::clipboard()->setText(QString(600, QLatin1Char('p')));
+    QTest::keyClicks(page_->noteGrid()->editCellAt(0, 1)->lineEdit(), QString(600, u'w'));
+    QTest::mouseClick(page_->noteGrid()->editCellAt(1, 1)->lineEdit(), Qt::LeftButton);
+    page_->paste();
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(page_->noteGrid()->editCellAt(row, 1)->text().size(), 511);
+    }
+}
+
 TEST_F(DetailsPageTest, ResizeLaysTheGridOutOnlyForANewBottom) {
     page_->setKind(EntryKind::Note);
     page_->showFields(fields({{"ORIGIN", "France"}}));
@@ -112,6 +126,9 @@ TEST_F(DetailsPageTest, ResizeLaysTheGridOutOnlyForANewBottom) {
     page_->resizePage(0, 0, 199, 149);
     EXPECT_EQ(page_->noteGrid()->visibleSlots(), slots);
     page_->resizePage(0, 0, 199, 99);
+    // Laid out for the height 99: six rows of 15 pixels.
+    EXPECT_EQ(page_->noteGrid()->height(), 99);
+    EXPECT_EQ(page_->noteGrid()->visibleSlots(), 6);
     EXPECT_LT(page_->noteGrid()->visibleSlots(), slots);
     EXPECT_EQ(page_->noteGrid()->rowCount(), 1);
     EXPECT_TRUE(page_->noteGrid()->isVisibleTo(page_));

@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cstdlib>
 #include <memory>
 
 namespace corkwise {
@@ -126,6 +128,27 @@ TEST_F(TabPanelTest, PaintsTheFrameAndTheTabOutlines) {
     // The unselected tab starts lower.
     EXPECT_EQ(image.pixelColor(75, 1), background);
     EXPECT_EQ(image.pixelColor(75, 3), frame);
+}
+
+TEST(TabLabelTest, CaptionSitsAtTheTopCentredAcross) {
+    test::ensureGuiApp();
+    TabLabel label(QStringLiteral("Notes"), 1202);
+    label.setFont(SearchPage::pageFont(13, false));
+    label.resize(50, 23);
+    label.setFramed(false);
+    const QImage image = label.grab().toImage();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != SearchPage::kBackground) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    // Capitals start where a line at the very top puts them, not lower as centring would.
+    const QFontMetrics metrics(label.font());
+    EXPECT_LE(ink.top(), metrics.ascent() - metrics.capHeight() + 1);
+    EXPECT_LE(std::abs(ink.left() - (image.width() - 1 - ink.right())), 2);
 }
 
 TEST(TabLabelTest, ReportsClicksWithItsIdAndDrawsOnlyWhenFramed) {
