@@ -4,6 +4,8 @@
 #include "screens/FindWineCriteriaPage.h"
 #include "screens/FindWineProducerPage.h"
 #include "screens/FindWineWinePage.h"
+#include "screens/FoodFormPage.h"
+#include "screens/FoodResultsPage.h"
 #include "screens/StandInPage.h"
 
 #include <QWidget>
@@ -22,9 +24,9 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
         case kFindWineWinePage:
             return new FindWineWinePage(guide, owner);
         case kFoodTypePage:
-            return new StandInPage(guide, pageId, owner);
+            return new FoodFormPage(guide, owner);
         case kFoodResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new FoodResultsPage(guide, owner);
         case kVintageChartFirstPage:
             return new StandInPage(guide, pageId, owner);
         case kVintageChartSecondPage:
