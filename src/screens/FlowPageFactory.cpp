@@ -1,12 +1,17 @@
 #include "screens/FlowPageFactory.h"
 
 #include "guide/SearchFlow.h"
+#include "screens/BestProducersFormPage.h"
+#include "screens/BestProducersResultsPage.h"
+#include "screens/BestValuesFormPage.h"
+#include "screens/BestValuesResultsPage.h"
 #include "screens/FindWineCriteriaPage.h"
 #include "screens/FindWineProducerPage.h"
 #include "screens/FindWineWinePage.h"
 #include "screens/FoodFormPage.h"
 #include "screens/FoodResultsPage.h"
 #include "screens/StandInPage.h"
+#include "screens/VintageChartFormPage.h"
 
 #include <QWidget>
 
@@ -28,17 +33,17 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
         case kFoodResultsPage:
             return new FoodResultsPage(guide, owner);
         case kVintageChartFirstPage:
-            return new StandInPage(guide, pageId, owner);
+            return new VintageChartFormPage(guide, owner);
         case kVintageChartSecondPage:
             return new StandInPage(guide, pageId, owner);
         case kBestValuesFormPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestValuesFormPage(guide, owner);
         case kBestValuesResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestValuesResultsPage(guide, owner);
         case kBestProducersFormPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestProducersFormPage(guide, owner);
         case kBestProducersResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestProducersResultsPage(guide, owner);
         default:
             return nullptr;
     }
