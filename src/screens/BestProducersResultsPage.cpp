@@ -16,6 +16,19 @@ namespace corkwise {
 
 using findwine::edges;
 
+namespace {
+
+// The text of COLUMN in RECORD as a list shows it: the catalogue's placeholder when the record,
+// the column or its value cannot be read (a value id naming no text reads as empty, and the
+// catalogue holds no empty texts).
+QByteArray listedText(const RecordCursor* record, const char* column) {
+    const std::optional<QByteArray> text =
+        record != nullptr ? record->columnText(column) : std::nullopt;
+    return text.has_value() && !text->isEmpty() ? *text : Catalog::defaultText(column);
+}
+
+}  // namespace
+
 BestProducersResultsPage::BestProducersResultsPage(WineGuide& guide, QWidget* parent)
     : SearchPage(guide, kBestProducersResultsPage, parent) {}
 
@@ -44,7 +57,6 @@ void BestProducersResultsPage::refill() {
     list_->clear();
 
     const int n = node != nullptr ? node->childCount() : 0;
-    const QByteArray notAvailable = Catalog::defaultText("BEST_PRODUCERS");
     for (int i = 0; i < n; ++i) {
         const std::unique_ptr<NodeCursor> child = node->child(i);
         if (child == nullptr) {
@@ -57,9 +69,7 @@ void BestProducersResultsPage::refill() {
         // A record or value that cannot be read still takes its place in the list, under the
         // catalogue's own placeholder, rather than vanishing or showing as an empty line.
         const std::unique_ptr<RecordCursor> record = child->openRecord();
-        const QByteArray text = record != nullptr
-                                    ? record->columnText("BEST_PRODUCERS").value_or(notAvailable)
-                                    : notAvailable;
+        const QByteArray text = listedText(record.get(), "BEST_PRODUCERS");
         logPair("==============> ADD ITEM IN LIST", text);
         list_->addItem(toDisplayText(text));
     }

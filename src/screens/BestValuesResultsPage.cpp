@@ -36,6 +36,25 @@ bool isAppellationVarietyPlaceholder(const QByteArray& text) {
            text == Catalog::defaultText("APPELLATION") || text == Catalog::defaultText("VARIETY");
 }
 
+// The "Producer :" label has only the room left of the producer list. Where the face in use
+// runs wider than that, its condensed cut keeps the whole text in sight.
+void fitWidth(QLabel* label) {
+    if (label->fontMetrics().horizontalAdvance(label->text()) > label->width()) {
+        QFont narrower = label->font();
+        narrower.setStretch(QFont::Condensed);
+        label->setFont(narrower);
+    }
+}
+
+// The text of COLUMN in RECORD as a list shows it: the catalogue's placeholder when the record,
+// the column or its value cannot be read (a value id naming no text reads as empty, and the
+// catalogue holds no empty texts).
+QByteArray listedText(const RecordCursor* record, const char* column) {
+    const std::optional<QByteArray> text =
+        record != nullptr ? record->columnText(column) : std::nullopt;
+    return text.has_value() && !text->isEmpty() ? *text : Catalog::defaultText(column);
+}
+
 }  // namespace
 
 const QString BestValuesResultsPage::kInfoTitle = QStringLiteral("Info:");
@@ -46,11 +65,15 @@ BestValuesResultsPage::BestValuesResultsPage(WineGuide& guide, QWidget* parent)
 int BestValuesResultsPage::createControls() {
     producerLabel_ = findwine::makeLabel(this, QStringLiteral("Producer :"), edges(10, 15, 80, 35),
                                          "producerLabel");
+    fitWidth(producerLabel_);
     producer_ = findwine::makeCombo(this, 1034, edges(80, 15, 230, 134), "producerCombo");
     winesLabel_ = findwine::makeLabel(this, QStringLiteral("Appellation/Description :"),
                                       edges(10, 40, 230, 55), "wineLabel");
     wines_ = findwine::makeListBox(this, 1039, edges(10, 55, 230, 182), "wineList");
     info_ = findwine::makeInfoBox(this, kInfoTitle, edges(10, 188, 230, 235), "infoBox", true);
+    // A description may run past the box's three lines: the producer and the name, which come
+    // first, stay in sight and the end is cut instead.
+    info_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // activated is the user's pick, even of the producer already selected: it always rebuilds.
     connect(producer_, &QComboBox::activated, this, &BestValuesResultsPage::rebuildWines);
@@ -89,7 +112,6 @@ void BestValuesResultsPage::rebuildWines() {
         const QSignalBlocker blocker(wines_);
         clearList(wines_, false);
         const int n = producer != nullptr ? producer->childCount() : 0;
-        const QByteArray notAvailable = Catalog::defaultText("DESCRIPTION");
         for (int i = 0; i < n; ++i) {
             const std::unique_ptr<NodeCursor> child = producer->child(i);
             if (child == nullptr) {
@@ -102,9 +124,7 @@ void BestValuesResultsPage::rebuildWines() {
             // A wine whose record or description cannot be read is still listed, under the
             // catalogue's placeholder; without a record it has nothing for the info box.
             std::unique_ptr<RecordCursor> record = child->openRecord();
-            const QByteArray text = record != nullptr
-                                        ? record->columnText("DESCRIPTION").value_or(notAvailable)
-                                        : notAvailable;
+            const QByteArray text = listedText(record.get(), "DESCRIPTION");
             auto* item = new QListWidgetItem(toDisplayText(text), wines_);
             if (record != nullptr) {
                 item->setData(kRecordRole, QVariant::fromValue(SharedRecord(std::move(record))));
@@ -129,28 +149,24 @@ const RecordCursor* BestValuesResultsPage::wineAt(int row) const {
     return wines_->item(row)->data(kRecordRole).value<SharedRecord>().get();
 }
 
-QString BestValuesResultsPage::infoText(const std::optional<QByteArray>& producer,
-                                        const std::optional<QByteArray>& appellationVariety,
-                                        const std::optional<QByteArray>& description) {
+QString BestValuesResultsPage::infoText(const RecordCursor& wine) {
+    // listedText gives a part that cannot be read as its placeholder, which is left out below.
+    const QByteArray producer = listedText(&wine, "PRODUCER");
+    const QByteArray appellationVariety = listedText(&wine, "APPELLATION_VARIETY");
+    const QByteArray description = listedText(&wine, "DESCRIPTION");
     QByteArray text;
-    if (producer.has_value() && *producer != Catalog::defaultText("PRODUCER")) {
-        text = *producer;
+    if (producer != Catalog::defaultText("PRODUCER")) {
+        text = producer;
     }
-    if (appellationVariety.has_value() && !isAppellationVarietyPlaceholder(*appellationVariety)) {
+    if (!isAppellationVarietyPlaceholder(appellationVariety)) {
         text += ' ';
-        text += *appellationVariety;
+        text += appellationVariety;
     }
-    if (description.has_value() && *description != Catalog::defaultText("DESCRIPTION") &&
-        description != appellationVariety) {
+    if (description != Catalog::defaultText("DESCRIPTION") && description != appellationVariety) {
         text += ' ';
-        text += *description;
+        text += description;
     }
     return toDisplayText(text);
-}
-
-QString BestValuesResultsPage::infoText(const RecordCursor& wine) {
-    return infoText(wine.columnText("PRODUCER"), wine.columnText("APPELLATION_VARIETY"),
-                    wine.columnText("DESCRIPTION"));
 }
 
 }  // namespace corkwise

@@ -13,10 +13,6 @@
 
 #include "screens/SearchPage.h"
 
-#include <QByteArray>
-
-#include <optional>
-
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -39,16 +35,12 @@ public:
     void activate(bool entering) override;
     int createControls() override;
 
-    // The info box text of a wine from its PRODUCER, APPELLATION_VARIETY and DESCRIPTION texts
-    // (nothing for a column the record lacks): the producer, then a space and the appellation or
-    // variety, then a space and the description. A part that is absent or the catalogue's
-    // placeholder is left out, but the space before a later part stays, so a wine without
-    // producer starts with a space. The description is left out too when it repeats the
-    // appellation or variety. Texts compare exactly.
-    static QString infoText(const std::optional<QByteArray>& producer,
-                            const std::optional<QByteArray>& appellationVariety,
-                            const std::optional<QByteArray>& description);
-    // The same for the record WINE.
+    // The info box text of the wine WINE from its PRODUCER, APPELLATION_VARIETY and DESCRIPTION
+    // texts: the producer, then a space and the appellation or variety, then a space and the
+    // description. A part that the record lacks or that is the catalogue's placeholder is left
+    // out, but the space before a later part stays, so a wine without producer starts with a
+    // space. The description is left out too when it repeats the appellation or variety. Texts
+    // compare exactly.
     static QString infoText(const RecordCursor& wine);
 
     // The record cursor attached to wine entry ROW, or null (no such entry, or a wine whose

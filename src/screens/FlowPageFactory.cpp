@@ -12,6 +12,7 @@
 #include "screens/FoodResultsPage.h"
 #include "screens/StandInPage.h"
 #include "screens/VintageChartFormPage.h"
+#include "screens/VintageChartResultsPage.h"
 
 #include <QWidget>
 
@@ -35,7 +36,7 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
         case kVintageChartFirstPage:
             return new VintageChartFormPage(guide, owner);
         case kVintageChartSecondPage:
-            return new StandInPage(guide, pageId, owner);
+            return new VintageChartResultsPage(guide, owner);
         case kBestValuesFormPage:
             return new BestValuesFormPage(guide, owner);
         case kBestValuesResultsPage:

@@ -21,10 +21,11 @@ CatalogueSources chartSources() {
                "U.S.,Still,Red,California,Cabernet Sauvignon,1997,96,D\n"
                "U.S.,Still,Red,California,Cabernet Sauvignon,1990,85,w\n"
                "U.S.,Still,Red,California,Merlot,1999,88,D\n"
+               "U.S.,Still,Red,California,Merlot,1998,-Not Available-,A\n"
                "U.S.,Still,Red,Oregon,Pinot Noir,2002,91,H\n"
                "U.S.,Still,White,California,Chardonnay,2000,87,D\n"
                "U.S.,Sparkling,White,California,Brut,1998,90,NV\n"
-               "France,Still,Red,Bordeaux,Pauillac,2000,98,H\n"
+               "France,Still,Red,Bordeaux,Pauillac,2000,100,H\n"
                "France,Still,Red,Burgundy,Volnay,1999,93,H\n"
                "Argentina,Still,Red,Mendoza,Malbec,2002,89,D\n";
     s.bestProducers =
@@ -39,11 +40,6 @@ CatalogueSources chartSources() {
         "U.S.,Still,Red,California,Cabernet Sauvignon,,W1\n"
         "France,Still,Red,Bordeaux,Pauillac,,W2\n";
     return s;
-}
-
-CatalogueSources withCharts(CatalogueSources sources, const QByteArray& charts) {
-    sources.charts = kChartHeader + charts;
-    return sources;
 }
 
 }  // namespace corkwise::test
