@@ -11,6 +11,7 @@
 #include "screens/PageHost.h"
 #include "screens/VintageRating.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -24,6 +25,29 @@ const QString kInfoTitle = QStringLiteral("Info:");
 
 constexpr int kScoreColumn = 1;
 constexpr int kCodeColumn = 2;
+
+// The info box's font: 13 pixels as on every page, smaller only as far as the text needs.
+constexpr int kInfoFontSize = 13;
+constexpr int kSmallestInfoFontSize = 9;
+
+// Gives BOX the largest font from kInfoFontSize down that shows all of its text wrapped.
+// The longest sentences take three lines, which in a 13-pixel em (not cell) height can overrun
+// the box's 45 pixels.
+void fitInfoFont(QLabel* box) {
+    const QRect room = box->contentsRect();
+    QFont font = SearchPage::pageFont(kInfoFontSize, false);
+    int size = kInfoFontSize;
+    for (; size > kSmallestInfoFontSize; --size) {
+        font.setPixelSize(size);
+        const QRect needed =
+            QFontMetrics(font).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, box->text());
+        if (needed.height() <= room.height() && needed.width() <= room.width()) {
+            break;
+        }
+    }
+    font.setPixelSize(size);
+    box->setFont(font);
+}
 
 }  // namespace
 
@@ -109,6 +133,7 @@ void VintageChartResultsPage::rateSelection() {
     info_->setText(slot < 0 ? kInfoTitle
                             : vintageRatingText(grid_->cellText(slot, kScoreColumn),
                                                 grid_->cellText(slot, kCodeColumn)));
+    fitInfoFont(info_);
 }
 
 void VintageChartResultsPage::onRowEvent(std::unique_ptr<GridEvent> event) {

@@ -8,6 +8,7 @@
 #include "screens/AdvancedSearchPanel.h"
 #include "screens/VintageChartResultsPage.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace corkwise::test {
@@ -74,6 +75,12 @@ TEST_F(VintageChartResultsPageTest, TappingOrHoldingARowRatesIt) {
     EXPECT_EQ(page->infoBox()->text(),
               QStringLiteral(
                   "This is an exceptional vintage! Drink it now or hold it to improve quality."));
+    // The longest sentence shows whole in the box.
+    const QLabel* info = page->infoBox();
+    const QRect needed =
+        QFontMetrics(info->font())
+            .boundingRect(info->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, info->text());
+    EXPECT_LE(needed.height(), info->contentsRect().height());
 }
 
 TEST_F(VintageChartResultsPageTest, BackThenNextRebuildsTheSameChart) {

@@ -139,6 +139,7 @@ TEST_F(VintageChartShapesTest, AnEmptyChartSelectsNothingAndOffersNoMoreSearch) 
         if (shape.variety != nullptr) {
             pick(form()->combo(Level::VarietyAppellation), QString::fromLatin1(shape.variety));
         } else {
+            // A region without varieties empties the list below it.
             EXPECT_EQ(form()->combo(Level::VarietyAppellation)->count(), 0);
             EXPECT_EQ(form()->commitSelection(), nullptr);
         }
@@ -157,17 +158,6 @@ TEST_F(VintageChartShapesTest, AnEmptyChartSelectsNothingAndOffersNoMoreSearch) 
         EXPECT_FALSE(view()->advancedPanel()->isVisible());
         back();
     }
-}
-
-TEST_F(VintageChartShapesTest, AListWithoutEntriesEmptiesTheListsBelowIt) {
-    tapHome(kVintageChartFlow);
-    ASSERT_EQ(form()->combo(Level::VarietyAppellation)->count(), 5);
-    pick(form()->combo(Level::Region), QStringLiteral("Oregon"));
-    EXPECT_EQ(form()->combo(Level::VarietyAppellation)->count(), 0);
-    EXPECT_EQ(form()->combo(Level::VarietyAppellation)->currentIndex(), -1);
-    // Back to a region with varieties, the list is whole again.
-    pick(form()->combo(Level::Region), QStringLiteral("California"));
-    EXPECT_EQ(form()->combo(Level::VarietyAppellation)->count(), 5);
 }
 
 }  // namespace
