@@ -1576,6 +1576,60 @@ def make_food(rng, wines):
     return food
 
 
+# A few wines made by hand, added after everything above has drawn its random
+# numbers, so the rest of the sample stays as it was. They show what the
+# generated wines never do: paired wines whose origin, category, type, region
+# and appellation or variety have no best producers or best values (the menu of
+# searches greys those two), a wine without a region, and a best value whose
+# description is just its appellation or variety.
+SHOWCASE_REGION = "Lake County"
+SHOWCASE_WINES = [
+    # region, category, type, variety, producer, vintage, product, score, description, foods
+    (SHOWCASE_REGION, "Still", "Red", "Zinfandel", "Tulemoor Ranch", 2001,
+     "Zinfandel Lake County", 88, "Brambly and warm, with black pepper on the finish.",
+     ["Hamburger", "Barbecued Ribs"]),
+    (SHOWCASE_REGION, "Still", "White", "Sauvignon Blanc", "Tulemoor Ranch", 2002,
+     "Sauvignon Blanc Lake County", 87, "Crisp grapefruit and cut grass. Bright and lean.",
+     ["Fish and Chips", "Grilled Shrimp"]),
+    ("", "Still", "White", "Chardonnay", "Wayfarer Cellars", 2002,
+     "Chardonnay California", 86, "Ripe apple and a little butter. Easy to like.",
+     ["Roast Chicken"]),
+]
+
+
+def add_showcase_wines(wines, food, best_values):
+    """Appends SHOWCASE_WINES and one best value described by its appellation
+    or variety; their ids follow the generated ones."""
+    producers = {w.producer for w in wines}
+    foods = {name: ws for _, name, ws in food}
+    extras = []
+    for (region, category, wine_type, variety, producer, vintage, product, score,
+         description, food_names) in SHOWCASE_WINES:
+        if producer in producers:
+            raise SystemExit(f"showcase producer {producer} is generated too")
+        style = S(category, wine_type, None, variety,
+                  "red" if wine_type == "Red" else "white", [product])
+        w = Wine(producer=producer, quality=score, region=Region("U.S.", region, [style]),
+                 style=style, product=product, vintage=vintage, designation="", score=score,
+                 description=description)
+        extras.append(w)
+        for name in food_names:
+            foods[name].append(w)
+
+    key, _, model = best_values[0]
+    plain = Wine(producer=model.producer, quality=model.quality, region=model.region,
+                 style=model.style, product=model.product + " Second Label",
+                 vintage=model.vintage, designation="", score=model.score,
+                 description=model.style.chart_name)
+    extras.append(plain)
+    best_values.append((key, "", plain))
+
+    for i, w in enumerate(extras, len(wines) + 1):
+        w.number = i
+        w.id = f"W{i:05d}"
+    wines.extend(extras)
+
+
 def chart_key(wine):
     return (wine.region.origin, wine.style.category, wine.style.wine_type, wine.region.name,
             wine.style.chart_name)
@@ -1793,6 +1847,7 @@ def main():
     best_values = make_best_values(rng, wines, used_keys)
     describe_wines(rng, wines, {id(w) for _, _, w in best_values})
     food = make_food(rng, wines)
+    add_showcase_wines(wines, food, best_values)
 
     write_csv(os.path.join(out_dir, "wines.csv"),
               ["id", "origin", "category", "type", "region", "producer", "vintage", "product",

@@ -286,6 +286,9 @@ bool MainView::startPrefilled(int flowId, bool run) {
 }
 
 void MainView::startSearch(int flowId) {
+    // A bookmark may be followed from the personal panel opened over the menu of searches; the
+    // menu is left then, or it would lie under the search and come back on Cancel.
+    advancedPanel_->hide();
     closeFlow();
     enablePersonalMenu(true);
     updatePersonalMenu();

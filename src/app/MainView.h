@@ -57,6 +57,7 @@ public:
     void closeFlow() override;
     void moreSearch() override;
     bool startPrefilled(int flowId, bool run) override;
+    // Replays FLOWID from the guide's opened bookmark; the menu of searches, if up, is left.
     void startSearch(int flowId) override;
 
     // --- Personal ---

@@ -8,6 +8,8 @@
 #include "screens/FindWineCriteriaPage.h"
 #include "screens/FindWineProducerPage.h"
 #include "screens/FindWineWinePage.h"
+#include "screens/FoodFormPage.h"
+#include "screens/FoodResultsPage.h"
 #include "screens/StandInPage.h"
 #include "screens/VintageChartFormPage.h"
 #include "screens/VintageChartResultsPage.h"
@@ -28,9 +30,9 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
         case kFindWineWinePage:
             return new FindWineWinePage(guide, owner);
         case kFoodTypePage:
-            return new StandInPage(guide, pageId, owner);
+            return new FoodFormPage(guide, owner);
         case kFoodResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new FoodResultsPage(guide, owner);
         case kVintageChartFirstPage:
             return new VintageChartFormPage(guide, owner);
         case kVintageChartSecondPage:

@@ -192,6 +192,22 @@ TEST_F(MainViewTest, MoreSearchClosesTheFlowAndOffersOnlySearchesThatCanFollow) 
     EXPECT_TRUE(page(10012)->isVisible());
 }
 
+TEST_F(MainViewTest, FollowingABookmarkFromTheMenuOfSearchesLeavesTheMenu) {
+    view_->startFlow(10005);
+    view_->moreSearch();
+    ASSERT_TRUE(view_->advancedPanel()->isVisible());
+    store_->add(test::bookmark("b", {}));
+    ASSERT_TRUE(guide_->selectBookmark(0));
+    view_->startSearch(10001);
+    EXPECT_FALSE(view_->advancedPanel()->isVisible());
+    EXPECT_TRUE(page(10003)->isVisible());
+
+    // Cancel goes home, not back to a menu whose buttons were worked out for another wine.
+    QTest::mouseClick(strip()->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(view_->current(), -1);
+    EXPECT_FALSE(view_->advancedPanel()->isVisible());
+}
+
 TEST_F(MainViewTest, AddBookmarkStoresItAndCoversTheWinePageUntilThePanelIsLeft) {
     store_->add(test::note("n"));
     view_->updatePersonalMenu();

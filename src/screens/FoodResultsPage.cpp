@@ -1,0 +1,123 @@
+#include "screens/FoodResultsPage.h"
+
+#include "catalog/Catalog.h"
+#include "catalog/DisplayText.h"
+#include "catalog/NodeCursor.h"
+#include "catalog/RecordCursor.h"
+#include "common/ErrorLog.h"
+#include "guide/SearchFlow.h"
+#include "guide/WineGuide.h"
+#include "screens/FindWineControls.h"
+#include "screens/PageHost.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QVariant>
+
+// The list entries own their record through the item data.
+Q_DECLARE_METATYPE(std::shared_ptr<const corkwise::RecordCursor>)
+
+namespace corkwise {
+
+using findwine::edges;
+
+namespace {
+
+using SharedRecord = std::shared_ptr<const RecordCursor>;
+
+// Apart from the node role of SearchPage's lists.
+constexpr int kRecordRole = Qt::UserRole + 2;
+
+// The text of SHORTNAME in WINE; the catalogue's placeholder when the record has no such column
+// or its value cannot be read, as the catalogue itself writes for a value it lacks.
+QByteArray columnOrPlaceholder(const RecordCursor& wine, const char* shortName) {
+    const QByteArray name(shortName);
+    return wine.columnText(name).value_or(Catalog::defaultText(name));
+}
+
+}  // namespace
+
+FoodResultsPage::FoodResultsPage(WineGuide& guide, QWidget* parent)
+    : SearchPage(guide, kFoodResultsPage, parent) {}
+
+FoodResultsPage::~FoodResultsPage() = default;
+
+int FoodResultsPage::createControls() {
+    findwine::makeLabel(this, QStringLiteral("Wine Types :"), edges(10, 15, 100, 30),
+                        "wineTypesLabel");
+    moreSearch_ = findwine::makeButton(this, 1059, QStringLiteral("More Search"),
+                                       edges(130, 12, 230, 33), "moreSearchButton");
+    // Nothing is listed yet, so there is no wine to search on from.
+    moreSearch_->setEnabled(false);
+    wines_ = findwine::makeListBox(this, 1039, edges(10, 55, 230, 235), "wineList");
+
+    connect(moreSearch_, &QPushButton::clicked, this, &FoodResultsPage::onMoreSearch);
+    return 0;
+}
+
+void FoodResultsPage::activate(bool entering) {
+    if (entering && wines_ != nullptr && guide().advanceTo(pageId())) {
+        fillWines();
+    }
+}
+
+QString FoodResultsPage::wineText(const RecordCursor& wine) {
+    const QByteArray region = columnOrPlaceholder(wine, "REGION");
+    const QByteArray appellation = columnOrPlaceholder(wine, "APPELLATION");
+    QByteArray text = columnOrPlaceholder(wine, "ORIGIN");
+    text += ' ';
+    if (region != Catalog::defaultText("REGION")) {
+        text += region;
+        text += ' ';
+    }
+    text += appellation != Catalog::defaultText("APPELLATION")
+                ? appellation
+                : columnOrPlaceholder(wine, "VARIETY");
+    return toDisplayText(text);
+}
+
+const RecordCursor* FoodResultsPage::recordAt(const QListWidget* list, int row) {
+    const QListWidgetItem* item = list != nullptr ? list->item(row) : nullptr;
+    return item != nullptr ? item->data(kRecordRole).value<SharedRecord>().get() : nullptr;
+}
+
+void FoodResultsPage::fillWines() {
+    const std::unique_ptr<NodeCursor> food = input() != nullptr ? input()->clone() : nullptr;
+    clearList(wines_, false);
+    const int n = food != nullptr ? food->childCount() : 0;
+    for (int i = 0; i < n; ++i) {
+        const std::unique_ptr<NodeCursor> child = food->child(i);
+        if (child == nullptr) {
+            continue;
+        }
+        if (child->nodeKind() == NodeCursor::kDictionaryNode) {
+            logLine("VALUE IS STRING");
+            continue;
+        }
+        std::unique_ptr<RecordCursor> wine = child->openRecord();
+        if (wine == nullptr) {
+            // A record node whose record cannot be read gives no line.
+            continue;
+        }
+        auto* item = new QListWidgetItem(wineText(*wine), wines_);
+        item->setData(kRecordRole, QVariant::fromValue(SharedRecord(std::move(wine))));
+    }
+    if (wines_->count() > 0) {
+        wines_->setCurrentRow(0);
+    }
+    moreSearch_->setEnabled(wines_->count() > 0);
+}
+
+void FoodResultsPage::onMoreSearch() {
+    const RecordCursor* wine = recordAt(wines_, wines_->currentRow());
+    if (wine == nullptr) {
+        // No wine listed: there is nothing to search on from.
+        return;
+    }
+    guide().selectRecord(*wine);
+    if (host() != nullptr) {
+        host()->moreSearch();
+    }
+}
+
+}  // namespace corkwise
