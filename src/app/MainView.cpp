@@ -246,6 +246,11 @@ bool MainView::startPrefilled(int flowId, bool run) {
         advancedPanel_->hide();
         wait.emplace();
     }
+    // Find Wine follows the wine past its first page (followRecord), which needs the record
+    // after the guide has dropped it.
+    const RecordCursor* current = guide_.currentRecord();
+    const std::unique_ptr<RecordCursor> wine =
+        run && flowId == kFindWineFlow && current != nullptr ? current->clone() : nullptr;
     startFlow(flowId);
     if (!hasFlow()) {
         return false;
@@ -282,7 +287,39 @@ bool MainView::startPrefilled(int flowId, bool run) {
         strip_->setLastPage(straightToResults || current_ > 1);
     }
     showPage(current_);
+    if (wine != nullptr && current_ == 1) {
+        followRecord(*wine);
+    }
     return result;
+}
+
+void MainView::followRecord(const RecordCursor& wine) {
+    // The producer page was filled after the record was dropped, so it shows the region's first
+    // producer; with the wine remembered again it and the wine page follow it, as a bookmark's
+    // replay does, as far as the wine's values are found.
+    guide_.selectRecord(wine);
+    WaitCursor wait;
+    int reached = current_;
+    for (int i = current_; i < pages_.size(); ++i) {
+        if (!pages_[i]->loadLists()) {
+            pages_[i]->takeMessage();
+            break;
+        }
+        reached = i;
+        if (i + 1 < pages_.size()) {
+            const std::unique_ptr<NodeCursor> node = pages_[i]->commitSelection();
+            pages_[i + 1]->setInput(node.get());
+        }
+    }
+    guide_.clearRecord();
+    if (reached > current_) {
+        pages_[current_]->activate(false);
+        hidePage(current_);
+        current_ = reached;
+        guide_.setCurrentPage(pages_[current_]->pageId());
+        showPage(current_);
+        strip_->setLastPage(current_ == pages_.size() - 1);
+    }
 }
 
 void MainView::startSearch(int flowId) {
@@ -478,35 +515,6 @@ void MainView::openWine(int table, int row) {
     closeFlow();
     guide_.selectRecord(wine);
     startPrefilled(kFindWineFlow, true);
-    if (current_ != 1) {
-        guide_.clearRecord();
-        return;
-    }
-    // Power Search's start leaves the producer page shown and the record dropped; the wine is
-    // remembered again so that the producer and wine pages follow it as a bookmark's replay does.
-    guide_.selectRecord(wine);
-    WaitCursor wait;
-    int reached = current_;
-    for (int i = current_; i < pages_.size(); ++i) {
-        if (!pages_[i]->loadLists()) {
-            pages_[i]->takeMessage();
-            break;
-        }
-        reached = i;
-        if (i + 1 < pages_.size()) {
-            const std::unique_ptr<NodeCursor> node = pages_[i]->commitSelection();
-            pages_[i + 1]->setInput(node.get());
-        }
-    }
-    guide_.clearRecord();
-    if (reached > current_) {
-        pages_[current_]->activate(false);
-        hidePage(current_);
-        current_ = reached;
-        guide_.setCurrentPage(pages_[current_]->pageId());
-        showPage(current_);
-        strip_->setLastPage(current_ == pages_.size() - 1);
-    }
 }
 
 void MainView::startFromMenu(int flowId) {

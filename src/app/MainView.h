@@ -23,6 +23,7 @@ class AdvancedSearchPanel;
 class CommandBar;
 class NameSearchPanel;
 class NavigationStrip;
+class RecordCursor;
 class SearchPage;
 class WineGuide;
 
@@ -56,6 +57,11 @@ public:
     void goBack() override;
     void closeFlow() override;
     void moreSearch() override;
+    // Starts FLOWID from the guide's current record, which it then drops. Best Values and Best
+    // Producers land on their results when the form follows the record; Find Wine (Power Search)
+    // goes on through the producer and wine pages as far as they follow it, so that the user
+    // sees the remembered wine rather than the region's first producer. Without RUN it is only a
+    // test of whether the first page follows the record, and nothing stays open.
     bool startPrefilled(int flowId, bool run) override;
     // Replays FLOWID from the guide's opened bookmark; the menu of searches, if up, is left.
     void startSearch(int flowId) override;
@@ -83,9 +89,9 @@ public:
     // Hides the name search, so that what it covered is seen again.
     void closeNameSearch();
     // Opens the wine on ROW of wine table TABLE (a table number): it becomes the guide's current
-    // record and Find Wine starts from it as Power Search does (startPrefilled), then goes on
-    // through the producer and wine pages as far as they follow the record, normally to the wine
-    // page with the wine's vintage and product. Nothing when TABLE is not a record table.
+    // record and Find Wine starts from it as Power Search does (startPrefilled), normally landing
+    // on the wine page with the wine's vintage and product. Nothing when TABLE is not a record
+    // table.
     void openWine(int table, int row);
     // Starts FLOWID as a tap on its home banner does, from whatever is shown. Nothing while the
     // personal panel is up.
@@ -114,6 +120,9 @@ protected:
 
 private:
     void startFlowAt(int flowId);
+    // After Find Wine's pre-filled start has shown the producer page: fills it and the pages
+    // after it from WINE as far as its values are found and shows the last page reached.
+    void followRecord(const RecordCursor& wine);
     bool hasFlow() const { return current_ >= 0 && current_ < pages_.size(); }
     void showPage(int index);
     void hidePage(int index);

@@ -10,7 +10,6 @@
 #include "screens/FindWineWinePage.h"
 #include "screens/FoodFormPage.h"
 #include "screens/FoodResultsPage.h"
-#include "screens/StandInPage.h"
 #include "screens/VintageChartFormPage.h"
 #include "screens/VintageChartResultsPage.h"
 

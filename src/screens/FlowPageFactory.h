@@ -1,6 +1,6 @@
 #pragma once
-// Makes the page of each page id of the five searches. Each line of createPage names the class
-// of one page; a page's screen replaces its stand-in by changing only its line.
+// Makes the page of each page id of the five searches: each line of createPage names the class
+// of one page.
 
 #include "guide/PageFactory.h"
 

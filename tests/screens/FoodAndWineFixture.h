@@ -38,7 +38,10 @@ protected:
             "Grenache,,87,Spicy.\n"
             "W4,U.S.,Still,Red,Oregon,Cask Ridge,2001,Pinot Noir Willamette,,Pinot Noir,"
             "Willamette Valley,90,Silky.\n"
-            "W5,Italy,Sparkling,White,Veneto,Casa Nova,NV,Prosecco,,Glera,Prosecco,86,Fresh.\n";
+            "W5,Italy,Sparkling,White,Veneto,Casa Nova,NV,Prosecco,,Glera,Prosecco,86,Fresh.\n"
+            // Unpaired: the first producer of Zephyr Ridge's region.
+            "W6,U.S.,Still,Red,California,Alder Creek,1998,Merlot Sonoma,,Merlot,"
+            "Sonoma County,89,Soft.\n";
         s.food =
             "food_type,food,wines\n"
             "Meat,Grilled Lamb,W1;W2;W3\n"

@@ -49,15 +49,19 @@ TEST_F(FoodAndWineFlowTest, BestProducersLandsOnItsResultsWithFinishAndBackToThe
     EXPECT_FALSE(menu()->isVisible());
 }
 
-TEST_F(FoodAndWineFlowTest, PowerSearchReplaysFindWineFromThePairedWine) {
+TEST_F(FoodAndWineFlowTest, PowerSearchLandsOnTheWinePageOfThePairedWine) {
     moreSearchFrom(QStringLiteral("Grilled Lamb"), 1);
     click("powerSearchButton");
-    auto* producers = page<FindWineProducerPage>(kFindWineFlow, 1);
-    ASSERT_TRUE(producers->isVisible());
-    EXPECT_EQ(producers->producerList()->currentItem()->text(), QStringLiteral("Zephyr Ridge"));
-    next();
-    EXPECT_EQ(page<FindWineWinePage>(kFindWineFlow, 2)->productCombo()->currentText(),
+    auto* wines = page<FindWineWinePage>(kFindWineFlow, 2);
+    ASSERT_TRUE(wines->isVisible());
+    EXPECT_TRUE(view()->findChild<QPushButton*>(QStringLiteral("finishButton"))->isVisible());
+    EXPECT_EQ(wines->productCombo()->currentText(),
               QStringLiteral("Cabernet Sauvignon Napa Valley"));
+    EXPECT_FALSE(guide().hasSelection());
+    // Back shows the wine's producer, not the first producer of its region.
+    back();
+    EXPECT_EQ(page<FindWineProducerPage>(kFindWineFlow, 1)->producerList()->currentItem()->text(),
+              QStringLiteral("Zephyr Ridge"));
 }
 
 }  // namespace
