@@ -8,6 +8,7 @@
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "screens/FindWineControls.h"
+#include "screens/RecordItems.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -56,23 +57,14 @@ void BestProducersResultsPage::refill() {
     title_->setText(titleText(node != nullptr ? node->nodeText() : QByteArray()));
     list_->clear();
 
-    const int n = node != nullptr ? node->childCount() : 0;
-    for (int i = 0; i < n; ++i) {
-        const std::unique_ptr<NodeCursor> child = node->child(i);
-        if (child == nullptr) {
-            continue;
-        }
-        if (child->nodeKind() == NodeCursor::kDictionaryNode) {
-            logLine("VALUE IS STRING");
-            continue;
-        }
+    forEachRecordChild(node, [this](const NodeCursor& child) {
         // A record or value that cannot be read still takes its place in the list, under the
         // catalogue's own placeholder, rather than vanishing or showing as an empty line.
-        const std::unique_ptr<RecordCursor> record = child->openRecord();
+        const std::unique_ptr<RecordCursor> record = child.openRecord();
         const QByteArray text = listedText(record.get(), "BEST_PRODUCERS");
         logPair("==============> ADD ITEM IN LIST", text);
         list_->addItem(toDisplayText(text));
-    }
+    });
     if (list_->count() > 0) {
         list_->setCurrentRow(0);
     }

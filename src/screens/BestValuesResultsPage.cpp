@@ -4,30 +4,21 @@
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
-#include "common/ErrorLog.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "screens/FindWineControls.h"
+#include "screens/RecordItems.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
-#include <QVariant>
-
-// A wine entry owns its record cursor through the item data.
-Q_DECLARE_METATYPE(std::shared_ptr<const corkwise::RecordCursor>)
 
 namespace corkwise {
 
 using findwine::edges;
 
 namespace {
-
-using SharedRecord = std::shared_ptr<const RecordCursor>;
-
-// Apart from the role fillList uses for its nodes.
-constexpr int kRecordRole = Qt::UserRole + 2;
 
 // Whether TEXT is one of the texts the catalogue puts in the APPELLATION_VARIETY column where a
 // wine has no name there: its own placeholder and those of the two columns it is made from.
@@ -111,25 +102,13 @@ void BestValuesResultsPage::rebuildWines() {
     {
         const QSignalBlocker blocker(wines_);
         clearList(wines_, false);
-        const int n = producer != nullptr ? producer->childCount() : 0;
-        for (int i = 0; i < n; ++i) {
-            const std::unique_ptr<NodeCursor> child = producer->child(i);
-            if (child == nullptr) {
-                continue;
-            }
-            if (child->nodeKind() == NodeCursor::kDictionaryNode) {
-                logLine("VALUE IS STRING");
-                continue;
-            }
+        forEachRecordChild(producer.get(), [this](const NodeCursor& child) {
             // A wine whose record or description cannot be read is still listed, under the
             // catalogue's placeholder; without a record it has nothing for the info box.
-            std::unique_ptr<RecordCursor> record = child->openRecord();
+            std::unique_ptr<RecordCursor> record = child.openRecord();
             const QByteArray text = listedText(record.get(), "DESCRIPTION");
-            auto* item = new QListWidgetItem(toDisplayText(text), wines_);
-            if (record != nullptr) {
-                item->setData(kRecordRole, QVariant::fromValue(SharedRecord(std::move(record))));
-            }
-        }
+            attachRecord(new QListWidgetItem(toDisplayText(text), wines_), std::move(record));
+        });
         if (wines_->count() > 0) {
             wines_->setCurrentRow(0);
         }
@@ -146,7 +125,7 @@ const RecordCursor* BestValuesResultsPage::wineAt(int row) const {
     if (wines_ == nullptr || row < 0 || row >= wines_->count()) {
         return nullptr;
     }
-    return wines_->item(row)->data(kRecordRole).value<SharedRecord>().get();
+    return recordAt(wines_, row);
 }
 
 QString BestValuesResultsPage::infoText(const RecordCursor& wine) {

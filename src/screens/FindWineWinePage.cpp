@@ -4,12 +4,12 @@
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
-#include "common/ErrorLog.h"
 #include "controls/GridList.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "screens/FindWineControls.h"
 #include "screens/PageHost.h"
+#include "screens/RecordItems.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -152,21 +152,12 @@ bool FindWineWinePage::fillProducts(const char* key) {
 void FindWineWinePage::refillGrid() {
     grid_->clear();
     const NodeCursor* product = selectedNode(product_, true);
-    const int n = product != nullptr ? product->childCount() : 0;
     const QByteArray noDesignation = Catalog::defaultText("DESIGNATION");
-    for (int i = 0; i < n; ++i) {
-        std::unique_ptr<NodeCursor> child = product->child(i);
-        if (child == nullptr) {
-            continue;
-        }
-        if (child->nodeKind() == NodeCursor::kDictionaryNode) {
-            logLine("VALUE IS STRING");
-            continue;
-        }
-        std::unique_ptr<RecordCursor> wine = child->openRecord();
+    forEachRecordChild(product, [&](const NodeCursor& child) {
+        std::unique_ptr<RecordCursor> wine = child.openRecord();
         if (wine == nullptr) {
             // A record node whose record cannot be read gives no row.
-            continue;
+            return;
         }
         const std::optional<QByteArray> designation = wine->columnText("DESIGNATION");
         const QString designationCell = designation.has_value() && *designation != noDesignation
@@ -174,7 +165,7 @@ void FindWineWinePage::refillGrid() {
                                             : QString();
         GridRow row{cellText(*wine, "VINTAGE"), cellText(*wine, "SCORE"), designationCell};
         grid_->addRow(std::move(row), std::move(wine));
-    }
+    });
     if (grid_->rowCount() > 0) {
         grid_->select(0);
         info_->setText(infoText(*grid_->cursorAt(0)));

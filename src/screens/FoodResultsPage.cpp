@@ -4,29 +4,20 @@
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
-#include "common/ErrorLog.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "screens/FindWineControls.h"
 #include "screens/PageHost.h"
+#include "screens/RecordItems.h"
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QVariant>
-
-// The list entries own their record through the item data.
-Q_DECLARE_METATYPE(std::shared_ptr<const corkwise::RecordCursor>)
 
 namespace corkwise {
 
 using findwine::edges;
 
 namespace {
-
-using SharedRecord = std::shared_ptr<const RecordCursor>;
-
-// Apart from the node role of SearchPage's lists.
-constexpr int kRecordRole = Qt::UserRole + 2;
 
 // The text of SHORTNAME in WINE; the catalogue's placeholder when the record has no such column
 // or its value cannot be read, as the catalogue itself writes for a value it lacks.
@@ -76,32 +67,18 @@ QString FoodResultsPage::wineText(const RecordCursor& wine) {
     return toDisplayText(text);
 }
 
-const RecordCursor* FoodResultsPage::recordAt(const QListWidget* list, int row) {
-    const QListWidgetItem* item = list != nullptr ? list->item(row) : nullptr;
-    return item != nullptr ? item->data(kRecordRole).value<SharedRecord>().get() : nullptr;
-}
-
 void FoodResultsPage::fillWines() {
     const std::unique_ptr<NodeCursor> food = input() != nullptr ? input()->clone() : nullptr;
     clearList(wines_, false);
-    const int n = food != nullptr ? food->childCount() : 0;
-    for (int i = 0; i < n; ++i) {
-        const std::unique_ptr<NodeCursor> child = food->child(i);
-        if (child == nullptr) {
-            continue;
-        }
-        if (child->nodeKind() == NodeCursor::kDictionaryNode) {
-            logLine("VALUE IS STRING");
-            continue;
-        }
-        std::unique_ptr<RecordCursor> wine = child->openRecord();
+    forEachRecordChild(food.get(), [this](const NodeCursor& child) {
+        std::unique_ptr<RecordCursor> wine = child.openRecord();
         if (wine == nullptr) {
             // A record node whose record cannot be read gives no line.
-            continue;
+            return;
         }
         auto* item = new QListWidgetItem(wineText(*wine), wines_);
-        item->setData(kRecordRole, QVariant::fromValue(SharedRecord(std::move(wine))));
-    }
+        attachRecord(item, std::move(wine));
+    });
     if (wines_->count() > 0) {
         wines_->setCurrentRow(0);
     }

@@ -3,7 +3,7 @@
 // form page, one line each, and "More Search", which opens the menu of searches pre-filled from
 // the selected wine. Its input is the food's node; the food's record children are the wines.
 //
-// Each list entry carries the page's own cursor on its wine's record (recordAt); the cursor is
+// Each list entry carries the page's own cursor on its wine's record (RecordItems.h); it is
 // released when the entry is removed, that is at the start of the next fill or when the page is
 // destroyed. The list keeps its content when the page is left and when the flow closes. More
 // Search is usable exactly while the list has an entry.
@@ -35,8 +35,6 @@ public:
     // Assigned", joined by single spaces. A column the record lacks counts as the catalogue's
     // placeholder for it.
     static QString wineText(const RecordCursor& wine);
-    // The record attached to entry ROW of LIST by this page, or null. Owned by the entry.
-    static const RecordCursor* recordAt(const QListWidget* list, int row);
 
     QListWidget* wineList() const { return wines_; }
     QPushButton* moreSearchButton() const { return moreSearch_; }

@@ -5,6 +5,7 @@
 
 #include "catalog/RecordCursor.h"
 #include "screens/AdvancedSearchPanel.h"
+#include "screens/RecordItems.h"
 #include "testsupport/CatalogBytes.h"
 #include "testsupport/LogCapture.h"
 
@@ -27,7 +28,7 @@ TEST_F(FoodResultsPageTest, EachWineIsListedByOriginRegionAndAppellationOrVariet
     EXPECT_EQ(list->currentRow(), 0);
     const QList<QByteArray> producers{"Maison Ardelot", "Zephyr Ridge", "Bramble Hill"};
     for (int row = 0; row < producers.size(); ++row) {
-        EXPECT_EQ(producerOf(FoodResultsPage::recordAt(list, row)), producers[row]);
+        EXPECT_EQ(producerOf(recordAt(list, row)), producers[row]);
     }
 }
 
