@@ -16,28 +16,32 @@ QByteArray destructorLine(const char* words) {
 }  // namespace
 
 RecordCursor::RecordCursor(CatalogFile* file, const RecordTable* table, int row)
-    : file_(file), table_(table), row_(row) {
-    if (table_ != nullptr) {
-        columns_ = table_->columns();
-    }
-}
+    : file_(file), table_(table), row_(row) {}
 
 RecordCursor::~RecordCursor() {
     static const QByteArray before = destructorLine("CALL TABLE ROW DATA DESTRUCTOR");
     static const QByteArray after = destructorLine("FINISH CALL TABLE ROW DATA DESTRUCTOR");
     logLine(before);
-    columns_.clear();
     logLine(after);
+}
+
+const std::vector<int>& RecordCursor::columns() const {
+    static const std::vector<int> none;
+    return table_ != nullptr ? table_->columns() : none;
 }
 
 std::optional<QByteArray> RecordCursor::columnText(const QByteArray& shortName) const {
     logPair("=========> DICTIONARY", shortName);
-    const int d = table_ != nullptr ? table_->dictNumberByName(shortName) : -1;
+    const int j = table_ != nullptr ? table_->columnByName(shortName) : -1;
+    const int d = table_ != nullptr ? table_->columnDictionary(j) : -1;
+    if (d != -1) {
+        logNumber("==================> FIND DICTTIONARY ID", d);
+    }
     logNumber("=========> DICT ID", d);
     if (d == -1) {
         return std::nullopt;
     }
-    const int v = table_->valueAt(row_, d);
+    const int v = table_->valueInColumn(row_, j);
     logNumber("=========> NODE ID", v);
     if (v == -1) {
         return std::nullopt;

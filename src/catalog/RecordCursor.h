@@ -13,8 +13,9 @@ class CatalogFile;
 class RecordTable;
 
 // A cursor on one record (a row of a record table) that gives the texts of its columns by the
-// short name of their dictionaries. It copies the table's column list when made; nothing it
-// reads is cached. It must not outlive the Catalog.
+// short name of their dictionaries. Nothing it reads is cached. It must not outlive the
+// Catalog. Its column list is the table's own, which never changes once read: opening a record
+// allocates nothing beyond the cursor.
 class RecordCursor {
 public:
     // FILE and TABLE are not owned.
@@ -28,7 +29,7 @@ public:
     const RecordTable* table() const { return table_; }
     int row() const { return row_; }
     // The dictionary table numbers of the columns, in column order.
-    const std::vector<int>& columns() const { return columns_; }
+    const std::vector<int>& columns() const;
 
     // The text of this record's value in the column whose dictionary has the short name
     // SHORTNAME. Nothing when the table has no such column or the value id cannot be read; an
@@ -46,7 +47,6 @@ private:
     CatalogFile* file_;
     const RecordTable* table_;
     int row_;
-    std::vector<int> columns_;
 };
 
 }  // namespace corkwise
