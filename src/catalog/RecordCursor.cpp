@@ -30,19 +30,34 @@ const std::vector<int>& RecordCursor::columns() const {
     return table_ != nullptr ? table_->columns() : none;
 }
 
-std::optional<QByteArray> RecordCursor::columnText(const QByteArray& shortName) const {
-    logPair("=========> DICTIONARY", shortName);
+// The trace labels are made once: a label built from a C string on every call would cost an
+// allocation per column read even with the log switched off.
+namespace {
+
+void traceName(const char* label, QByteArrayView name) {
+    if (ErrorLog::isEnabled()) {
+        logPair(label, name.toByteArray());
+    }
+}
+
+}  // namespace
+
+std::optional<QByteArray> RecordCursor::columnText(QByteArrayView shortName) const {
+    static const QByteArray kFound = QByteArrayLiteral("==================> FIND DICTTIONARY ID");
+    static const QByteArray kDictId = QByteArrayLiteral("=========> DICT ID");
+    static const QByteArray kNodeId = QByteArrayLiteral("=========> NODE ID");
+    traceName("=========> DICTIONARY", shortName);
     const int j = table_ != nullptr ? table_->columnByName(shortName) : -1;
     const int d = table_ != nullptr ? table_->columnDictionary(j) : -1;
     if (d != -1) {
-        logNumber("==================> FIND DICTTIONARY ID", d);
+        logNumber(kFound, d);
     }
-    logNumber("=========> DICT ID", d);
+    logNumber(kDictId, d);
     if (d == -1) {
         return std::nullopt;
     }
     const int v = table_->valueInColumn(row_, j);
-    logNumber("=========> NODE ID", v);
+    logNumber(kNodeId, v);
     if (v == -1) {
         return std::nullopt;
     }
@@ -54,12 +69,19 @@ std::optional<QByteArray> RecordCursor::columnText(const QByteArray& shortName) 
     return text.isNull() ? QByteArray("") : text;
 }
 
-std::optional<DictRef> RecordCursor::columnRef(const QByteArray& shortName) const {
-    logPair("==========> DICTIONARY", shortName);
-    const int d = table_ != nullptr ? table_->dictNumberByName(shortName) : -1;
-    const int v = d != -1 ? table_->valueAt(row_, d) : -1;
-    logNumber("==========> DICTIONARY ID", d);
-    logNumber("==========> DICTIONARY recID", v);
+std::optional<DictRef> RecordCursor::columnRef(QByteArrayView shortName) const {
+    static const QByteArray kFound = QByteArrayLiteral("==================> FIND DICTTIONARY ID");
+    static const QByteArray kDictId = QByteArrayLiteral("==========> DICTIONARY ID");
+    static const QByteArray kRecId = QByteArrayLiteral("==========> DICTIONARY recID");
+    traceName("==========> DICTIONARY", shortName);
+    const int j = table_ != nullptr ? table_->columnByName(shortName) : -1;
+    const int d = table_ != nullptr ? table_->columnDictionary(j) : -1;
+    if (d != -1) {
+        logNumber(kFound, d);
+    }
+    const int v = d != -1 ? table_->valueInColumn(row_, j) : -1;
+    logNumber(kDictId, d);
+    logNumber(kRecId, v);
     if (d == -1) {
         return std::nullopt;
     }

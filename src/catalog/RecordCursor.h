@@ -3,6 +3,7 @@
 #include "catalog/DictRef.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -35,11 +36,11 @@ public:
     // SHORTNAME. Nothing when the table has no such column or the value id cannot be read; an
     // empty text when the value id names no row of a dictionary. Writes the traces
     // "=========> DICTIONARY", "=========> DICT ID" and "=========> NODE ID".
-    std::optional<QByteArray> columnText(const QByteArray& shortName) const;
+    std::optional<QByteArray> columnText(QByteArrayView shortName) const;
     // The value id in that column with the dictionary's table number (value id -1 when it
     // cannot be read); nothing when there is no such column. Writes the traces
     // "==========> DICTIONARY", "==========> DICTIONARY ID" and "==========> DICTIONARY recID".
-    std::optional<DictRef> columnRef(const QByteArray& shortName) const;
+    std::optional<DictRef> columnRef(QByteArrayView shortName) const;
     // A cursor on the same table and row.
     std::unique_ptr<RecordCursor> clone() const;
 

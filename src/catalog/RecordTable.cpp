@@ -4,6 +4,7 @@
 #include "common/ErrorLog.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace corkwise {
 
@@ -65,7 +66,10 @@ int RecordTable::valueAt(int row, int dictionary) const {
 int RecordTable::columnByName(QByteArrayView shortName) const {
     const size_t count = columns().size();
     for (size_t j = 0; j < count; ++j) {
-        if (columnNamed_[j] && columnNames_[j] == shortName) {
+        const QByteArray& name = columnNames_[j];
+        if (columnNamed_[j] && name.size() == shortName.size() &&
+            (name.isEmpty() || std::memcmp(name.constData(), shortName.data(),
+                                           static_cast<size_t>(name.size())) == 0)) {
             return static_cast<int>(j);
         }
     }
