@@ -1250,8 +1250,8 @@ def build(rng):
                 w = (1 - own) * weather[region.origin][year] + own * rng.gauss(0.0, 1.0)
                 spread = 2.5 if nv_chart else 6.5
                 score = 88 + region_bias + spread * w
-                # Scores are whole numbers from 68 to 99 (a chart never says 100).
-                score = max(68, min(99, int(round(score))))
+                # Scores are whole numbers from 68 to 100.
+                score = max(68, min(100, int(round(score))))
                 code = chart_code(style.profile, year, score, nv_chart)
                 if style.appellation == "Champagne" and score < DECLARED_SCORE:
                     code = "NV"  # no vintage declared: the harvest goes into the blends

@@ -1,5 +1,6 @@
 #include "app/AboutDialog.h"
 
+#include "app/AppIdentity.h"
 #include "app/HomePicture.h"
 #include "screens/SearchPage.h"
 
@@ -12,6 +13,7 @@ namespace corkwise {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("About Corkwise"));
+    setWindowIcon(applicationIcon());
     setFixedSize(kHomeWidth, kHomeHeight);
     setStyleSheet(SearchPage::buttonStyleSheet());
 

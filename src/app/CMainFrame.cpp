@@ -1,5 +1,6 @@
 #include "app/CMainFrame.h"
 
+#include "app/AppIdentity.h"
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
 #include "app/MainView.h"
@@ -62,6 +63,7 @@ bool CMainFrame::create() {
 
     connect(bar_, &CommandBar::command, this, &CMainFrame::routeCommand);
     setFocusPolicy(Qt::StrongFocus);
+    setWindowIcon(applicationIcon());
     return true;
 }
 

@@ -34,6 +34,9 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     setNativeMenuBar(false);
     QFont barFont = SearchPage::pageFont(13, true);
     setFont(barFont);
+    // Five buttons (File, Edit, Personal, Search, Help) must fit the 240-pixel width.
+    setStyleSheet(
+        QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
 
     QMenu* file = addPopup(QStringLiteral("File"), "fileMenu");
     QAction* exit = addItem(file, QStringLiteral("Exit"), command::kExit, true);
@@ -64,6 +67,19 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
 
     QMenu* help = addPopup(QStringLiteral("Help"), "helpMenu");
     addItem(help, QStringLiteral("About Corkwise..."), command::kAbout, true);
+
+    // Search takes the next position but sits before Help on the bar.
+    QMenu* search = addPopup(QStringLiteral("Search"), "searchMenu");
+    removeAction(search->menuAction());
+    insertMenu(help->menuAction(), search);
+    addItem(search, QStringLiteral("Find by Name..."), command::kFindByName, true)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    search->addSeparator();
+    addItem(search, QStringLiteral("Find Wine"), command::kSearchFindWine, true);
+    addItem(search, QStringLiteral("Food and Wine"), command::kSearchFoodAndWine, true);
+    addItem(search, QStringLiteral("Vintage Chart"), command::kSearchVintageChart, true);
+    addItem(search, QStringLiteral("Best Values"), command::kSearchBestValues, true);
+    addItem(search, QStringLiteral("Best Producers"), command::kSearchBestProducers, true);
 
     // Until the main view picks its variant, one Personal button and no Edit button.
     setButtonVisible(kEditPosition, false);

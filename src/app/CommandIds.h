@@ -23,4 +23,12 @@ inline constexpr int kNotesGreyed = 32800;
 inline constexpr int kBookmarks = 32788;
 inline constexpr int kBookmarksGreyed = 32799;
 
+// The Search menu: the name search, then the five searches of the home picture.
+inline constexpr int kFindByName = 32840;
+inline constexpr int kSearchFindWine = 32841;
+inline constexpr int kSearchFoodAndWine = 32842;
+inline constexpr int kSearchVintageChart = 32843;
+inline constexpr int kSearchBestValues = 32844;
+inline constexpr int kSearchBestProducers = 32845;
+
 }  // namespace corkwise::command

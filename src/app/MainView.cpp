@@ -3,13 +3,17 @@
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
 #include "app/HomePicture.h"
+#include "catalog/Catalog.h"
+#include "catalog/CatalogFile.h"
 #include "catalog/NodeCursor.h"
+#include "catalog/RecordCursor.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
 #include "screens/AdvancedSearchPanel.h"
 #include "screens/EntryListPanel.h"
+#include "screens/NameSearchPanel.h"
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
 
@@ -26,6 +30,24 @@ const QString kCaption = QStringLiteral("Corkwise");
 const QRect kPageRect(0, 0, 240, 238);
 const QRect kStripRect(0, 238, 240, 30);
 const QRect kWholeRect(0, 0, 240, 268);
+
+// The flow a Search menu command starts, or kNoPage.
+int searchMenuFlow(int commandId) {
+    switch (commandId) {
+        case command::kSearchFindWine:
+            return kFindWineFlow;
+        case command::kSearchFoodAndWine:
+            return kFoodAndWineFlow;
+        case command::kSearchVintageChart:
+            return kVintageChartFlow;
+        case command::kSearchBestValues:
+            return kBestValuesFlow;
+        case command::kSearchBestProducers:
+            return kBestProducersFlow;
+        default:
+            return kNoPage;
+    }
+}
 
 }  // namespace
 
@@ -56,6 +78,12 @@ bool MainView::createChildren() {
         return false;
     }
     personalPanel_->hide();
+
+    nameSearch_ = new NameSearchPanel(guide_, this);
+    nameSearch_->setGeometry(kWholeRect);
+    nameSearch_->hide();
+    connect(nameSearch_, &NameSearchPanel::wineChosen, this, &MainView::openWine);
+    connect(nameSearch_, &NameSearchPanel::closed, this, &MainView::closeNameSearch);
     return true;
 }
 
@@ -93,9 +121,24 @@ bool MainView::handleCommand(int commandId) {
                 } else {
                     personalPanel_->paste();
                 }
+            } else if (nameSearch_ != nullptr && nameSearch_->isVisible()) {
+                if (commandId == command::kCut) {
+                    nameSearch_->cut();
+                } else if (commandId == command::kCopy) {
+                    nameSearch_->copy();
+                } else {
+                    nameSearch_->paste();
+                }
             }
             return true;
+        case command::kFindByName:
+            showNameSearch();
+            return true;
         default:
+            if (const int flow = searchMenuFlow(commandId); flow != kNoPage) {
+                startFromMenu(flow);
+                return true;
+            }
             return false;
     }
 }
@@ -377,7 +420,9 @@ void MainView::enablePersonalMenu(bool on) {
         return;
     }
     bar_->setButtonEnabled(personalVariant_, on);
-    bar_->setButtonVisible(CommandBar::kEditPosition, !on);
+    bar_->setButtonEnabled(CommandBar::kSearchPosition, on);
+    bar_->setButtonVisible(CommandBar::kEditPosition,
+                           !on || (nameSearch_ != nullptr && nameSearch_->isVisible()));
 }
 
 void MainView::showException() {
@@ -393,6 +438,80 @@ bool MainView::savePersonal() {
         this, MessageBox::Icon::Warning, kCaption,
         error.isEmpty() ? QStringLiteral("Your notes and bookmarks could not be saved.") : error);
     return false;
+}
+
+void MainView::showNameSearch() {
+    if (nameSearch_ == nullptr || personalPanel_->isVisible()) {
+        return;
+    }
+    nameSearch_->show();
+    nameSearch_->raise();
+    nameSearch_->start();
+    if (bar_ != nullptr) {
+        bar_->setButtonVisible(CommandBar::kEditPosition, true);
+    }
+}
+
+void MainView::closeNameSearch() {
+    if (nameSearch_ == nullptr) {
+        return;
+    }
+    nameSearch_->hide();
+    if (bar_ != nullptr) {
+        bar_->setButtonVisible(CommandBar::kEditPosition, personalPanel_->isVisible());
+    }
+}
+
+void MainView::openWine(int table, int row) {
+    CatalogFile* file = guide_.catalog() != nullptr ? guide_.catalog()->file() : nullptr;
+    const RecordTable* records = file != nullptr ? file->recordTableAt(table) : nullptr;
+    if (records == nullptr) {
+        return;
+    }
+    const RecordCursor wine(file, records, row);
+    closeNameSearch();
+    closeFlow();
+    guide_.selectRecord(wine);
+    startPrefilled(kFindWineFlow, true);
+    if (current_ != 1) {
+        guide_.clearRecord();
+        return;
+    }
+    // Power Search's start leaves the producer page shown and the record dropped; the wine is
+    // remembered again so that the producer and wine pages follow it as a bookmark's replay does.
+    guide_.selectRecord(wine);
+    WaitCursor wait;
+    int reached = current_;
+    for (int i = current_; i < pages_.size(); ++i) {
+        if (!pages_[i]->loadLists()) {
+            pages_[i]->takeMessage();
+            break;
+        }
+        reached = i;
+        if (i + 1 < pages_.size()) {
+            const std::unique_ptr<NodeCursor> node = pages_[i]->commitSelection();
+            pages_[i + 1]->setInput(node.get());
+        }
+    }
+    guide_.clearRecord();
+    if (reached > current_) {
+        pages_[current_]->activate(false);
+        hidePage(current_);
+        current_ = reached;
+        guide_.setCurrentPage(pages_[current_]->pageId());
+        showPage(current_);
+        strip_->setLastPage(current_ == pages_.size() - 1);
+    }
+}
+
+void MainView::startFromMenu(int flowId) {
+    if (personalPanel_->isVisible()) {
+        return;
+    }
+    closeNameSearch();
+    advancedPanel_->hide();
+    closeFlow();
+    startFlowAt(flowId);
 }
 
 const QImage& MainView::homePicture() {

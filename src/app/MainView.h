@@ -21,6 +21,7 @@ namespace corkwise {
 
 class AdvancedSearchPanel;
 class CommandBar;
+class NameSearchPanel;
 class NavigationStrip;
 class SearchPage;
 class WineGuide;
@@ -73,6 +74,22 @@ public:
     void showException() override;
     bool savePersonal() override;
 
+    // --- Search menu ---
+
+    // Shows the name search over whatever is shown, its field empty and holding the focus, and
+    // offers the Edit menu for it. Nothing while the personal panel is up.
+    void showNameSearch();
+    // Hides the name search, so that what it covered is seen again.
+    void closeNameSearch();
+    // Opens the wine on ROW of wine table TABLE (a table number): it becomes the guide's current
+    // record and Find Wine starts from it as Power Search does (startPrefilled), then goes on
+    // through the producer and wine pages as far as they follow the record, normally to the wine
+    // page with the wine's vintage and product. Nothing when TABLE is not a record table.
+    void openWine(int table, int row);
+    // Starts FLOWID as a tap on its home banner does, from whatever is shown. Nothing while the
+    // personal panel is up.
+    void startFromMenu(int flowId);
+
     // --- State, for the frame and for tests ---
 
     int current() const { return current_; }
@@ -83,6 +100,7 @@ public:
     NavigationStrip* strip() const { return strip_; }
     AdvancedSearchPanel* advancedPanel() const { return advancedPanel_; }
     PersonalPanel* personalPanel() const { return personalPanel_.get(); }
+    NameSearchPanel* nameSearchPanel() const { return nameSearch_; }
     WineGuide& guide() const { return guide_; }
 
 Q_SIGNALS:
@@ -111,6 +129,7 @@ private:
     AdvancedSearchPanel* advancedPanel_ = nullptr;
     CommandBar* bar_;
     PersonalPanelFactory panelFactory_;
+    NameSearchPanel* nameSearch_ = nullptr;
 };
 
 }  // namespace corkwise

@@ -1,5 +1,6 @@
 // corkwise: the wine guide's desktop program.
 
+#include "app/AppIdentity.h"
 #include "app/CorkwiseApp.h"
 #include "personal/panel/CPersonal.h"
 
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("corkwise"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corkwise"));
     QApplication::setApplicationVersion(QStringLiteral("2.3"));
+    // The desktop matches the windows to the installed menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(corkwise::applicationId());
+    QApplication::setWindowIcon(corkwise::applicationIcon());
 
     corkwise::CorkwiseApp corkwise(line, [](corkwise::WineGuide& guide) {
         return std::make_unique<corkwise::CPersonal>(guide);

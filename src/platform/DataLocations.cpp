@@ -40,8 +40,14 @@ DataLocations resolveDataLocations(const LocationInputs& in) {
     if (!in.personalOverride.isEmpty()) {
         out.personal = in.personalOverride;
     } else {
+        // An installed program never writes into its bin directory, even when it may (root may
+        // write anywhere): the user's files there would outlive the package.
+        const bool installed =
+            !QFileInfo(beside).isFile() && !in.installedDataDir.isEmpty() &&
+            QFileInfo(QDir(in.installedDataDir).filePath(QString::fromLatin1(kCatalogueFileName)))
+                .isFile();
         const QFileInfo dirInfo(in.executableDir);
-        const bool writable = dirInfo.isDir() && dirInfo.isWritable();
+        const bool writable = !installed && dirInfo.isDir() && dirInfo.isWritable();
         const QDir home = (writable || in.userDataDir.isEmpty()) ? exeDir : QDir(in.userDataDir);
         out.personal = home.filePath(QString::fromLatin1(kPersonalFileName));
     }

@@ -3,8 +3,8 @@
 //
 // The catalogue "wcat.res" and the personal file "personal.res" live beside the executable, as on
 // the handheld. An installed program whose directory holds no catalogue reads the one in the
-// installed data directory, and one whose directory is not writable keeps its personal file in the
-// user's data directory. "Error.log" goes beside the personal file.
+// installed data directory and keeps its personal file in the user's data directory, as does one
+// whose directory is not writable. "Error.log" goes beside the personal file.
 
 #include <QString>
 
@@ -45,7 +45,9 @@ QString userDataDirectory();
 //   else wcat.res in the installed data directory when that file exists; else the path in the
 //   executable's directory (which then fails to open, and the user is told).
 // - personal: the override; else personal.res in the executable's directory when the directory
-//   is writable; else personal.res in the user's data directory.
+//   is writable and the program is not installed; else personal.res in the user's data
+//   directory. The program counts as installed when its directory holds no wcat.res and the
+//   installed data directory does.
 // - errorLog: Error.log in the directory of the personal file.
 // Touches the file system only to test existence and writability.
 DataLocations resolveDataLocations(const LocationInputs& in);

@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <algorithm>
 
@@ -44,6 +46,54 @@ QComboBox* makeCombo(QWidget* page, int id, const QRect& rect, const char* name)
     combo->setMaxVisibleItems(std::max(1, (rect.height() - kComboHeight) / kEntryHeight));
     combo->show();
     return combo;
+}
+
+QListWidget* makeListBox(QWidget* page, int id, const QRect& rect, const char* name) {
+    auto* list = new QListWidget(page);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setProperty("controlId", id);
+    list->setFont(SearchPage::pageFont(13, false));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFrameShape(QFrame::Box);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->setGeometry(rect);
+    list->show();
+    return list;
+}
+
+QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const char* name,
+                    bool listFont) {
+    auto* info = new QLabel(text, page);
+    info->setObjectName(QString::fromLatin1(name));
+    info->setProperty("controlId", -1);
+    if (listFont) {
+        info->setFont(SearchPage::pageFont(13, false));
+    }
+    info->setAlignment(Qt::AlignCenter);
+    info->setWordWrap(true);
+    info->setFrameShape(QFrame::Box);
+    info->setAutoFillBackground(true);
+    QPalette palette = info->palette();
+    palette.setColor(QPalette::Window, SearchPage::kBoxColour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    info->setPalette(palette);
+    info->setGeometry(rect);
+    info->show();
+    return info;
+}
+
+QPushButton* makeButton(QWidget* page, int id, const QString& text, const QRect& rect,
+                        const char* name) {
+    auto* button = new QPushButton(text, page);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setProperty("controlId", id);
+    button->setFont(SearchPage::pageFont(13, true));
+    button->setStyleSheet(SearchPage::buttonStyleSheet());
+    button->setGeometry(rect);
+    button->show();
+    return button;
 }
 
 }  // namespace corkwise::findwine

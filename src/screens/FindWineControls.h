@@ -1,6 +1,7 @@
 #pragma once
-// Child controls shared by the three Find Wine pages: labels in the bold page font drawn over the
-// page's background, and drop-down lists in the list font.
+// Child controls shared by the search pages: labels in the bold page font drawn over the page's
+// background, drop-down lists and list boxes in the list font, bordered info boxes on the box
+// colour, and push buttons.
 //
 // Rectangles are given as the program's resources give them: left, top, right, bottom in page
 // pixels, where a drop-down list's rectangle includes its dropped list. Every control carries its
@@ -11,6 +12,8 @@
 
 class QComboBox;
 class QLabel;
+class QListWidget;
+class QPushButton;
 class QWidget;
 
 namespace corkwise::findwine {
@@ -27,5 +30,20 @@ QLabel* makeLabel(QWidget* page, const QString& text, const QRect& rect, const c
 // A visible drop-down list without an edit field in the list font, named NAME with identifier
 // ID, child of PAGE. RECT includes the dropped list, which shows as many entries as fit in it.
 QComboBox* makeCombo(QWidget* page, int id, const QRect& rect, const char* name);
+
+// A visible, bordered, single-selection list box in the list font with a vertical scroll bar as
+// needed, named NAME with identifier ID, child of PAGE, filling RECT.
+QListWidget* makeListBox(QWidget* page, int id, const QRect& rect, const char* name);
+
+// A visible info box: TEXT centred and wrapped at word boundaries in a frame on RGB(147, 167,
+// 148), named NAME, child of PAGE, filling RECT. FONT is the page's list font when LISTFONT,
+// otherwise the widget's default.
+QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const char* name,
+                    bool listFont);
+
+// A visible push button with TEXT in the bold page font and the program's button look, named
+// NAME with identifier ID, child of PAGE, filling RECT.
+QPushButton* makeButton(QWidget* page, int id, const QString& text, const QRect& rect,
+                        const char* name);
 
 }  // namespace corkwise::findwine

@@ -23,17 +23,7 @@ int FindWineProducerPage::createControls() {
     producerLabel_ = findwine::makeLabel(this, QString(), edges(10, 55, 230, 70), "producerLabel");
     setLabelTexts();
 
-    producer_ = new QListWidget(this);
-    producer_->setObjectName(QStringLiteral("producerList"));
-    producer_->setProperty("controlId", 1039);
-    producer_->setFont(pageFont(13, false));
-    producer_->setSelectionMode(QAbstractItemView::SingleSelection);
-    producer_->setFrameShape(QFrame::Box);
-    producer_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    producer_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    producer_->setFocusPolicy(Qt::StrongFocus);
-    producer_->setGeometry(edges(10, 70, 230, 228));
-    producer_->show();
+    producer_ = findwine::makeListBox(this, 1039, edges(10, 70, 230, 228), "producerList");
 
     // activated is the user's pick, even of the segment already selected: it always refills.
     connect(segment_, &QComboBox::activated, this, &FindWineProducerPage::onSegmentPicked);

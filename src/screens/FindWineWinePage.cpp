@@ -59,19 +59,7 @@ int FindWineWinePage::createControls() {
         return -1;
     }
 
-    info_ = new QLabel(kInfoTitle, this);
-    info_->setObjectName(QStringLiteral("infoBox"));
-    info_->setProperty("controlId", -1);
-    info_->setAlignment(Qt::AlignCenter);
-    info_->setWordWrap(true);
-    info_->setFrameShape(QFrame::Box);
-    info_->setAutoFillBackground(true);
-    QPalette infoPalette = info_->palette();
-    infoPalette.setColor(QPalette::Window, kBoxColour);
-    infoPalette.setColor(QPalette::WindowText, Qt::black);
-    info_->setPalette(infoPalette);
-    info_->setGeometry(edges(10, 188, 230, 235));
-    info_->show();
+    info_ = findwine::makeInfoBox(this, kInfoTitle, edges(10, 188, 230, 235), "infoBox", false);
 
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("wineMenu"));

@@ -1,10 +1,16 @@
 #include "screens/FlowPageFactory.h"
 
 #include "guide/SearchFlow.h"
+#include "screens/BestProducersFormPage.h"
+#include "screens/BestProducersResultsPage.h"
+#include "screens/BestValuesFormPage.h"
+#include "screens/BestValuesResultsPage.h"
 #include "screens/FindWineCriteriaPage.h"
 #include "screens/FindWineProducerPage.h"
 #include "screens/FindWineWinePage.h"
 #include "screens/StandInPage.h"
+#include "screens/VintageChartFormPage.h"
+#include "screens/VintageChartResultsPage.h"
 
 #include <QWidget>
 
@@ -26,17 +32,17 @@ SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
         case kFoodResultsPage:
             return new StandInPage(guide, pageId, owner);
         case kVintageChartFirstPage:
-            return new StandInPage(guide, pageId, owner);
+            return new VintageChartFormPage(guide, owner);
         case kVintageChartSecondPage:
-            return new StandInPage(guide, pageId, owner);
+            return new VintageChartResultsPage(guide, owner);
         case kBestValuesFormPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestValuesFormPage(guide, owner);
         case kBestValuesResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestValuesResultsPage(guide, owner);
         case kBestProducersFormPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestProducersFormPage(guide, owner);
         case kBestProducersResultsPage:
-            return new StandInPage(guide, pageId, owner);
+            return new BestProducersResultsPage(guide, owner);
         default:
             return nullptr;
     }

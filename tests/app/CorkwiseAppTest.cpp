@@ -4,6 +4,7 @@
 #include "app/CorkwiseApp.h"
 
 #include "app/AboutDialog.h"
+#include "app/AppIdentity.h"
 #include "app/CMainFrame.h"
 #include "common/ErrorLog.h"
 #include "platform/MessageBox.h"
@@ -127,6 +128,11 @@ TEST_F(CorkwiseAppTest, AboutBoxNamesTheProgramAndItsVersion) {
     EXPECT_EQ(lines[7], QStringLiteral("Version 2.3"));
     EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("aboutText"))->text(),
               AboutDialog::aboutText());
+    // The frame and the About box wear the program's icon, not the toolkit's.
+    for (const QWidget* window :
+         {static_cast<const QWidget*>(app.mainFrame()), static_cast<const QWidget*>(about)}) {
+        EXPECT_EQ(window->windowIcon().availableSizes(), applicationIcon().availableSizes());
+    }
     about->close();
 }
 

@@ -79,5 +79,24 @@ TEST(CompilerCommandsTest, CheckReportsEachProblemAndASummary) {
         run(&runGenerate, {QStringLiteral("--wines"), QStringLiteral("x"), fixture.dir()}).code, 2);
 }
 
+// Both spellings of the generator key give the same files; a different key gives others.
+TEST(CompilerCommandsTest, GenerateKeyHasTwoSpellings) {
+    test::SourceFixture fixture;
+    const auto wines = [&](const char* option, const char* key, const char* dir) {
+        const QString out = fixture.scratch(QString::fromLatin1(dir));
+        const CommandRun r =
+            run(&runGenerate, {QStringLiteral("--wines"), QStringLiteral("20"),
+                               QString::fromLatin1(option), QString::fromLatin1(key), out});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        QFile file(out + QStringLiteral("/wines.csv"));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    };
+    const QByteArray byKey = wines("--key", "7", "a");
+    EXPECT_FALSE(byKey.isEmpty());
+    EXPECT_EQ(wines("--seed", "7", "b"), byKey);
+    EXPECT_NE(wines("--key", "8", "c"), byKey);
+}
+
 }  // namespace
 }  // namespace corkwise::tool

@@ -64,6 +64,18 @@ TEST_F(DataLocationsTest, PersonalFileMovesToTheUserDirectoryWhenTheExecutableIs
     EXPECT_EQ(d.errorLog, user_ + QStringLiteral("/Error.log"));
 }
 
+// An installed program (catalogue only in share/corkwise) writes nothing into its bin directory,
+// even one it could write to, with or without a catalogue of the user's choice.
+TEST_F(DataLocationsTest, InstalledProgramKeepsItsFilesOutOfAWritableBinDirectory) {
+    touch(share_ + QStringLiteral("/wcat.res"));
+    for (const QString& catalogue : {QString(), dir_.path(QStringLiteral("own.res"))}) {
+        in_.catalogueOverride = catalogue;
+        const DataLocations d = resolveDataLocations(in_);
+        EXPECT_EQ(d.personal, user_ + QStringLiteral("/personal.res"));
+        EXPECT_EQ(d.errorLog, user_ + QStringLiteral("/Error.log"));
+    }
+}
+
 TEST_F(DataLocationsTest, OverridesWinAndTheLogFollowsThePersonalFile) {
     in_.catalogueOverride = QStringLiteral("/data/other.res");
     in_.personalOverride = dir_.path(QStringLiteral("mine/notes.res"));

@@ -183,7 +183,7 @@ TEST_F(FindWineWinePageTest, AddBookmarkIsUsableOnlyOnTheWinePage) {
     EXPECT_FALSE(addBookmarkUsable());
     next();
     EXPECT_TRUE(addBookmarkUsable());
-    clickStrip("finishButton");
+    click("finishButton");
     EXPECT_FALSE(addBookmarkUsable());
     EXPECT_EQ(view()->current(), -1);
 }

@@ -129,7 +129,9 @@ int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
         bool ok = true;
         if (args[i] == QLatin1String("--wines") && i + 1 < args.size()) {
             wines = args[++i].toLongLong(&ok);
-        } else if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) {
+        } else if ((args[i] == QLatin1String("--key") || args[i] == QLatin1String("--seed")) &&
+                   i + 1 < args.size()) {
+            // --key names the generator key; the older spelling stays for existing scripts.
             key = args[++i].toULongLong(&ok);
         } else if (dir.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
             dir = args[i];
@@ -142,7 +144,7 @@ int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
         }
     }
     if (wines < 1 || dir.isEmpty()) {
-        err << "usage: corkwise-catalog generate --wines N --seed S DIR (N at least 1)\n";
+        err << "usage: corkwise-catalog generate --wines N --key K DIR (N at least 1)\n";
         return 2;
     }
     Progress progress(err);

@@ -1,9 +1,10 @@
 // corkwise-catalog: inspects (and builds) catalogue files. Each subcommand lives in the
 // corkwise_catalog_tool library; this file only dispatches.
 
+#include "catalog/CatalogFind.h"
+#include "catalog/CatalogListing.h"
 #include "catalog/Command.h"
 #include "catalog/CompilerCommands.h"
-#include "catalog/CatalogListing.h"
 #include "common/ErrorLog.h"
 
 #include <QCoreApplication>
@@ -32,8 +33,10 @@ const Command kCommands[] = {
      &corkwise::tool::runBuild},
     {"check", "FILE", "check every table, tree and record; exit 1 on any problem",
      &corkwise::tool::runCheck},
-    {"generate", "--wines N --seed S DIR", "write synthetic sources for N wines into DIR",
+    {"generate", "--wines N --key K DIR", "write synthetic sources for N wines into DIR",
      &corkwise::tool::runGenerate},
+    {"find", "TEXT FILE", "list the wines whose names match TEXT: producer, product, vintage",
+     &corkwise::tool::runFind},
 };
 
 void printHelp(QTextStream& out) {

@@ -1,0 +1,81 @@
+#include "screens/BestProducersResultsPage.h"
+
+#include "catalog/Catalog.h"
+#include "catalog/DisplayText.h"
+#include "catalog/NodeCursor.h"
+#include "catalog/RecordCursor.h"
+#include "common/ErrorLog.h"
+#include "guide/SearchFlow.h"
+#include "guide/WineGuide.h"
+#include "screens/FindWineControls.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace corkwise {
+
+using findwine::edges;
+
+namespace {
+
+// The text of COLUMN in RECORD as a list shows it: the catalogue's placeholder when the record,
+// the column or its value cannot be read (a value id naming no text reads as empty, and the
+// catalogue holds no empty texts).
+QByteArray listedText(const RecordCursor* record, const char* column) {
+    const std::optional<QByteArray> text =
+        record != nullptr ? record->columnText(column) : std::nullopt;
+    return text.has_value() && !text->isEmpty() ? *text : Catalog::defaultText(column);
+}
+
+}  // namespace
+
+BestProducersResultsPage::BestProducersResultsPage(WineGuide& guide, QWidget* parent)
+    : SearchPage(guide, kBestProducersResultsPage, parent) {}
+
+int BestProducersResultsPage::createControls() {
+    title_ = findwine::makeLabel(this, QStringLiteral("Best Producers for"), edges(10, 15, 230, 45),
+                                 "titleLabel");
+    // Two lines of room: a long name wraps instead of running off the page.
+    title_->setWordWrap(true);
+    list_ = findwine::makeListBox(this, 1039, edges(10, 50, 230, 228), "producerList");
+    return 0;
+}
+
+QString BestProducersResultsPage::titleText(const QByteArray& name) {
+    return toDisplayText(QByteArray("Best Producers for ") + name + ':');
+}
+
+void BestProducersResultsPage::activate(bool entering) {
+    if (entering && list_ != nullptr && guide().advanceTo(pageId())) {
+        refill();
+    }
+}
+
+void BestProducersResultsPage::refill() {
+    const NodeCursor* node = input();
+    title_->setText(titleText(node != nullptr ? node->nodeText() : QByteArray()));
+    list_->clear();
+
+    const int n = node != nullptr ? node->childCount() : 0;
+    for (int i = 0; i < n; ++i) {
+        const std::unique_ptr<NodeCursor> child = node->child(i);
+        if (child == nullptr) {
+            continue;
+        }
+        if (child->nodeKind() == NodeCursor::kDictionaryNode) {
+            logLine("VALUE IS STRING");
+            continue;
+        }
+        // A record or value that cannot be read still takes its place in the list, under the
+        // catalogue's own placeholder, rather than vanishing or showing as an empty line.
+        const std::unique_ptr<RecordCursor> record = child->openRecord();
+        const QByteArray text = listedText(record.get(), "BEST_PRODUCERS");
+        logPair("==============> ADD ITEM IN LIST", text);
+        list_->addItem(toDisplayText(text));
+    }
+    if (list_->count() > 0) {
+        list_->setCurrentRow(0);
+    }
+}
+
+}  // namespace corkwise

@@ -1,0 +1,172 @@
+#include "screens/BestValuesResultsPage.h"
+
+#include "catalog/Catalog.h"
+#include "catalog/DisplayText.h"
+#include "catalog/NodeCursor.h"
+#include "catalog/RecordCursor.h"
+#include "common/ErrorLog.h"
+#include "guide/SearchFlow.h"
+#include "guide/WineGuide.h"
+#include "screens/FindWineControls.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVariant>
+
+// A wine entry owns its record cursor through the item data.
+Q_DECLARE_METATYPE(std::shared_ptr<const corkwise::RecordCursor>)
+
+namespace corkwise {
+
+using findwine::edges;
+
+namespace {
+
+using SharedRecord = std::shared_ptr<const RecordCursor>;
+
+// Apart from the role fillList uses for its nodes.
+constexpr int kRecordRole = Qt::UserRole + 2;
+
+// Whether TEXT is one of the texts the catalogue puts in the APPELLATION_VARIETY column where a
+// wine has no name there: its own placeholder and those of the two columns it is made from.
+bool isAppellationVarietyPlaceholder(const QByteArray& text) {
+    return text == Catalog::defaultText("APPELLATION_VARIETY") ||
+           text == Catalog::defaultText("APPELLATION") || text == Catalog::defaultText("VARIETY");
+}
+
+// The "Producer :" label has only the room left of the producer list. Where the face in use
+// runs wider than that, its condensed cut keeps the whole text in sight.
+void fitWidth(QLabel* label) {
+    if (label->fontMetrics().horizontalAdvance(label->text()) > label->width()) {
+        QFont narrower = label->font();
+        narrower.setStretch(QFont::Condensed);
+        label->setFont(narrower);
+    }
+}
+
+// The text of COLUMN in RECORD as a list shows it: the catalogue's placeholder when the record,
+// the column or its value cannot be read (a value id naming no text reads as empty, and the
+// catalogue holds no empty texts).
+QByteArray listedText(const RecordCursor* record, const char* column) {
+    const std::optional<QByteArray> text =
+        record != nullptr ? record->columnText(column) : std::nullopt;
+    return text.has_value() && !text->isEmpty() ? *text : Catalog::defaultText(column);
+}
+
+}  // namespace
+
+const QString BestValuesResultsPage::kInfoTitle = QStringLiteral("Info:");
+
+BestValuesResultsPage::BestValuesResultsPage(WineGuide& guide, QWidget* parent)
+    : SearchPage(guide, kBestValuesResultsPage, parent) {}
+
+int BestValuesResultsPage::createControls() {
+    producerLabel_ = findwine::makeLabel(this, QStringLiteral("Producer :"), edges(10, 15, 80, 35),
+                                         "producerLabel");
+    fitWidth(producerLabel_);
+    producer_ = findwine::makeCombo(this, 1034, edges(80, 15, 230, 134), "producerCombo");
+    winesLabel_ = findwine::makeLabel(this, QStringLiteral("Appellation/Description :"),
+                                      edges(10, 40, 230, 55), "wineLabel");
+    wines_ = findwine::makeListBox(this, 1039, edges(10, 55, 230, 182), "wineList");
+    info_ = findwine::makeInfoBox(this, kInfoTitle, edges(10, 188, 230, 235), "infoBox", true);
+    // A description may run past the box's three lines: the producer and the name, which come
+    // first, stay in sight and the end is cut instead.
+    info_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // activated is the user's pick, even of the producer already selected: it always rebuilds.
+    connect(producer_, &QComboBox::activated, this, &BestValuesResultsPage::rebuildWines);
+    // The page's own filling blocks the list's signals; this is the user choosing a wine.
+    connect(wines_, &QListWidget::currentRowChanged, this, &BestValuesResultsPage::rebuildInfo);
+    return 0;
+}
+
+void BestValuesResultsPage::clearPage() {
+    if (producer_ != nullptr) {
+        clearList(producer_, true);
+        clearList(wines_, false);
+    }
+    SearchPage::clearPage();
+}
+
+void BestValuesResultsPage::activate(bool entering) {
+    if (entering && producer_ != nullptr && guide().advanceTo(pageId())) {
+        refill();
+    }
+}
+
+void BestValuesResultsPage::refill() {
+    if (!fillList(producer_, input(), true, nullptr, false)) {
+        // No variety or appellation was handed over: producers of an earlier one would lead to
+        // wines that are not the user's choice.
+        clearList(producer_, true);
+    }
+    rebuildWines();
+}
+
+void BestValuesResultsPage::rebuildWines() {
+    const NodeCursor* selected = selectedNode(producer_, true);
+    const std::unique_ptr<NodeCursor> producer = selected != nullptr ? selected->clone() : nullptr;
+    {
+        const QSignalBlocker blocker(wines_);
+        clearList(wines_, false);
+        const int n = producer != nullptr ? producer->childCount() : 0;
+        for (int i = 0; i < n; ++i) {
+            const std::unique_ptr<NodeCursor> child = producer->child(i);
+            if (child == nullptr) {
+                continue;
+            }
+            if (child->nodeKind() == NodeCursor::kDictionaryNode) {
+                logLine("VALUE IS STRING");
+                continue;
+            }
+            // A wine whose record or description cannot be read is still listed, under the
+            // catalogue's placeholder; without a record it has nothing for the info box.
+            std::unique_ptr<RecordCursor> record = child->openRecord();
+            const QByteArray text = listedText(record.get(), "DESCRIPTION");
+            auto* item = new QListWidgetItem(toDisplayText(text), wines_);
+            if (record != nullptr) {
+                item->setData(kRecordRole, QVariant::fromValue(SharedRecord(std::move(record))));
+            }
+        }
+        if (wines_->count() > 0) {
+            wines_->setCurrentRow(0);
+        }
+    }
+    rebuildInfo();
+}
+
+void BestValuesResultsPage::rebuildInfo() {
+    const RecordCursor* wine = wineAt(wines_->currentRow());
+    info_->setText(wine != nullptr ? infoText(*wine) : kInfoTitle);
+}
+
+const RecordCursor* BestValuesResultsPage::wineAt(int row) const {
+    if (wines_ == nullptr || row < 0 || row >= wines_->count()) {
+        return nullptr;
+    }
+    return wines_->item(row)->data(kRecordRole).value<SharedRecord>().get();
+}
+
+QString BestValuesResultsPage::infoText(const RecordCursor& wine) {
+    // listedText gives a part that cannot be read as its placeholder, which is left out below.
+    const QByteArray producer = listedText(&wine, "PRODUCER");
+    const QByteArray appellationVariety = listedText(&wine, "APPELLATION_VARIETY");
+    const QByteArray description = listedText(&wine, "DESCRIPTION");
+    QByteArray text;
+    if (producer != Catalog::defaultText("PRODUCER")) {
+        text = producer;
+    }
+    if (!isAppellationVarietyPlaceholder(appellationVariety)) {
+        text += ' ';
+        text += appellationVariety;
+    }
+    if (description != Catalog::defaultText("DESCRIPTION") && description != appellationVariety) {
+        text += ' ';
+        text += description;
+    }
+    return toDisplayText(text);
+}
+
+}  // namespace corkwise

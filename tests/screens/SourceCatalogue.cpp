@@ -1,0 +1,47 @@
+#include "SourceCatalogue.h"
+
+#include "catalog/CatalogCompiler.h"
+#include "catalog/CatalogSources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace corkwise::test {
+
+namespace {
+
+bool writeFile(const QDir& dir, const char* name, const QByteArray& text) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+}
+
+}  // namespace
+
+bool compileSourceCatalogue(const CatalogueSources& sources, const QString& path, QString* error,
+                            int recordsPerTable) {
+    QString ignored;
+    QString& why = error != nullptr ? *error : ignored;
+    const QFileInfo target(path);
+    const QDir dir(target.absolutePath() + QStringLiteral("/") + target.completeBaseName() +
+                   QStringLiteral("-sources"));
+    if (!QDir().mkpath(dir.path()) || !writeFile(dir, "wines.csv", sources.wines) ||
+        !writeFile(dir, "food.csv", sources.food) ||
+        !writeFile(dir, "vintage_chart.csv", sources.charts) ||
+        !writeFile(dir, "best_producers.csv", sources.bestProducers) ||
+        !writeFile(dir, "best_values.csv", sources.bestValues)) {
+        why = QStringLiteral("cannot write the sources in ") + dir.path();
+        return false;
+    }
+    tool::Sources loaded;
+    QByteArray image;
+    tool::FormatLimits limits;
+    if (recordsPerTable > 0) {
+        limits.recordsPerTable = static_cast<std::uint32_t>(recordsPerTable);
+    }
+    return tool::loadSources(dir.path(), &loaded, &why) &&
+           tool::compileCatalogue(loaded, &image, &why, nullptr, {}, limits) &&
+           tool::saveCatalogue(image, path, &why);
+}
+
+}  // namespace corkwise::test
