@@ -42,7 +42,7 @@ void traceName(const char* label, QByteArrayView name) {
 
 }  // namespace
 
-std::optional<QByteArray> RecordCursor::columnText(QByteArrayView shortName) const {
+std::optional<QByteArray> RecordCursor::textOf(QByteArrayView shortName) const {
     static const QByteArray kFound = QByteArrayLiteral("==================> FIND DICTTIONARY ID");
     static const QByteArray kDictId = QByteArrayLiteral("=========> DICT ID");
     static const QByteArray kNodeId = QByteArrayLiteral("=========> NODE ID");
@@ -69,7 +69,7 @@ std::optional<QByteArray> RecordCursor::columnText(QByteArrayView shortName) con
     return text.isNull() ? QByteArray("") : text;
 }
 
-std::optional<DictRef> RecordCursor::columnRef(QByteArrayView shortName) const {
+std::optional<DictRef> RecordCursor::refOf(QByteArrayView shortName) const {
     static const QByteArray kFound = QByteArrayLiteral("==================> FIND DICTTIONARY ID");
     static const QByteArray kDictId = QByteArrayLiteral("==========> DICTIONARY ID");
     static const QByteArray kRecId = QByteArrayLiteral("==========> DICTIONARY recID");

@@ -36,15 +36,23 @@ public:
     // SHORTNAME. Nothing when the table has no such column or the value id cannot be read; an
     // empty text when the value id names no row of a dictionary. Writes the traces
     // "=========> DICTIONARY", "=========> DICT ID" and "=========> NODE ID".
-    std::optional<QByteArray> columnText(QByteArrayView shortName) const;
+    std::optional<QByteArray> columnText(const QByteArray& shortName) const {
+        return textOf(shortName);
+    }
+    // The same for a C string, which is not copied into a QByteArray first.
+    std::optional<QByteArray> columnText(const char* shortName) const { return textOf(shortName); }
     // The value id in that column with the dictionary's table number (value id -1 when it
     // cannot be read); nothing when there is no such column. Writes the traces
     // "==========> DICTIONARY", "==========> DICTIONARY ID" and "==========> DICTIONARY recID".
-    std::optional<DictRef> columnRef(QByteArrayView shortName) const;
+    std::optional<DictRef> columnRef(const QByteArray& shortName) const { return refOf(shortName); }
+    std::optional<DictRef> columnRef(const char* shortName) const { return refOf(shortName); }
     // A cursor on the same table and row.
     std::unique_ptr<RecordCursor> clone() const;
 
 private:
+    std::optional<QByteArray> textOf(QByteArrayView shortName) const;
+    std::optional<DictRef> refOf(QByteArrayView shortName) const;
+
     CatalogFile* file_;
     const RecordTable* table_;
     int row_;
