@@ -10,8 +10,12 @@
 
 #include <cstring>
 
+#include <algorithm>
+#include <cerrno>
+
 #if defined(Q_OS_UNIX)
 #include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 namespace corkwise {
@@ -53,10 +57,29 @@ CatalogFile::~CatalogFile() {
     }
 }
 
+namespace {
+
+qint64 u24(const char* p) {
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return (b[0] << 16) | (b[1] << 8) | b[2];
+}
+
+}  // namespace
+
 void CatalogFile::readDirectory() {
-    seek(0);
-    entryCount_ = readU24();
-    entryStride_ = readU24();
+    // The directory is read in windows of plain reads: a compiled catalogue's header and
+    // directory (44 bytes per table) come in one read.
+    constexpr qint64 kWindow = 16 * 1024;
+    QByteArray window;
+    qint64 windowStart = 0;
+    const auto load = [&](qint64 start, qint64 wanted) {
+        window.resize(static_cast<qsizetype>(std::max<qint64>(wanted, 0)));
+        window.resize(static_cast<qsizetype>(readDirect(start, window.data(), window.size())));
+        windowStart = start;
+    };
+    load(0, kWindow);
+    entryCount_ = window.size() >= 3 ? static_cast<int>(u24(window.constData())) : -1;
+    entryStride_ = window.size() >= 6 ? static_cast<int>(u24(window.constData() + 3)) : -1;
     if (entryCount_ <= 0) {
         return;
     }
@@ -73,13 +96,26 @@ void CatalogFile::readDirectory() {
         if (start + fmt::kEntryKindOffset + 3 > size_) {
             break;
         }
-        seek(start);
+        if (start < windowStart || start + fmt::kEntrySize > windowStart + kWindow) {
+            load(start, std::min(kWindow, (entryCount_ - i) * qint64{entryStride_}));
+        }
+        // The entry's bytes up to the end of the file: a field cut short reads as -1, name
+        // bytes past the end as NUL.
+        const char* e = window.constData() + (start - windowStart);
+        const qint64 have = std::min<qint64>(fmt::kEntrySize, windowStart + window.size() - start);
+        const auto field = [&](int offset) {
+            return have >= offset + 3 ? static_cast<int>(u24(e + offset)) : -1;
+        };
         TableDescriptor d;
-        d.entryId = readU24();
-        d.kind = readU24();
-        d.name = readName();
-        d.blockOffset = readU24();
-        d.blockSize = readU24();
+        d.entryId = field(fmt::kEntryIdOffset);
+        d.kind = field(fmt::kEntryKindOffset);
+        const qint64 nameBytes =
+            std::clamp<qint64>(have - fmt::kEntryNameOffset, 0, fmt::kNameFieldSize - 1);
+        const char* name = e + fmt::kEntryNameOffset;
+        d.name =
+            QByteArray(name, static_cast<qsizetype>(strnlen(name, static_cast<size_t>(nameBytes))));
+        d.blockOffset = field(fmt::kEntryBlockOffset);
+        d.blockSize = field(fmt::kEntryBlockSize);
         std::unique_ptr<CatalogTable> table;
         switch (d.kind) {
             case fmt::kDictionary:
@@ -181,11 +217,6 @@ int CatalogFile::readU16() {
     return (b[0] << 8) | b[1];
 }
 
-int CatalogFile::readU16At(qint64 position) {
-    seek(position);
-    return readU16();
-}
-
 int CatalogFile::readByteAt(qint64 position) {
     seek(position);
     unsigned char b = 0;
@@ -210,6 +241,36 @@ QByteArray CatalogFile::readBytesUnmapped(qint64 position, int length) {
 bool CatalogFile::readIntoUnmapped(qint64 position, char* out, int length) {
     seek(position);
     return length >= 0 && readRaw(out, length) == length;
+}
+
+qint64 CatalogFile::readDirect(qint64 position, char* out, qint64 length) {
+    if (!file_.isOpen() || length <= 0 || position < 0 || position >= size_) {
+        return 0;
+    }
+    const qint64 wanted = std::min(length, size_ - position);
+    qint64 done = 0;
+#if defined(Q_OS_UNIX)
+    const int fd = file_.handle();
+    while (done < wanted) {
+        const ssize_t n = ::pread(fd, out + done, static_cast<size_t>(wanted - done),
+                                  static_cast<off_t>(position + done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        done += n;
+    }
+#else
+    if (file_.seek(position)) {
+        done = std::max<qint64>(file_.read(out, wanted), 0);
+    }
+    if (map_ == nullptr) {
+        file_.seek(std::clamp<qint64>(position_, 0, size_));
+    }
+#endif
+    return done;
 }
 
 QByteArray CatalogFile::readName() {

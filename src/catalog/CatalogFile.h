@@ -4,6 +4,11 @@
 // only the directory, the table headers and the column header of each record table are held in
 // memory, every row is read when it is asked for.
 //
+// Opening reads the header and the directory only, with one or two plain reads: a table reads
+// its block header (and a record table its column header) the first time it is used. Touching
+// a page of a fresh map costs a page fault, which on a virtual machine may cost tens of
+// microseconds, so nothing of the map is touched before a row is asked for.
+//
 // The file is not trusted: reads outside it come back short (-1 for a number, an empty array
 // for bytes), and nothing is allocated from a count before it has been checked against the file.
 
@@ -77,7 +82,13 @@ public:
         seek(position);
         return readU24();
     }
-    int readU16At(qint64 position);
+    int readU16At(qint64 position) {
+        if (const uchar* p = mappedBytes(position, 2)) {
+            return (p[0] << 8) | p[1];
+        }
+        seek(position);
+        return readU16();
+    }
     // One byte as 0 to 255, or -1 when POSITION is outside the file.
     int readByteAt(qint64 position);
     // LENGTH bytes at POSITION, or an empty array when they cannot all be read.
@@ -113,6 +124,11 @@ public:
     // The 32-byte name field at the current position, up to its first NUL; a field without a
     // NUL is cut to 31 bytes. Bytes past the end of the file count as NUL.
     QByteArray readName();
+    // Copies up to LENGTH bytes at POSITION into OUT with a plain read of the file, never
+    // through the map, and returns the number copied (0 outside the file). For what is read
+    // once, such as table headers: it does not fault in a page of the map. The current position
+    // is left where it was.
+    qint64 readDirect(qint64 position, char* out, qint64 length);
 
 private:
     // Copies up to LENGTH bytes at the current position into OUT and moves past them;

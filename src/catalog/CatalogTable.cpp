@@ -21,6 +21,25 @@ CatalogTable::CatalogTable(CatalogFile* file, TableDescriptor descriptor)
 
 CatalogTable::~CatalogTable() = default;
 
+void CatalogTable::readHeader() const {}
+
+void CatalogTable::readBlockHeader() const {
+    const qint64 d = descriptor_.blockOffset;
+    if (d < 0) {
+        return;  // an unreadable offset must not turn into a read near the file's start
+    }
+    // One plain read for both values: a header is read once, and a read through the map would
+    // fault in a page of it for six bytes.
+    char header[fmt::kBlockHeaderSize];
+    const qint64 got = file_->readDirect(d, header, fmt::kBlockHeaderSize);
+    const auto u24 = [&](int at) {
+        const auto* b = reinterpret_cast<const unsigned char*>(header + at);
+        return got >= at + 3 ? (b[0] << 16) | (b[1] << 8) | b[2] : -1;
+    };
+    storedRowCount_ = u24(0);
+    headerValue_ = u24(3);
+}
+
 qint64 CatalogTable::rowOffset(int) const {
     return 0;
 }
@@ -86,12 +105,11 @@ QByteArray CatalogTable::shortName() const {
 FixedTable::FixedTable(CatalogFile* file, TableDescriptor descriptor)
     : CatalogTable(file, std::move(descriptor)) {
     logLine(QByteArray(26, '=') + "INIT FIXED DB" + QByteArray(30, '='));
+}
+
+void FixedTable::readHeader() const {
+    readBlockHeader();
     const qint64 d = descriptor_.blockOffset;
-    if (d < 0) {
-        return;  // an unreadable offset must not turn into a read near the file's start
-    }
-    storedRowCount_ = file->readU24At(d);
-    headerValue_ = file->readU24At(d + 3);
     const qint64 w = headerValue_;
     if (storedRowCount_ > 0 && w > 0 && blockEnd() >= 0) {
         const qint64 room = blockEnd() - (d + fmt::kBlockHeaderSize);
@@ -102,6 +120,7 @@ FixedTable::FixedTable(CatalogFile* file, TableDescriptor descriptor)
 }
 
 bool FixedTable::rowSpan(int row, qint64* offset, int* length) const {
+    loadHeader();
     if (row < 0 || row >= usableRows_) {
         return false;
     }
@@ -123,19 +142,18 @@ int FixedTable::rowLength(int row) const {
 }
 
 int FixedTable::rowCount() const {
+    loadHeader();
     return usableRows_;
 }
 
 // --- IndexedTable ---
 
 IndexedTable::IndexedTable(CatalogFile* file, TableDescriptor descriptor)
-    : CatalogTable(file, std::move(descriptor)) {
+    : CatalogTable(file, std::move(descriptor)) {}
+
+void IndexedTable::readHeader() const {
+    readBlockHeader();
     const qint64 d = descriptor_.blockOffset;
-    if (d < 0) {
-        return;
-    }
-    storedRowCount_ = file->readU24At(d);
-    headerValue_ = file->readU24();
     if (storedRowCount_ > 0 && blockEnd() >= 0) {
         const qint64 room = blockEnd() - (d + fmt::kBlockHeaderSize);
         const qint64 entries = room > 0 ? room / fmt::kRowIndexEntrySize : 0;

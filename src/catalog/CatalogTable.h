@@ -1,6 +1,9 @@
 #pragma once
 // The tables of the catalogue. Table objects hold their directory entry and the header values of
-// their block; every row is read from the file when it is asked for.
+// their block; every row is read from the file when it is asked for. The header values (and a
+// record table's column header) are read the first time anything about the rows is asked, not
+// when the table is built, so that opening the catalogue reads only its directory; the values
+// are the same either way, the file being read-only.
 //
 // Nothing in the file is trusted: a row number that does not exist, or a row whose bytes do not
 // lie inside the table's block and the file, gives the failure value (-1 for a position, a
@@ -54,30 +57,52 @@ public:
     // Whether the short name equals NAME (exactly), without building it.
     bool hasShortName(const QByteArray& name) const;
     const TableDescriptor& descriptor() const { return descriptor_; }
-    // The header value H: the record size of a record table, the next level of a level table.
-    int headerValue() const { return headerValue_; }
+    // The header value H: the record size of a record table, the next level of a level table
+    // (-1 when it could not be read or the table has no header).
+    int headerValue() const {
+        loadHeader();
+        return headerValue_;
+    }
     // The row count R as stored (-1 when it could not be read).
-    int storedRowCount() const { return storedRowCount_; }
+    int storedRowCount() const {
+        loadHeader();
+        return storedRowCount_;
+    }
 
 protected:
     CatalogFile* file() const { return file_; }
     // First position past the block, limited to the end of the file; -1 when the block
     // does not start inside the file.
     qint64 blockEnd() const { return blockEnd_; }
+    // Reads the header the first time it is needed; every accessor of rows calls it first.
+    void loadHeader() const {
+        if (!headerLoaded_) {
+            headerLoaded_ = true;
+            readHeader();
+        }
+    }
+    // Reads what the table holds of its block into the fields below. The base reads nothing:
+    // a bare table has no header.
+    virtual void readHeader() const;
+    // Reads R and H from the block header (each -1 when it cannot be read in full).
+    void readBlockHeader() const;
 
     TableDescriptor descriptor_;
-    int headerValue_ = -1;
-    int storedRowCount_ = -1;
+    // Filled by readHeader on first use.
+    mutable int headerValue_ = -1;
+    mutable int storedRowCount_ = -1;
 
 private:
     CatalogFile* file_;
     qint64 blockEnd_ = -1;
+    mutable bool headerLoaded_ = false;
 };
 
 // Rows of a fixed size W, the header value.
 class FixedTable : public CatalogTable {
 public:
-    // Writes the "INIT FIXED DB" trace line, then reads R and W from the block header.
+    // Writes the "INIT FIXED DB" trace line; R and W are read from the block header on first
+    // use.
     FixedTable(CatalogFile* file, TableDescriptor descriptor);
 
     qint64 rowOffset(int row) const override;
@@ -86,30 +111,40 @@ public:
     bool rowSpan(int row, qint64* offset, int* length) const override;
 
     // The record size W, or -1 when it could not be read.
-    int recordSize() const { return headerValue_; }
+    int recordSize() const { return headerValue(); }
+
+protected:
+    void readHeader() const override;
 
 private:
-    int usableRows_ = 0;
+    mutable int usableRows_ = 0;
 };
 
 // Rows of any size, located through a row index of u24 offsets after the block header.
 class IndexedTable : public CatalogTable {
 public:
-    // Reads R and H from the block header.
+    // R and H are read from the block header on first use.
     IndexedTable(CatalogFile* file, TableDescriptor descriptor);
 
     qint64 rowOffset(int row) const override;
     int rowLength(int row) const override;
-    int rowCount() const override { return usableRows_; }
+    int rowCount() const override {
+        loadHeader();
+        return usableRows_;
+    }
     // Defined here so that the tables built on this one read their rows without a call.
     bool rowSpan(int row, qint64* offset, int* length) const override;
 
+protected:
+    void readHeader() const override;
+
 private:
-    int usableRows_ = 0;
+    mutable int usableRows_ = 0;
 };
 
 inline bool IndexedTable::rowSpan(int row, qint64* offset, int* length) const {
     namespace fmt = catalog_format;
+    loadHeader();
     if (row < 0 || row >= usableRows_) {
         return false;
     }

@@ -39,14 +39,8 @@ public:
     int childCount(int row) const;
     // Row number in the next level of the K-th child of ROW, or -1 when there is no such child.
     int child(int row, int k) const;
-    // The table number of the next level, read from the block header on each call; -1 when it
-    // cannot be read.
-    int nextLevel() const {
-        if (descriptor_.blockOffset < 0) {
-            return -1;
-        }
-        return file()->readU24At(qint64{descriptor_.blockOffset} + 3);
-    }
+    // The table number of the next level: the header value H; -1 when it cannot be read.
+    int nextLevel() const { return headerValue(); }
 };
 
 // Defined here, like the row index it reads, for the cursors that list children.

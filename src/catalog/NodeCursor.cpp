@@ -115,8 +115,10 @@ std::unique_ptr<RecordCursor> NodeCursor::openRecord() const {
     }
     const int t = table_->nodeTarget(row_);
     const int v = table_->nodeValue(row_);
-    logNumber("=========> TABLE DB ID", t);
-    logNumber("=========> TABLE DB ROW", v);
+    static const QByteArray kTable = QByteArrayLiteral("=========> TABLE DB ID");
+    static const QByteArray kRow = QByteArrayLiteral("=========> TABLE DB ROW");
+    logNumber(kTable, t);
+    logNumber(kRow, v);
     const RecordTable* records = file_->recordTableAt(t);
     // Row 0 holds the column header, not a record.
     if (records == nullptr || v < 1 || v >= records->rowCount()) {

@@ -16,29 +16,48 @@ QByteArray destructorLine(const char* words) {
 }  // namespace
 
 RecordCursor::RecordCursor(CatalogFile* file, const RecordTable* table, int row)
-    : file_(file), table_(table), row_(row) {
-    if (table_ != nullptr) {
-        columns_ = table_->columns();
-    }
-}
+    : file_(file), table_(table), row_(row) {}
 
 RecordCursor::~RecordCursor() {
     static const QByteArray before = destructorLine("CALL TABLE ROW DATA DESTRUCTOR");
     static const QByteArray after = destructorLine("FINISH CALL TABLE ROW DATA DESTRUCTOR");
     logLine(before);
-    columns_.clear();
     logLine(after);
 }
 
-std::optional<QByteArray> RecordCursor::columnText(const QByteArray& shortName) const {
-    logPair("=========> DICTIONARY", shortName);
-    const int d = table_ != nullptr ? table_->dictNumberByName(shortName) : -1;
-    logNumber("=========> DICT ID", d);
+const std::vector<int>& RecordCursor::columns() const {
+    static const std::vector<int> none;
+    return table_ != nullptr ? table_->columns() : none;
+}
+
+// The trace labels are made once: a label built from a C string on every call would cost an
+// allocation per column read even with the log switched off.
+namespace {
+
+void traceName(const char* label, QByteArrayView name) {
+    if (ErrorLog::isEnabled()) {
+        logPair(label, name.toByteArray());
+    }
+}
+
+}  // namespace
+
+std::optional<QByteArray> RecordCursor::textOf(QByteArrayView shortName) const {
+    static const QByteArray kFound = QByteArrayLiteral("==================> FIND DICTTIONARY ID");
+    static const QByteArray kDictId = QByteArrayLiteral("=========> DICT ID");
+    static const QByteArray kNodeId = QByteArrayLiteral("=========> NODE ID");
+    traceName("=========> DICTIONARY", shortName);
+    const int j = table_ != nullptr ? table_->columnByName(shortName) : -1;
+    const int d = table_ != nullptr ? table_->columnDictionary(j) : -1;
+    if (d != -1) {
+        logNumber(kFound, d);
+    }
+    logNumber(kDictId, d);
     if (d == -1) {
         return std::nullopt;
     }
-    const int v = table_->valueAt(row_, d);
-    logNumber("=========> NODE ID", v);
+    const int v = table_->valueInColumn(row_, j);
+    logNumber(kNodeId, v);
     if (v == -1) {
         return std::nullopt;
     }
@@ -50,12 +69,19 @@ std::optional<QByteArray> RecordCursor::columnText(const QByteArray& shortName) 
     return text.isNull() ? QByteArray("") : text;
 }
 
-std::optional<DictRef> RecordCursor::columnRef(const QByteArray& shortName) const {
-    logPair("==========> DICTIONARY", shortName);
-    const int d = table_ != nullptr ? table_->dictNumberByName(shortName) : -1;
-    const int v = d != -1 ? table_->valueAt(row_, d) : -1;
-    logNumber("==========> DICTIONARY ID", d);
-    logNumber("==========> DICTIONARY recID", v);
+std::optional<DictRef> RecordCursor::refOf(QByteArrayView shortName) const {
+    static const QByteArray kFound = QByteArrayLiteral("==================> FIND DICTTIONARY ID");
+    static const QByteArray kDictId = QByteArrayLiteral("==========> DICTIONARY ID");
+    static const QByteArray kRecId = QByteArrayLiteral("==========> DICTIONARY recID");
+    traceName("==========> DICTIONARY", shortName);
+    const int j = table_ != nullptr ? table_->columnByName(shortName) : -1;
+    const int d = table_ != nullptr ? table_->columnDictionary(j) : -1;
+    if (d != -1) {
+        logNumber(kFound, d);
+    }
+    const int v = d != -1 ? table_->valueInColumn(row_, j) : -1;
+    logNumber(kDictId, d);
+    logNumber(kRecId, v);
     if (d == -1) {
         return std::nullopt;
     }

@@ -4,11 +4,15 @@
 #include "common/ErrorLog.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace corkwise {
 
 RecordTable::RecordTable(CatalogFile* file, TableDescriptor descriptor)
-    : FixedTable(file, std::move(descriptor)) {
+    : FixedTable(file, std::move(descriptor)) {}
+
+void RecordTable::readHeader() const {
+    FixedTable::readHeader();
     // The column count comes from W, which is checked against the block by rowLength: a header
     // row that does not fit the block gives no columns rather than a huge allocation.
     const int headerBytes = rowLength(0);
@@ -16,10 +20,20 @@ RecordTable::RecordTable(CatalogFile* file, TableDescriptor descriptor)
         return;
     }
     const int count = headerBytes / 2;
+    const qint64 at = rowOffset(0);
+    QByteArray bytes(qsizetype{count} * 2, Qt::Uninitialized);
+    const qint64 got = file()->readDirect(at, bytes.data(), bytes.size());
     columns_.reserve(static_cast<size_t>(count));
-    file->seek(rowOffset(0));
+    columnNames_.resize(static_cast<size_t>(count));
+    columnNamed_.resize(static_cast<size_t>(count));
     for (int j = 0; j < count; ++j) {
-        columns_.push_back(file->readU16());
+        const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData() + 2 * j);
+        const int number = 2 * j + 2 <= got ? (b[0] << 8) | b[1] : -1;
+        columns_.push_back(number);
+        if (const CatalogTable* t = file()->tableAt(number)) {
+            columnNames_[static_cast<size_t>(j)] = t->shortName();
+            columnNamed_[static_cast<size_t>(j)] = true;
+        }
     }
 }
 
@@ -31,12 +45,12 @@ int RecordTable::columnDictionary(int j) const {
 }
 
 int RecordTable::columnOf(int dictionary) const {
-    const auto it = std::find(columns_.begin(), columns_.end(), dictionary);
-    return it == columns_.end() ? -1 : static_cast<int>(it - columns_.begin());
+    const std::vector<int>& all = columns();
+    const auto it = std::find(all.begin(), all.end(), dictionary);
+    return it == all.end() ? -1 : static_cast<int>(it - all.begin());
 }
 
-int RecordTable::valueAt(int row, int dictionary) const {
-    const int j = columnOf(dictionary);
+int RecordTable::valueInColumn(int row, int j) const {
     qint64 offset = 0;
     int length = 0;
     if (j < 0 || !rowSpan(row, &offset, &length) || length < 2 * j + 2) {
@@ -45,15 +59,31 @@ int RecordTable::valueAt(int row, int dictionary) const {
     return file()->readU16At(offset + 2 * qint64{j});
 }
 
-int RecordTable::dictNumberByName(const QByteArray& shortName) const {
-    for (int number : columns_) {
-        const CatalogTable* t = file()->tableAt(number);
-        if (t != nullptr && t->hasShortName(shortName)) {
-            logNumber("==================> FIND DICTTIONARY ID", number);
-            return number;
+int RecordTable::valueAt(int row, int dictionary) const {
+    return valueInColumn(row, columnOf(dictionary));
+}
+
+int RecordTable::columnByName(QByteArrayView shortName) const {
+    const size_t count = columns().size();
+    for (size_t j = 0; j < count; ++j) {
+        const QByteArray& name = columnNames_[j];
+        if (columnNamed_[j] && name.size() == shortName.size() &&
+            (name.isEmpty() || std::memcmp(name.constData(), shortName.data(),
+                                           static_cast<size_t>(name.size())) == 0)) {
+            return static_cast<int>(j);
         }
     }
     return -1;
+}
+
+int RecordTable::dictNumberByName(const QByteArray& shortName) const {
+    const int j = columnByName(shortName);
+    if (j < 0) {
+        return -1;
+    }
+    const int number = columns_[static_cast<size_t>(j)];
+    logNumber("==================> FIND DICTTIONARY ID", number);
+    return number;
 }
 
 }  // namespace corkwise

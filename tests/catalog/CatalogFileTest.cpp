@@ -108,6 +108,64 @@ TEST_P(CatalogFileTest, StrideAboveFortyFourSkipsTheExtraBytes) {
     EXPECT_EQ(file->dictionaryAt(0)->text(1), "Italy");
 }
 
+// The directory is read in windows of 16 KB: entries on either side of a window's edge, and
+// entries each larger than a window, keep their names, numbers and blocks.
+TEST_P(CatalogFileTest, DirectoryLongerThanOneReadKeepsEveryTable) {
+    struct Case {
+        int tables;
+        int stride;
+    };
+    for (const Case c : {Case{600, 44}, Case{300, 61}, Case{3, 20000}}) {
+        CatalogBuilder b;
+        b.setStride(c.stride);
+        for (int i = 0; i < c.tables; ++i) {
+            b.addDictionary("T" + QByteArray::number(i), {QString::number(i * 7)});
+        }
+        const auto file = open(b.build());
+        ASSERT_EQ(file->tableCount(), c.tables) << c.stride;
+        for (int i = 0; i < c.tables; ++i) {
+            ASSERT_EQ(file->tableAt(i)->name(), "DictT" + QByteArray::number(i)) << c.stride;
+            ASSERT_EQ(file->dictionaryAt(i)->text(0), QByteArray::number(i * 7)) << c.stride;
+        }
+    }
+}
+
+// Table headers are read on first use; whatever is asked first, and however the file is cut,
+// they hold what the bytes at the block say.
+TEST_P(CatalogFileTest, HeadersReadOnFirstUseMatchTheBytesAtEveryCut) {
+    CatalogBuilder b;
+    const int origin = b.addDictionary("ORIGIN", {"France", "Italy"});
+    b.addRecordTable("Wines", {origin, origin}, {{1, 0}, {0, 1}});
+    b.addLevel("FWLevelTable0", 3, 0, {{0, origin, {0, 1}}});
+    const QByteArray whole = b.build();
+    const auto u24 = [](const QByteArray& bytes, qint64 at) {
+        if (at < 0 || at + 3 > bytes.size()) {
+            return -1;
+        }
+        const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
+        return (p[0] << 16) | (p[1] << 8) | p[2];
+    };
+    for (qsizetype cut = 0; cut <= whole.size(); ++cut) {
+        const QByteArray bytes = whole.left(cut);
+        const auto file = open(bytes);
+        for (int t = 0; t < file->tableCount(); ++t) {
+            const CatalogTable* table = file->tableAt(t);
+            const qint64 d = table->descriptor().blockOffset;
+            // Odd tables are asked for a row first, even ones for their header.
+            if (t % 2 == 1) {
+                table->readRow(0);
+            }
+            EXPECT_EQ(table->storedRowCount(), d < 0 ? -1 : u24(bytes, d)) << cut << " " << t;
+            EXPECT_EQ(table->headerValue(), d < 0 ? -1 : u24(bytes, d + 3)) << cut << " " << t;
+        }
+        if (const RecordTable* wines = file->recordTableAt(1)) {
+            const std::vector<int> expected =
+                wines->rowCount() > 0 ? std::vector<int>{origin, origin} : std::vector<int>{};
+            EXPECT_EQ(wines->columns(), expected) << cut;
+        }
+    }
+}
+
 TEST_P(CatalogFileTest, StrideBelowEntrySizeLeavesTheDirectoryEmpty) {
     // Entries would overlap; with stride 0 a tiny file could claim 16 million copies of one table.
     QByteArray bytes;

@@ -106,6 +106,28 @@ TEST_F(RecordCursorTest, RowBeyondTheTableReadsNoValue) {
     EXPECT_TRUE(none.columns().empty());
 }
 
+// Column names are looked up once per table; the first column whose dictionary has the name
+// wins, and a column naming no table matches no name.
+TEST(RecordCursorDamageTest, ColumnsByNameTakeTheFirstMatchAndSkipMissingTables) {
+    test::LogCapture log;
+    test::TempDir dir;
+    CatalogBuilder b;
+    const int origin = b.addDictionary("ORIGIN", {"France", "Italy"});
+    const int type = b.addDictionary("TYPE", {"Red", "White"});
+    b.addRecordTable("Wines", {7, type, origin, origin}, {{0, 1, 0, 1}});
+    Catalog catalog(dir.write("wcat.res", b.build()));
+    const RecordCursor record(catalog.file(), catalog.file()->recordTableAt(2), 1);
+    EXPECT_EQ(record.columns(), (std::vector<int>{7, type, origin, origin}));
+    EXPECT_EQ(record.columnText("ORIGIN"), QByteArray("France"));
+    EXPECT_EQ(record.columnText("TYPE"), QByteArray("White"));
+    EXPECT_EQ(record.columnRef("ORIGIN"), DictRef(0, origin));
+    EXPECT_EQ(record.columnText(""), std::nullopt);
+    EXPECT_EQ(record.columnRef("Wines"), std::nullopt);
+    EXPECT_EQ(log.lines().count(QByteArray("==================> FIND DICTTIONARY ID : ") +
+                                QByteArray::number(origin)),
+              2);
+}
+
 TEST(RecordCursorDamageTest, ColumnNamingARecordTableGivesNoDictionaryText) {
     test::LogCapture log;
     test::TempDir dir;

@@ -115,6 +115,41 @@ TEST_F(CatalogCompilerTest, FindWineTreeListsChoicesInTheOrderAUserExpects) {
     EXPECT_EQ(catalog_->tableAt(catalog_->indexOfTable("FWLevelTable9"))->kind(), 2);
 }
 
+// Listing a node reads its children's texts one after the other in the file: every list of
+// dictionary nodes, in every tree, names values of one dictionary in ascending id order.
+TEST_F(CatalogCompilerTest, ListsNameTheirValuesInTheDictionaryOrder) {
+    build();
+    int lists = 0;
+    for (const char* root :
+         {"FWLevelTable0", "FWPLevelTable0", "VCHLevelTable0", "BVLevelTable0", "BPLevelTable0"}) {
+        std::vector<std::unique_ptr<NodeCursor>> level;
+        level.push_back(catalog_->openLevelTable(root));
+        while (!level.empty()) {
+            std::vector<std::unique_ptr<NodeCursor>> next;
+            for (const auto& node : level) {
+                std::optional<DictRef> previous;
+                for (int k = 0; k < node->childCount(); ++k) {
+                    std::unique_ptr<NodeCursor> child = node->child(k);
+                    const std::optional<DictRef> ref = child->valueRef();
+                    if (!ref) {
+                        continue;
+                    }
+                    if (previous) {
+                        EXPECT_EQ(ref->dictionary(), previous->dictionary()) << root;
+                        EXPECT_GT(ref->valueId(), previous->valueId())
+                            << root << ": " << child->nodeText().toStdString();
+                    }
+                    previous = ref;
+                    next.push_back(std::move(child));
+                }
+                lists += node->childCount() > 1 ? 1 : 0;
+            }
+            level = std::move(next);
+        }
+    }
+    EXPECT_GT(lists, 10);
+}
+
 TEST_F(CatalogCompilerTest, WineRecordsCarryEveryColumnTheScreensRead) {
     build();
     const std::unique_ptr<NodeCursor> product =

@@ -83,7 +83,10 @@ bool checkBlock(const QByteArray& name, qint64 rows, qint64 size, const FormatLi
     return true;
 }
 
-bool dictionaryBlock(const QByteArray& name, const TextPool& pool, const FormatLimits& limits,
+// A dictionary: row i is the text of source value ORDER[i] (ORDER is a permutation of the
+// pool's values).
+bool dictionaryBlock(const QByteArray& name, const TextPool& pool,
+                     const std::vector<std::uint16_t>& order, const FormatLimits& limits,
                      QByteArray* block, QString* error) {
     const qint64 rows = pool.size();
     qint64 size = format::kBlockHeaderSize + rows * format::kRowIndexEntrySize;
@@ -100,7 +103,7 @@ bool dictionaryBlock(const QByteArray& name, const TextPool& pool, const FormatL
     std::uint32_t offset =
         static_cast<std::uint32_t>(format::kBlockHeaderSize + rows * format::kRowIndexEntrySize);
     for (qint64 i = 0; i < rows; ++i) {
-        const std::string& t = pool.texts()[static_cast<size_t>(i)];
+        const std::string& t = pool.texts()[order[static_cast<size_t>(i)]];
         putU24(p + format::kBlockHeaderSize + i * format::kRowIndexEntrySize, offset);
         std::copy(t.begin(), t.end(), p + offset);
         offset += static_cast<std::uint32_t>(t.size());
@@ -224,6 +227,34 @@ private:
     std::uint32_t rank(int dict, std::uint16_t value) const {
         return ranks_[static_cast<size_t>(dict)][value];
     }
+    // The value id written for source value VALUE of DICT: its position in the dictionary's
+    // sorted order.
+    std::uint16_t id(int dict, std::uint16_t value) const {
+        return ids_[static_cast<size_t>(dict)][value];
+    }
+    // Numbers the values of every dictionary in the order of their ranks (a dictionary
+    // without ranks keeps its source order). The trees list children in that order, so a
+    // list's texts then lie one after the other in the file instead of scattered over the
+    // dictionary: a long list reads its texts as one run.
+    void numberValues() {
+        orders_.resize(kDictCount);
+        ids_.resize(kDictCount);
+        for (size_t d = 0; d < static_cast<size_t>(kDictCount); ++d) {
+            const size_t n = static_cast<size_t>(s_.dicts[d].size());
+            std::vector<std::uint16_t>& order = orders_[d];
+            order.resize(n);
+            std::iota(order.begin(), order.end(), std::uint16_t{0});
+            if (!ranks_[d].empty()) {
+                std::stable_sort(order.begin(), order.end(), [&](std::uint16_t a, std::uint16_t b) {
+                    return ranks_[d][a] < ranks_[d][b];
+                });
+            }
+            ids_[d].resize(n);
+            for (size_t i = 0; i < n; ++i) {
+                ids_[d][order[i]] = static_cast<std::uint16_t>(i);
+            }
+        }
+    }
     bool pathLess(const ChartPath& a, const ChartPath& b) const {
         static const int kDicts[5] = {kDictOrigin, kDictSsf, kDictType, kDictRegion,
                                       kDictAppellationVariety};
@@ -255,7 +286,7 @@ private:
                 const std::uint16_t v = path(i, k);
                 prev[static_cast<size_t>(k)] = v;
                 levels[static_cast<size_t>(k - 1)].addChild(
-                    levels[static_cast<size_t>(k)].add(v, dicts[k - 1]));
+                    levels[static_cast<size_t>(k)].add(id(dicts[k - 1], v), dicts[k - 1]));
             }
             levels[static_cast<size_t>(depth)].addChild(leaf(i));
         }
@@ -265,6 +296,8 @@ private:
     const ProgressFunction& progress_;
     const FormatLimits limits_;
     std::vector<std::vector<std::uint32_t>> ranks_;
+    std::vector<std::vector<std::uint16_t>> orders_;  // per dictionary: source values by id
+    std::vector<std::vector<std::uint16_t>> ids_;     // per dictionary: id of each source value
 };
 
 bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
@@ -312,6 +345,7 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
     for (size_t i = 0; i < wineCount; ++i) {
         positionOf[fwOrder[i]] = static_cast<std::uint32_t>(i);
     }
+    numberValues();
     say("sorting", 100);
 
     // Table numbers: dictionaries, record tables, then level tables.
@@ -514,7 +548,8 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
         Table t;
         t.name = QByteArray(format::kDictionaryPrefix) + dictShortName(d).toLatin1();
         t.kind = format::kDictionary;
-        if (!dictionaryBlock(t.name, s_.dicts[static_cast<size_t>(d)], limits_, &t.block, error)) {
+        if (!dictionaryBlock(t.name, s_.dicts[static_cast<size_t>(d)],
+                             orders_[static_cast<size_t>(d)], limits_, &t.block, error)) {
             return false;
         }
         tables.push_back(std::move(t));
@@ -535,7 +570,9 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                 t.name, wineColumns, rows,
                 [&](std::uint32_t r, std::uint16_t* out) {
                     const Wine& w = s_.wines[fwOrder[first + r]];
-                    std::copy(w.values.begin(), w.values.end(), out);
+                    for (size_t c = 0; c < w.values.size(); ++c) {
+                        out[c] = id(kWineColumnDicts[c], w.values[c]);
+                    }
                 },
                 limits_, &t.block, error)) {
             return false;
@@ -561,9 +598,16 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                 t.name, chartColumns, rows,
                 [&](std::uint32_t r, std::uint16_t* out) {
                     const VintageChart& c = s_.charts[chartOrder[first + r]];
-                    out = std::copy(c.path.begin(), c.path.end(), out);
-                    out = std::copy(c.scores.begin(), c.scores.end(), out);
-                    std::copy(c.codes.begin(), c.codes.end(), out);
+                    size_t j = 0;
+                    for (const std::uint16_t v : c.path) {
+                        *out++ = id(chartColumns[j++], v);
+                    }
+                    for (const std::uint16_t v : c.scores) {
+                        *out++ = id(chartColumns[j++], v);
+                    }
+                    for (const std::uint16_t v : c.codes) {
+                        *out++ = id(chartColumns[j++], v);
+                    }
                 },
                 limits_, &t.block, error)) {
             return false;
@@ -584,8 +628,11 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                 t.name, bpColumns, rows,
                 [&](std::uint32_t r, std::uint16_t* out) {
                     const BestProducer& b = s_.bestProducers[bpOrder[first + r]];
-                    out = std::copy(b.path.begin(), b.path.end(), out);
-                    *out = b.text;
+                    size_t j = 0;
+                    for (const std::uint16_t v : b.path) {
+                        *out++ = id(bpColumns[j++], v);
+                    }
+                    *out = id(bpColumns[j], b.text);
                 },
                 limits_, &t.block, error)) {
             return false;
