@@ -60,7 +60,7 @@ bool CMainFrame::create() {
         view_ = nullptr;
         return false;
     }
-    // The handheld's command bar sits under the view.
+    // The command bar sits under the view, within reach of the pen.
     layout->addWidget(view_);
     layout->addWidget(bar_);
 

@@ -32,8 +32,8 @@ inline constexpr int kListWeight = 300;
 // installed the font system substitutes a similar face.
 QFont verdanaFont(int weight = kCellWeight);
 
-// The rectangle from LEFT, TOP to RIGHT, BOTTOM, right and bottom excluded (the handheld's way of
-// giving rectangles): rectFromEdges(10, 80, 230, 185) is 220 x 105 at (10, 80).
+// The rectangle from LEFT, TOP to RIGHT, BOTTOM, right and bottom excluded (the way the layout
+// tables give rectangles): rectFromEdges(10, 80, 230, 185) is 220 x 105 at (10, 80).
 inline QRect rectFromEdges(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }

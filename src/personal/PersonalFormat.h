@@ -39,7 +39,7 @@ inline constexpr int kMaxNameLength = 31;
 inline constexpr int kMaxTextLength = 511;
 inline constexpr int kMaxValueTextLength = 511;
 
-// The handheld read each record into a buffer of this size. Records of notes whose fields
+// Earlier readers read each record into a buffer of this size. Records of notes whose fields
 // are all full are longer; this reader sizes its read to the record instead.
 inline constexpr int kLegacyRecordBufferSize = 4096;
 

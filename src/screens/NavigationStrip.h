@@ -17,7 +17,7 @@ class NavigationStrip : public QWidget {
     Q_OBJECT
 
 public:
-    // Control ids of the buttons, as the handheld's strip had them.
+    // Control ids of the buttons.
     static constexpr int kCancelId = 1026;
     static constexpr int kBackId = 1027;
     static constexpr int kNextId = 1028;

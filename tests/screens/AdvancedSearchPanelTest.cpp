@@ -50,7 +50,7 @@ TEST_F(AdvancedSearchPanelTest, EachButtonStartsItsSearchForReal) {
                                         QStringLiteral("startPrefilled 10001 1")}));
 }
 
-TEST_F(AdvancedSearchPanelTest, LayoutFollowsTheHandheldPanel) {
+TEST_F(AdvancedSearchPanelTest, LayoutFollowsThePanelTable) {
     auto* heading = panel_->findChild<QLabel*>(QStringLiteral("advancedSearchHeading"));
     ASSERT_NE(heading, nullptr);
     EXPECT_EQ(heading->text(), QStringLiteral("Advanced Search:"));

@@ -24,7 +24,7 @@ protected:
     std::unique_ptr<NavigationStrip> strip_;
 };
 
-TEST_F(NavigationStripTest, ButtonsSitWhereTheHandheldHadThemWithNextAndFinishSharingAPlace) {
+TEST_F(NavigationStripTest, ButtonsSitInTheirPlacesWithNextAndFinishSharingOne) {
     EXPECT_EQ(strip_->cancelButton()->geometry(), QRect(10, 5, 60, 20));
     EXPECT_EQ(strip_->backButton()->geometry(), QRect(90, 5, 60, 20));
     EXPECT_EQ(strip_->nextButton()->geometry(), QRect(170, 5, 60, 20));
