@@ -2,9 +2,10 @@
 // Where the program finds its files on a desktop system.
 //
 // The catalogue "wcat.res" and the personal file "personal.res" live beside the executable, so
-// that a program folder carries everything it needs. An installed program whose directory holds no catalogue reads the one in the
-// installed data directory and keeps its personal file in the user's data directory, as does one
-// whose directory is not writable. "Error.log" goes beside the personal file.
+// that a program folder carries everything it needs. An installed program whose directory holds
+// no catalogue reads the one in the installed data directory and keeps its personal file in the
+// user's data directory, as does one whose directory is not writable. "Error.log" goes beside
+// the personal file.
 
 #include <QString>
 
