@@ -246,11 +246,13 @@ bool MainView::startPrefilled(int flowId, bool run) {
         advancedPanel_->hide();
         wait.emplace();
     }
-    // Find Wine follows the wine past its first page (followRecord), which needs the record
-    // after the guide has dropped it.
+    // Find Wine follows a wine past its first page (followRecord), which needs the record after
+    // the guide has dropped it. A chart's record names no producer: its search stops on the
+    // producer page for the user to choose, as the guide describes.
     const RecordCursor* current = guide_.currentRecord();
-    const std::unique_ptr<RecordCursor> wine =
-        run && flowId == kFindWineFlow && current != nullptr ? current->clone() : nullptr;
+    const bool followsWine = run && flowId == kFindWineFlow && current != nullptr &&
+                             current->columnText("PRODUCER").has_value();
+    const std::unique_ptr<RecordCursor> wine = followsWine ? current->clone() : nullptr;
     startFlow(flowId);
     if (!hasFlow()) {
         return false;

@@ -58,9 +58,10 @@ public:
     void closeFlow() override;
     void moreSearch() override;
     // Starts FLOWID from the guide's current record, which it then drops. Best Values and Best
-    // Producers land on their results when the form follows the record; Find Wine (Power Search)
-    // goes on through the producer and wine pages as far as they follow it, so that the user
-    // sees the remembered wine rather than the region's first producer. Without RUN it is only a
+    // Producers land on their results when the form follows the record. Find Wine (Power Search)
+    // shows the producer page; from a wine's record it goes on through the producer and wine
+    // pages as far as they follow it, so that the user sees the remembered wine rather than the
+    // region's first producer. Without RUN it is only a
     // test of whether the first page follows the record, and nothing stays open.
     bool startPrefilled(int flowId, bool run) override;
     // Replays FLOWID from the guide's opened bookmark; the menu of searches, if up, is left.

@@ -131,6 +131,13 @@ TEST_F(VintageChartResultsPageTest, MoreSearchMakesTheChartsRecordCurrentAndShow
     EXPECT_EQ(chart()->grid()->rowCount(), 0);
     // Best Producers can follow this chart's path.
     EXPECT_TRUE(menu->bestProducersButton()->isEnabled());
+    // A chart names no producer: Power Search leaves the choice of one to the user.
+    click("powerSearchButton");
+    EXPECT_EQ(view()->current(), 1);
+    EXPECT_TRUE(view()->findChild<QPushButton*>(QStringLiteral("nextButton"))->isVisible());
+    click("cancelButton");
+    showCalifornia(QStringLiteral("Cabernet Sauvignon"));
+    click("moreSearchButton");
 
     // Oregon has no best producers: from its chart the menu greys them.
     click("bestProducersButton");
