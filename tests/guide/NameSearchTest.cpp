@@ -19,15 +19,8 @@ const QByteArray kHeader =
     "id,origin,category,type,region,producer,vintage,product,designation,variety,appellation,"
     "score\n";
 
-// Small catalogues around the wines given; the other sources hold one row each.
 CatalogueSources sourcesWith(const QByteArray& wines) {
-    return CatalogueSources{kHeader + wines, "food_type,food,wines\nMeat,Lamb,W1\n",
-                            "origin,category,type,region,appellation_variety,year,score,code\n"
-                            "France,Still,Red,Rhône,Gigondas,1998,90,H\n",
-                            "origin,category,type,region,appellation_variety,text\n"
-                            "France,Still,Red,Rhône,Gigondas,Domaine des Écluses\n",
-                            "origin,category,type,region,appellation_variety,producer,wine\n"
-                            "France,Still,Red,Rhône,Gigondas,,W1\n"};
+    return test::sourcesAroundWines(kHeader + wines);
 }
 
 const QByteArray kWines =

@@ -20,7 +20,7 @@ namespace {
 class NameSearchPanelTest : public ProgramFixture {
 protected:
     bool writeCatalogue(const QString& path) override {
-        CatalogueSources sources{
+        const CatalogueSources sources = sourcesAroundWines(
             "id,origin,category,type,region,producer,vintage,product,designation,variety,"
             "appellation,score\n"
             "W1,France,Still,Red,Rhône,Domaine des Écluses,1998,Gigondas,,Grenache,Gigondas,90\n"
@@ -28,14 +28,7 @@ protected:
             "Grenache,Gigondas,92\n"
             "W3,France,Still,Red,Rhône,Domaine des Écluses,1999,Vacqueyras,,,Vacqueyras,88\n"
             "W4,France,Still,Red,Rhône,Aubert Frères,2000,Gigondas Cuvée,,Grenache,Gigondas,86\n"
-            "W5,U.S.,Still,Red,California,Hollow Creek,1997,Merlot,,Merlot,Napa Valley,87\n",
-            "food_type,food,wines\nMeat,Lamb,W1\n",
-            "origin,category,type,region,appellation_variety,year,score,code\n"
-            "France,Still,Red,Rhône,Gigondas,1998,90,H\n",
-            "origin,category,type,region,appellation_variety,text\n"
-            "France,Still,Red,Rhône,Gigondas,Domaine des Écluses\n",
-            "origin,category,type,region,appellation_variety,producer,wine\n"
-            "France,Still,Red,Rhône,Gigondas,,W1\n"};
+            "W5,U.S.,Still,Red,California,Hollow Creek,1997,Merlot,,Merlot,Napa Valley,87\n");
         return compileSourceCatalogue(sources, path);
     }
 

@@ -18,6 +18,17 @@ bool writeFile(const QDir& dir, const char* name, const QByteArray& text) {
 
 }  // namespace
 
+CatalogueSources sourcesAroundWines(const QByteArray& wines) {
+    return CatalogueSources{wines, "food_type,food,wines\nMeat,Lamb,W1\n",
+                            "origin,category,type,region,appellation_variety,year,score,code\n"
+                            "France,Still,Red,Rh\xC3\xB4ne,Gigondas,1998,90,H\n",
+                            "origin,category,type,region,appellation_variety,text\n"
+                            "France,Still,Red,Rh\xC3\xB4ne,Gigondas,Domaine des \xC3\x89"
+                            "cluses\n",
+                            "origin,category,type,region,appellation_variety,producer,wine\n"
+                            "France,Still,Red,Rh\xC3\xB4ne,Gigondas,,W1\n"};
+}
+
 bool compileSourceCatalogue(const CatalogueSources& sources, const QString& path, QString* error,
                             int recordsPerTable) {
     QString ignored;

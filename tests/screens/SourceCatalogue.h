@@ -16,6 +16,11 @@ struct CatalogueSources {
     QByteArray bestValues;
 };
 
+// WINES (the text of wines.csv, header included, with a wine "W1") with the smallest other
+// sources: one food paired with W1, and one chart, best producer and best value on the path
+// France, Still, Red, Rhône, Gigondas. For tests about the wines alone.
+CatalogueSources sourcesAroundWines(const QByteArray& wines);
+
 // Compiles SOURCES and writes the catalogue to PATH (its sources go to a folder beside it).
 // False, with the compiler's message in ERROR when given, when a source is rejected or the file
 // cannot be written. RECORDSPERTABLE, when positive, spreads the records over tables of at most

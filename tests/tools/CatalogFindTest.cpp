@@ -23,18 +23,11 @@ protected:
 
     void SetUp() override {
         path_ = dir_.path(QStringLiteral("wcat.res"));
-        const test::CatalogueSources sources{
+        const test::CatalogueSources sources = test::sourcesAroundWines(
             "id,origin,category,type,region,producer,vintage,product,score\n"
             "W1,France,Still,Red,Rhône,Domaine des Écluses,1998,Gigondas,90\n"
             "W2,France,Still,Red,Rhône,Domaine des Écluses,2001,Gigondas,92\n"
-            "W3,France,Still,Red,Rhône,Aubert Frères,2000,Côtes du Rhône,86\n",
-            "food_type,food,wines\nMeat,Lamb,W1\n",
-            "origin,category,type,region,appellation_variety,year,score,code\n"
-            "France,Still,Red,Rhône,Gigondas,1998,90,H\n",
-            "origin,category,type,region,appellation_variety,text\n"
-            "France,Still,Red,Rhône,Gigondas,Domaine des Écluses\n",
-            "origin,category,type,region,appellation_variety,producer,wine\n"
-            "France,Still,Red,Rhône,Gigondas,,W1\n"};
+            "W3,France,Still,Red,Rhône,Aubert Frères,2000,Côtes du Rhône,86\n");
         QString error;
         ASSERT_TRUE(test::compileSourceCatalogue(sources, path_, &error)) << error.toStdString();
     }
