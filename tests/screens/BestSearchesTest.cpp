@@ -4,7 +4,7 @@
 // "-Not Available-" (W3), Bramble Hill (W4, W5) and Zephyr Ridge (W1, W2). Best Producers lacks
 // France, Best Values lacks Washington.
 
-#include "ProgramFixture.h"
+#include "CompiledProgramFixture.h"
 #include "SourceCatalogue.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
@@ -29,9 +29,9 @@ const QStringList kColumbia{"U.S.",  "Still",    "Red",  "Washington",
 const QStringList kLumiere{"France", "Still",           "Red",  "Bordeaux",
                            "A - C",  "Chateau Lumiere", "2000", "Pauillac"};
 
-class BestSearchesTest : public ProgramFixture {
+class BestSearchesTest : public CompiledProgramFixture {
 protected:
-    bool writeCatalogue(const QString& path) override {
+    CatalogueSources sources() const override {
         CatalogueSources s;
         s.wines =
             R"(id,origin,category,type,region,producer,vintage,product,variety,appellation,appellation_variety,description
@@ -63,7 +63,7 @@ U.S.,Still,Red,California,Cabernet Sauvignon,,W4
 U.S.,Still,Red,California,Cabernet Sauvignon,,W5
 France,Still,Red,Bordeaux,Pauillac,,W6
 )";
-        return compileSourceCatalogue(s, path);
+        return s;
     }
 
     CascadeFormPage* form(int flowId) const { return page<CascadeFormPage>(flowId, 0); }

@@ -3,7 +3,7 @@
 // with the pages of the Vintage Chart and Best Producers searches at hand.
 
 #include "ChartSources.h"
-#include "ProgramFixture.h"
+#include "CompiledProgramFixture.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
@@ -12,15 +12,9 @@
 
 namespace corkwise::test {
 
-class ChartFixture : public ProgramFixture {
+class ChartFixture : public CompiledProgramFixture {
 protected:
-    bool writeCatalogue(const QString& path) override {
-        QString error;
-        const bool written = compileSourceCatalogue(sources(), path, &error);
-        EXPECT_TRUE(written) << error.toStdString();
-        return written;
-    }
-    virtual CatalogueSources sources() const { return chartSources(); }
+    CatalogueSources sources() const override { return chartSources(); }
 
     VintageChartFormPage* chartForm() const {
         return page<VintageChartFormPage>(kVintageChartFlow, 0);

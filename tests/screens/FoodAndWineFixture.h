@@ -7,8 +7,7 @@
 // Best producers and best values are listed only for U.S. / Still / Red / California /
 // Napa Valley.
 
-#include "ProgramFixture.h"
-#include "SourceCatalogue.h"
+#include "CompiledProgramFixture.h"
 #include "screens/FoodFormPage.h"
 #include "screens/FoodResultsPage.h"
 
@@ -16,16 +15,9 @@
 
 namespace corkwise::test {
 
-class FoodAndWineFixture : public ProgramFixture {
+class FoodAndWineFixture : public CompiledProgramFixture {
 protected:
-    bool writeCatalogue(const QString& path) override {
-        QString error;
-        const bool written = compileSourceCatalogue(sources(), path, &error);
-        EXPECT_TRUE(written) << error.toStdString();
-        return written;
-    }
-
-    static CatalogueSources sources() {
+    CatalogueSources sources() const override {
         CatalogueSources s;
         s.wines =
             "id,origin,category,type,region,producer,vintage,product,designation,variety,"

@@ -2,7 +2,7 @@
 // results, opening a wine on the Find Wine wine page, leaving, the Edit menu in the field, and the
 // five searches started from the menu.
 
-#include "ProgramFixture.h"
+#include "CompiledProgramFixture.h"
 #include "SourceCatalogue.h"
 #include "screens/FindWineWinePage.h"
 #include "screens/NameSearchPanel.h"
@@ -17,10 +17,10 @@
 namespace corkwise::test {
 namespace {
 
-class NameSearchPanelTest : public ProgramFixture {
+class NameSearchPanelTest : public CompiledProgramFixture {
 protected:
-    bool writeCatalogue(const QString& path) override {
-        const CatalogueSources sources = sourcesAroundWines(
+    CatalogueSources sources() const override {
+        return sourcesAroundWines(
             "id,origin,category,type,region,producer,vintage,product,designation,variety,"
             "appellation,score\n"
             "W1,France,Still,Red,Rhône,Domaine des Écluses,1998,Gigondas,,Grenache,Gigondas,90\n"
@@ -29,7 +29,6 @@ protected:
             "W3,France,Still,Red,Rhône,Domaine des Écluses,1999,Vacqueyras,,,Vacqueyras,88\n"
             "W4,France,Still,Red,Rhône,Aubert Frères,2000,Gigondas Cuvée,,Grenache,Gigondas,86\n"
             "W5,U.S.,Still,Red,California,Hollow Creek,1997,Merlot,,Merlot,Napa Valley,87\n");
-        return compileSourceCatalogue(sources, path);
     }
 
     NameSearchPanel* panel() const { return view()->nameSearchPanel(); }
