@@ -35,7 +35,7 @@ constexpr std::array<LevelLayout, FindWineCriteriaPage::kLevels> kLayout{{
 }  // namespace
 
 FindWineCriteriaPage::FindWineCriteriaPage(WineGuide& guide, QWidget* parent)
-    : SearchPage(guide, kFindWineCriteriaPage, parent) {}
+    : CascadingListsPage(guide, kFindWineCriteriaPage, true, parent) {}
 
 FindWineCriteriaPage::~FindWineCriteriaPage() {
     logLine("Destruct FindWine Windows 0");
@@ -49,9 +49,8 @@ const char* FindWineCriteriaPage::keyOf(Level level) {
 int FindWineCriteriaPage::createControls() {
     for (int i = 0; i < kLevels; ++i) {
         const LevelLayout& l = kLayout[static_cast<size_t>(i)];
-        labels_[static_cast<size_t>(i)] =
-            findwine::makeLabel(this, QString::fromLatin1(l.labelText),
-                                edges(10, l.labelTop, 230, l.labelTop + 15), l.labelName);
+        findwine::makeLabel(this, QString::fromLatin1(l.labelText),
+                            edges(10, l.labelTop, 230, l.labelTop + 15), l.labelName);
         if (i == Region) {
             // Created before the region list, hidden until the "All" rule shows it.
             regionLabel_ = new QLabel(this);
@@ -65,21 +64,9 @@ int FindWineCriteriaPage::createControls() {
         QComboBox* box = findwine::makeCombo(
             this, l.comboId, edges(10, l.labelTop + 15, 230, l.labelTop + 115), l.comboName);
         combos_[static_cast<size_t>(i)] = box;
-        const auto level = static_cast<Level>(i);
-        // activated, unlike currentIndexChanged, is the user's pick, even of the entry already
-        // selected; the program's own filling is not reported.
-        connect(box, &QComboBox::activated, this,
-                [this, level](int index) { onPicked(level, index); });
+        addLevel(box, keyOf(static_cast<Level>(i)));
     }
     return 0;
-}
-
-void FindWineCriteriaPage::clearPage() {
-    for (QComboBox* box : combos_) {
-        if (box != nullptr) {
-            clearList(box, true);
-        }
-    }
 }
 
 std::unique_ptr<NodeCursor> FindWineCriteriaPage::commitSelection() {
@@ -100,54 +87,7 @@ void FindWineCriteriaPage::activate(bool entering) {
     }
 }
 
-bool FindWineCriteriaPage::loadLists() {
-    if (combos_[Origin] == nullptr) {
-        return false;
-    }
-    bool result = true;
-    for (int i = 0; i < kLevels; ++i) {
-        // Every list is filled even after a failure, so that the page shows a consistent path.
-        result = fillLevel(static_cast<Level>(i)) && result;
-    }
-    applyAllRule();
-    for (int i = 0; i < kLevels; ++i) {
-        remembered_[static_cast<size_t>(i)] = combos_[static_cast<size_t>(i)]->currentIndex();
-    }
-    return result;
-}
-
-bool FindWineCriteriaPage::fillLevel(Level level) {
-    QComboBox* box = combos_[level];
-    const NodeCursor* from = level == Origin ? input() : selectedNode(combos_[level - 1], true);
-    if (from == nullptr) {
-        // Nothing chosen above: entries of an earlier choice would lead nowhere.
-        clearList(box, true);
-        return false;
-    }
-    return fillList(box, from, true, keyOf(level), false);
-}
-
-void FindWineCriteriaPage::onPicked(Level level, int index) {
-    if (level == Region) {
-        guide().setCurrentPage(pageId());
-        return;
-    }
-    if (index == remembered_[level]) {
-        return;
-    }
-    remembered_[level] = index;
-    for (int below = level + 1; below < kLevels; ++below) {
-        fillLevel(static_cast<Level>(below));
-        // A refilled list remembers its new selection, so that picking that entry again does
-        // nothing and picking any other entry cascades.
-        remembered_[static_cast<size_t>(below)] =
-            combos_[static_cast<size_t>(below)]->currentIndex();
-    }
-    applyAllRule();
-    guide().setCurrentPage(pageId());
-}
-
-void FindWineCriteriaPage::applyAllRule() {
+void FindWineCriteriaPage::listsRefilled() {
     QComboBox* region = combos_[Region];
     const QString text = region->currentText();
     regionLabel_->setText(text);

@@ -4,13 +4,12 @@
 // Wine tree; Next records the four choices in the guide (positions 0 to 3) and hands the chosen
 // region's node to the producer page.
 //
-// Picking an entry in a list refills the lists below it, each preselecting its remembered value
-// (or "Still" for the category when nothing is remembered), and makes this page the guide's
-// current page again so that the producer page refills on the next Next. Picking the entry that
-// is already selected changes nothing. When the region list holds a single entry containing
-// "All", a plain label shows that text in the list's place.
+// The lists cascade as CascadingListsPage describes, each preselecting its remembered value (or
+// "Still" for the category when nothing is remembered); a list left empty below an empty one is
+// a failure. When the region list holds a single entry containing "All", a plain label shows that
+// text in the list's place.
 
-#include "screens/SearchPage.h"
+#include "screens/CascadingListsPage.h"
 
 #include <array>
 
@@ -19,7 +18,7 @@ class QLabel;
 
 namespace corkwise {
 
-class FindWineCriteriaPage : public SearchPage {
+class FindWineCriteriaPage : public CascadingListsPage {
     Q_OBJECT
 
 public:
@@ -32,10 +31,8 @@ public:
     // Writes "Destruct FindWine Windows 0" to the diagnostic log.
     ~FindWineCriteriaPage() override;
 
-    void clearPage() override;
     std::unique_ptr<NodeCursor> commitSelection() override;
     void activate(bool entering) override;
-    bool loadLists() override;
     int createControls() override;
 
     // The list of LEVEL (null before createControls).
@@ -43,24 +40,17 @@ public:
     // The label shown in the region list's place by the "All" rule.
     QLabel* regionLabel() const { return regionLabel_; }
     // The index LEVEL's list had when it was last filled or last reacted to a change.
-    int rememberedIndex(Level level) const { return remembered_[level]; }
+    int rememberedIndex(Level level) const { return levelMemory(level); }
 
     // The dictionary whose remembered value LEVEL's list preselects: "ORIGIN", "SSF", "TYPE",
     // "REGION".
     static const char* keyOf(Level level);
 
 private:
-    // The user picked entry INDEX of LEVEL's list.
-    void onPicked(Level level, int index);
-    // Fills LEVEL's list from the selected node of the list above it (the input for Origin);
-    // empties it when there is no such node. Returns fillList's result.
-    bool fillLevel(Level level);
     // Shows the region list, or the label in its place when it holds at most one entry whose
     // text contains "All".
-    void applyAllRule();
+    void listsRefilled() override;
 
-    std::array<int, kLevels> remembered_{-1, -1, -1, -1};
-    std::array<QLabel*, kLevels> labels_{};
     QLabel* regionLabel_ = nullptr;
     std::array<QComboBox*, kLevels> combos_{};
 };
