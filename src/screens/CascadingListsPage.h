@@ -39,8 +39,11 @@ protected:
     void addLevel(QComboBox* box, const char* key);
     QComboBox* levelCombo(int level) const { return levels_[static_cast<size_t>(level)].box; }
     const char* levelKey(int level) const { return levels_[static_cast<size_t>(level)].key; }
-    // The index the list had when it was last filled or last reacted to a pick; -1 before.
-    int levelMemory(int level) const { return levels_[static_cast<size_t>(level)].remembered; }
+    // The index the list had when it was last filled or last reacted to a pick; -1 before, and
+    // for a list not added yet.
+    int levelMemory(int level) const {
+        return level < levelCount() ? levels_[static_cast<size_t>(level)].remembered : -1;
+    }
     int levelCount() const { return static_cast<int>(levels_.size()); }
 
     // Called after the lists were filled or refilled, before they remember their selections.
