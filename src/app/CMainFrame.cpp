@@ -9,6 +9,7 @@
 #include "personal/PersonalStore.h"
 #include "platform/MessageBox.h"
 #include "screens/FlowPageFactory.h"
+#include "screens/personal/CPersonal.h"
 
 #include <QCloseEvent>
 #include <QTextStream>
@@ -16,9 +17,7 @@
 
 namespace corkwise {
 
-CMainFrame::CMainFrame(const QString& cataloguePath, const QString& personalPath,
-                       const PersonalPanelFactory& panel)
-    : panelFactory_(panel) {
+CMainFrame::CMainFrame(const QString& cataloguePath, const QString& personalPath) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Corkwise"));
 
@@ -54,7 +53,7 @@ bool CMainFrame::create() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     bar_ = new CommandBar(this);
-    view_ = new MainView(*guide_, bar_, panelFactory_, this);
+    view_ = new MainView(*guide_, bar_, this);
     if (!view_->createChildren()) {
         delete view_;
         view_ = nullptr;

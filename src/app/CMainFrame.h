@@ -10,8 +10,6 @@
 // Closing the frame (Exit, Ctrl+Q, the window's close button) first keeps the user's notes:
 // saveBeforeExit.
 
-#include "screens/PersonalPanel.h"
-
 #include <QString>
 #include <QWidget>
 
@@ -28,10 +26,9 @@ class CMainFrame : public QWidget {
     Q_OBJECT
 
 public:
-    // Opens the catalogue at CATALOGUE_PATH and keeps notes in PERSONAL_PATH; PANEL makes the
-    // personal panel (a default one when empty). Nothing is shown yet.
-    CMainFrame(const QString& cataloguePath, const QString& personalPath,
-               const PersonalPanelFactory& panel = {});
+    // Opens the catalogue at CATALOGUE_PATH and keeps notes in PERSONAL_PATH. Nothing is shown
+    // yet.
+    CMainFrame(const QString& cataloguePath, const QString& personalPath);
     // Destroys the view, the pages, the guide (with the catalogue) and the store, in that order.
     ~CMainFrame() override;
 
@@ -74,7 +71,6 @@ private:
     std::unique_ptr<WineGuide> guide_;
     // Owns the pages of the searches while their flow is not open.
     std::unique_ptr<QWidget> pageOwner_;
-    PersonalPanelFactory panelFactory_;
 };
 
 }  // namespace corkwise

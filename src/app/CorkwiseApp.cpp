@@ -106,8 +106,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return line;
 }
 
-CorkwiseApp::CorkwiseApp(CommandLine options, PersonalPanelFactory panel)
-    : options_(std::move(options)), panel_(std::move(panel)) {}
+CorkwiseApp::CorkwiseApp(CommandLine options) : options_(std::move(options)) {}
 
 CorkwiseApp::~CorkwiseApp() = default;
 
@@ -151,7 +150,7 @@ bool CorkwiseApp::initInstance() {
     }
     ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
 
-    frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_, panel_);
+    frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
     if (!frame_->isOpened() || !frame_->create()) {
         frame_.reset();
         if (!MessageBox::unattended()) {

@@ -8,8 +8,6 @@
 // "Corkwise is already running." and quits with code 0 without reading or writing anything.
 // When the desktop session ends, the notes are kept as at Exit (CMainFrame::saveBeforeExit).
 
-#include "screens/PersonalPanel.h"
-
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -47,8 +45,8 @@ public:
     // The text shown when another program holds the personal file's lock.
     static const QString kAlreadyRunningText;
 
-    // OPTIONS as parsed; PANEL makes the personal panel (a default one when empty).
-    explicit CorkwiseApp(CommandLine options, PersonalPanelFactory panel = {});
+    // OPTIONS as parsed.
+    explicit CorkwiseApp(CommandLine options);
     ~CorkwiseApp() override;
 
     // Start-up: locates the files, takes the personal file's lock, points the diagnostic log
@@ -82,7 +80,6 @@ private:
     void writeScreenshot();
 
     CommandLine options_;
-    PersonalPanelFactory panel_;
     std::unique_ptr<PersonalLock> lock_;
     std::unique_ptr<CMainFrame> frame_;
     QString cataloguePath_;

@@ -12,10 +12,10 @@
 #include "platform/MessageBox.h"
 #include "platform/WaitCursor.h"
 #include "screens/AdvancedSearchPanel.h"
-#include "screens/EntryListPanel.h"
 #include "screens/NameSearchPanel.h"
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
+#include "screens/personal/CPersonal.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,9 +51,8 @@ int searchMenuFlow(int commandId) {
 
 }  // namespace
 
-MainView::MainView(WineGuide& guide, CommandBar* bar, const PersonalPanelFactory& panel,
-                   QWidget* parent)
-    : QWidget(parent), guide_(guide), bar_(bar), panelFactory_(panel) {
+MainView::MainView(WineGuide& guide, CommandBar* bar, QWidget* parent)
+    : QWidget(parent), guide_(guide), bar_(bar) {
     setObjectName(QStringLiteral("mainView"));
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -72,9 +71,8 @@ bool MainView::createChildren() {
     advancedPanel_->setGeometry(kWholeRect);
     advancedPanel_->hide();
 
-    personalPanel_ =
-        panelFactory_ ? panelFactory_(guide_) : std::make_unique<EntryListPanel>(guide_);
-    if (personalPanel_ == nullptr || !personalPanel_->createWindow(this, this, kWholeRect)) {
+    personalPanel_ = std::make_unique<CPersonal>(guide_);
+    if (!personalPanel_->createWindow(this, this, kWholeRect)) {
         return false;
     }
     personalPanel_->hide();

@@ -9,7 +9,6 @@
 
 #include "personal/EntryKind.h"
 #include "screens/PageHost.h"
-#include "screens/PersonalPanel.h"
 
 #include <QImage>
 #include <QList>
@@ -21,6 +20,7 @@ namespace corkwise {
 
 class AdvancedSearchPanel;
 class CommandBar;
+class CPersonal;
 class NameSearchPanel;
 class NavigationStrip;
 class RecordCursor;
@@ -35,10 +35,8 @@ public:
     static constexpr int kHeight = 268;
 
     // GUIDE (not owned) must outlive the view. BAR (not owned, may be null) is the command bar
-    // whose Personal and Edit buttons the view keeps up to date. PANEL makes the personal panel;
-    // without one the view uses an EntryListPanel.
-    MainView(WineGuide& guide, CommandBar* bar, const PersonalPanelFactory& panel = {},
-             QWidget* parent = nullptr);
+    // whose Personal and Edit buttons the view keeps up to date.
+    MainView(WineGuide& guide, CommandBar* bar, QWidget* parent = nullptr);
     // Closes an open flow, so that the pages go back to their owner.
     ~MainView() override;
 
@@ -107,7 +105,7 @@ public:
     bool firstPaintDone() const { return firstPaintDone_; }
     NavigationStrip* strip() const { return strip_; }
     AdvancedSearchPanel* advancedPanel() const { return advancedPanel_; }
-    PersonalPanel* personalPanel() const { return personalPanel_.get(); }
+    CPersonal* personalPanel() const { return personalPanel_.get(); }
     NameSearchPanel* nameSearchPanel() const { return nameSearch_; }
     WineGuide& guide() const { return guide_; }
 
@@ -130,7 +128,7 @@ private:
     const QImage& homePicture();
 
     QList<SearchPage*> pages_;
-    std::unique_ptr<PersonalPanel> personalPanel_;
+    std::unique_ptr<CPersonal> personalPanel_;
     int personalVariant_ = 2;
     bool firstPaintDone_ = false;
     int current_ = -1;
@@ -139,7 +137,6 @@ private:
     WineGuide& guide_;
     AdvancedSearchPanel* advancedPanel_ = nullptr;
     CommandBar* bar_;
-    PersonalPanelFactory panelFactory_;
     NameSearchPanel* nameSearch_ = nullptr;
 };
 

@@ -2,13 +2,10 @@
 
 #include "app/AppIdentity.h"
 #include "app/CorkwiseApp.h"
-#include "personal/panel/CPersonal.h"
 
 #include <QApplication>
 #include <QStringList>
 #include <QTextStream>
-
-#include <memory>
 
 int main(int argc, char** argv) {
     // The command line is read before the application object exists: --help and --version need
@@ -46,9 +43,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(corkwise::applicationId());
     QApplication::setWindowIcon(corkwise::applicationIcon());
 
-    corkwise::CorkwiseApp corkwise(line, [](corkwise::WineGuide& guide) {
-        return std::make_unique<corkwise::CPersonal>(guide);
-    });
+    corkwise::CorkwiseApp corkwise(line);
     corkwise.initInstance();
     return QApplication::exec();
 }

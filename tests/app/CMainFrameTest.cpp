@@ -4,7 +4,6 @@
 
 #include "app/CMainFrame.h"
 
-#include "ShellFixtures.h"
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
 #include "app/HomePicture.h"
@@ -13,12 +12,12 @@
 #include "guide/WineGuide.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
-#include "personal/panel/CPersonal.h"
-#include "personal/panel/NotesPage.h"
-#include "personal/panel/TabPanel.h"
 #include "platform/MessageBox.h"
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
+#include "screens/personal/CPersonal.h"
+#include "screens/personal/NotesPage.h"
+#include "screens/personal/TabPanel.h"
 #include "testsupport/GuiApp.h"
 #include "testsupport/PersonalSamples.h"
 #include "testsupport/ShellCatalogue.h"
@@ -27,6 +26,7 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -63,8 +63,8 @@ protected:
         ASSERT_TRUE(store.save());
     }
 
-    void start(const PersonalPanelFactory& panel = {}) {
-        frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_, panel);
+    void start() {
+        frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
         ASSERT_TRUE(frame_->isOpened());
         ASSERT_TRUE(frame_->create());
         frame_->show();
@@ -270,36 +270,63 @@ TEST_F(CMainFrameTest, NotesAndBookmarksWithNothingStoredTellTheUser) {
 }
 
 TEST_F(CMainFrameTest, EditCommandsReachThePanelOnlyWhileItIsShown) {
-    storeEntries({test::note("n")});
-    test::RecordingPanel* panel = nullptr;
-    start([&panel](WineGuide& guide) {
-        auto made = std::make_unique<test::RecordingPanel>(guide);
-        panel = made.get();
-        return made;
-    });
-    ASSERT_NE(panel, nullptr);
+    storeEntries({test::note("n", "Lovely with lamb")});
+    start();
     frame_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+    CPersonal* panel = view()->personalPanel();
+    QPlainTextEdit* notes = panel->notesPage()->edit()->textEdit();
+    QClipboard* clipboard = QApplication::clipboard();
+    const QString text = QStringLiteral("Lovely with lamb");
+    const QString held = QStringLiteral("held");
 
-    frame_->routeCommand(command::kCut);
-    QTest::keyClick(frame_.get(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(panel->edits.isEmpty());
+    // Hidden, the panel takes no paste: its notes edit stays empty.
+    clipboard->setText(held);
+    frame_->routeCommand(command::kPaste);
+    QTest::keyClick(frame_.get(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(notes->toPlainText().isEmpty());
 
     frame_->routeCommand(command::kNotes);
     ASSERT_TRUE(panel->isVisible());
-    frame_->routeCommand(command::kCut);
-    frame_->routeCommand(command::kCopy);
-    frame_->routeCommand(command::kPaste);
-    bar()->item(CommandBar::kEditPosition, command::kCopy)->trigger();
-    QTest::keyClick(frame_.get(), Qt::Key_X, Qt::ControlModifier);
-    QTest::keyClick(frame_.get(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(panel->edits, QStringList({QStringLiteral("cut"), QStringLiteral("copy"),
-                                         QStringLiteral("paste"), QStringLiteral("copy"),
-                                         QStringLiteral("cut"), QStringLiteral("paste")}));
+    panel->tabPanel()->chooseTab(TabPanel::kFirstLabelId + 2);
+    ASSERT_EQ(notes->toPlainText(), text);
 
+    // Each command acts on the whole text of the note, selected first. A copy or cut must put
+    // the text on the clipboard, which holds something else before; a paste brings it back.
+    struct Step {
+        const char* what;
+        std::function<void()> run;
+        QString clipboardBefore;
+        QString textAfter;
+    };
+    const Step steps[] = {
+        {"Copy", [&] { frame_->routeCommand(command::kCopy); }, held, text},
+        {"Cut", [&] { frame_->routeCommand(command::kCut); }, held, QString()},
+        {"Paste", [&] { frame_->routeCommand(command::kPaste); }, text, text},
+        {"Edit > Copy", [&] { bar()->item(CommandBar::kEditPosition, command::kCopy)->trigger(); },
+         held, text},
+        {"Ctrl+X", [&] { QTest::keyClick(frame_.get(), Qt::Key_X, Qt::ControlModifier); }, held,
+         QString()},
+        {"Ctrl+V", [&] { QTest::keyClick(frame_.get(), Qt::Key_V, Qt::ControlModifier); }, text,
+         text},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        clipboard->setText(step.clipboardBefore);
+        notes->selectAll();
+        step.run();
+        EXPECT_EQ(notes->toPlainText(), step.textAfter);
+        EXPECT_EQ(clipboard->text(), text);
+    }
+
+    // Left, it takes none again.
     view()->leavePersonal();
+    notes->selectAll();
+    clipboard->setText(held);
     frame_->routeCommand(command::kPaste);
-    EXPECT_EQ(panel->edits.size(), 6);
+    frame_->routeCommand(command::kCut);
+    EXPECT_EQ(notes->toPlainText(), text);
+    EXPECT_EQ(clipboard->text(), held);
 }
 
 TEST_F(CMainFrameTest, CtrlQClosesTheFrame) {
@@ -339,16 +366,14 @@ TEST_F(CMainFrameTest, AMissingCatalogueCreatesNothing) {
 
 const QString kTyped = QStringLiteral("Lovely with lamb");
 
-// The real personal panel; Personal > Add Note, the Notes tab, and kTyped never confirmed.
+// Personal > Add Note, the Notes tab, and kTyped never confirmed.
 CPersonal* typeNewNote(CMainFrame& frame) {
     frame.routeCommand(kAddNote);
-    auto* panel = static_cast<CPersonal*>(frame.mainView()->personalPanel());
+    CPersonal* panel = frame.mainView()->personalPanel();
     panel->tabPanel()->chooseTab(TabPanel::kFirstLabelId + 2);
     QTest::keyClicks(panel->notesPage()->edit()->textEdit(), kTyped);
     return panel;
 }
-
-const PersonalPanelFactory kRealPanel = [](WineGuide& g) { return std::make_unique<CPersonal>(g); };
 
 TEST_F(CMainFrameTest, ANoteNeverConfirmedReachesTheFileHoweverTheProgramIsLeft) {
     const std::function<void(CMainFrame&)> ways[] = {
@@ -357,7 +382,7 @@ TEST_F(CMainFrameTest, ANoteNeverConfirmedReachesTheFileHoweverTheProgramIsLeft)
     };
     for (const auto& leave : ways) {
         QFile::remove(personalPath_);
-        start(kRealPanel);
+        start();
         typeNewNote(*frame_);
         leave(*frame_);
         EXPECT_FALSE(frame_->isVisible());
@@ -378,7 +403,7 @@ TEST_F(CMainFrameTest, LeavingWritesNothingWhenNothingChanged) {
     QFile file(personalPath_);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
                 file.setFileTime(old, QFile::FileModificationTime));
-    start(kRealPanel);
+    start();
     frame_->routeCommand(command::kNotes);
     EXPECT_EQ(view()->personalPanel()->findChild<QComboBox*>()->count(), 1);
     frame_->routeCommand(command::kExit);
@@ -387,7 +412,7 @@ TEST_F(CMainFrameTest, LeavingWritesNothingWhenNothingChanged) {
 }
 
 TEST_F(CMainFrameTest, AFailedSaveAtExitAsksAndNoKeepsTheProgramAndTheNote) {
-    start(kRealPanel);
+    start();
     CPersonal* panel = typeNewNote(*frame_);
     ASSERT_TRUE(QDir().mkpath(personalPath_));  // nothing can be written there now
     MessageBox::setNextAnswer(MessageBox::No);

@@ -3,7 +3,6 @@
 
 #include "app/MainView.h"
 
-#include "ShellFixtures.h"
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
 #include "catalog/Catalog.h"
@@ -11,8 +10,10 @@
 #include "platform/MessageBox.h"
 #include "screens/AdvancedSearchPanel.h"
 #include "screens/NavigationStrip.h"
+#include "screens/personal/CPersonal.h"
 #include "testsupport/GuiApp.h"
 #include "testsupport/PersonalSamples.h"
+#include "testsupport/ScriptedPages.h"
 #include "testsupport/ShellCatalogue.h"
 #include "testsupport/TempDir.h"
 
@@ -36,11 +37,7 @@ protected:
         factory_ = std::make_unique<test::ScriptedFactory>(owner_.get());
         guide_ = std::make_unique<WineGuide>(std::make_unique<Catalog>(catalogue_.writeTo(dir_)),
                                              store_.get(), factory_.get());
-        view_ = std::make_unique<MainView>(*guide_, bar_.get(), [this](WineGuide& guide) {
-            auto panel = std::make_unique<test::RecordingPanel>(guide);
-            panel_ = panel.get();
-            return panel;
-        });
+        view_ = std::make_unique<MainView>(*guide_, bar_.get());
         ASSERT_TRUE(view_->createChildren());
         view_->show();
         factory_->log.clear();
@@ -52,6 +49,7 @@ protected:
 
     test::ScriptedPage* page(int id) const { return factory_->pages.value(id); }
     NavigationStrip* strip() const { return view_->strip(); }
+    CPersonal* panel() const { return view_->personalPanel(); }
 
     test::TempDir dir_;
     test::ShellCatalogue catalogue_;
@@ -62,7 +60,6 @@ protected:
     std::unique_ptr<test::ScriptedFactory> factory_;
     std::unique_ptr<WineGuide> guide_;
     std::unique_ptr<MainView> view_;
-    test::RecordingPanel* panel_ = nullptr;
 };
 
 TEST_F(MainViewTest, NextAndBackDriveThePagesInTheDocumentedOrder) {
@@ -223,8 +220,8 @@ TEST_F(MainViewTest, AddBookmarkStoresItAndCoversTheWinePageUntilThePanelIsLeft)
     ASSERT_EQ(store_->count(), 2);
     EXPECT_EQ(store_->entryAt(1)->name(), QStringLiteral("Grand Vin"));
     EXPECT_EQ(store_->entryAt(1)->kind(), EntryKind::Bookmark);
-    EXPECT_TRUE(panel_->isVisible());
-    EXPECT_EQ(panel_->shownKind, EntryKind::Bookmark);
+    EXPECT_TRUE(panel()->isVisible());
+    EXPECT_EQ(panel()->shownKind(), EntryKind::Bookmark);
     EXPECT_FALSE(page(10003)->isVisible());
     EXPECT_FALSE(strip()->isVisible());
     EXPECT_TRUE(factory_->log.contains(QStringLiteral("10003 activate 0")));
@@ -241,7 +238,7 @@ TEST_F(MainViewTest, AddBookmarkWithoutANameDoesNothing) {
     view_->startFlow(10001);
     view_->handleCommand(command::kAddBookmark);
     EXPECT_EQ(store_->count(), 0);
-    EXPECT_FALSE(panel_->isVisible());
+    EXPECT_FALSE(panel()->isVisible());
 }
 
 TEST_F(MainViewTest, PersonalPanelOverAFlowKeepsThePageUnderneathActive) {
@@ -249,7 +246,7 @@ TEST_F(MainViewTest, PersonalPanelOverAFlowKeepsThePageUnderneathActive) {
     view_->startFlow(10005);
     factory_->log.clear();
     view_->handleCommand(command::kNotes);
-    EXPECT_TRUE(panel_->isVisible());
+    EXPECT_TRUE(panel()->isVisible());
     EXPECT_FALSE(strip()->isVisible());
     EXPECT_TRUE(factory_->log.isEmpty()) << "only Add Bookmark deactivates the page";
 }

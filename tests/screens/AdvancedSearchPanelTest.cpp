@@ -1,7 +1,7 @@
 #include "screens/AdvancedSearchPanel.h"
 
-#include "screens/RecordingHost.h"
 #include "testsupport/GuiApp.h"
+#include "testsupport/RecordingHost.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>

@@ -8,10 +8,10 @@
 #include "catalog/Catalog.h"
 #include "catalog/NodeCursor.h"
 #include "guide/WineGuide.h"
-#include "screens/RecordingHost.h"
 #include "testsupport/CatalogBytes.h"
 #include "testsupport/GuiApp.h"
 #include "testsupport/LogCapture.h"
+#include "testsupport/RecordingHost.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "catalog/RecordCursor.h"
 #include "controls/GridList.h"
 #include "personal/PersonalStore.h"
-#include "screens/PersonalPanel.h"
+#include "screens/personal/CPersonal.h"
 
 #include <QFile>
 

@@ -9,7 +9,7 @@
 #include "controls/GridList.h"
 #include "controls/LabelCell.h"
 #include "personal/PersonalStore.h"
-#include "screens/PersonalPanel.h"
+#include "screens/personal/CPersonal.h"
 #include "testsupport/LogCapture.h"
 
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "screens/FindWineWinePage.h"
 #include "screens/NameSearchPanel.h"
 #include "screens/NavigationStrip.h"
-#include "screens/PersonalPanel.h"
+#include "screens/personal/CPersonal.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #include "screens/NavigationStrip.h"
 
-#include "screens/RecordingHost.h"
 #include "screens/SearchPage.h"
 #include "testsupport/GuiApp.h"
+#include "testsupport/RecordingHost.h"
 
 #include <gtest/gtest.h>
 #include <QPushButton>

@@ -10,7 +10,7 @@
 
 #include "common/StringMap.h"
 #include "personal/EntryKind.h"
-#include "personal/panel/TabPage.h"
+#include "screens/personal/TabPage.h"
 
 #include <QRect>
 

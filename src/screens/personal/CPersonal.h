@@ -5,7 +5,9 @@
 // panel shows the chosen entry on the Details page (its catalogue fields, editable for a note)
 // and the Notes page (its free text); at the bottom Go to (bookmarks) or Rename (notes), Delete
 // and Done. The main view creates one panel over its whole area and shows it for the Personal
-// menu's commands.
+// menu's commands. It is a SearchPage with page id -1, so that the main view makes its window as
+// it does a page's; it returns to the main view through its host (leavePersonal, startSearch,
+// savePersonal).
 //
 // What the user changes on the pages reaches the store when the entry shown is stored back
 // (another entry chosen, Go to, Done), and the personal file only on Go to, Done and the delete
@@ -14,7 +16,7 @@
 
 #include "common/StringMap.h"
 #include "personal/EntryKind.h"
-#include "screens/PersonalPanel.h"
+#include "screens/SearchPage.h"
 
 #include <QList>
 
@@ -29,7 +31,7 @@ class NotesPage;
 class RenameBox;
 class TabPanel;
 
-class CPersonal : public PersonalPanel {
+class CPersonal : public SearchPage {
     Q_OBJECT
 
 public:
@@ -40,14 +42,15 @@ public:
 
     // Lists the entries of KIND and shows one: the entry added last when it is of KIND, else the
     // first. False, with the list empty, when no entry is of KIND.
-    bool showKind(EntryKind kind) override;
+    bool showKind(EntryKind kind);
     // To the rename box's edit while it is open, else to the page in front.
-    void cut() override;
-    void copy() override;
-    void paste() override;
-    // While an entry is shown, stores the pages back into it. A rename left open is not
-    // applied: only OK in the box renames.
-    void keepShown() override;
+    void cut();
+    void copy();
+    void paste();
+    // While an entry is shown, stores the pages back into it, as Done does, but stays as it is;
+    // the program calls it before it ends. A rename left open is not applied: only OK in the box
+    // renames.
+    void keepShown();
     // Creates the panel's controls: 0, or -1 when one of them cannot be made.
     int createControls() override;
 

@@ -1,9 +1,9 @@
-#include "personal/panel/TabPanel.h"
+#include "screens/personal/TabPanel.h"
 
 #include "controls/ControlLook.h"
-#include "personal/panel/TabLabel.h"
-#include "personal/panel/TabPage.h"
 #include "screens/SearchPage.h"
+#include "screens/personal/TabLabel.h"
+#include "screens/personal/TabPage.h"
 
 #include <QPainter>
 #include <QPolygon>

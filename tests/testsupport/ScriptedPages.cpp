@@ -1,4 +1,4 @@
-#include "ShellFixtures.h"
+#include "testsupport/ScriptedPages.h"
 
 #include "catalog/NodeCursor.h"
 

@@ -1,8 +1,8 @@
-#include "personal/panel/TabPanel.h"
+#include "screens/personal/TabPanel.h"
 
-#include "personal/panel/TabLabel.h"
-#include "personal/panel/TabPage.h"
 #include "screens/SearchPage.h"
+#include "screens/personal/TabLabel.h"
+#include "screens/personal/TabPage.h"
 #include "testsupport/GuiApp.h"
 
 #include <gtest/gtest.h>

@@ -1,15 +1,15 @@
-#include "personal/panel/CPersonal.h"
+#include "screens/personal/CPersonal.h"
 
 #include "app/CommandIds.h"
 #include "controls/EditCell.h"
 #include "controls/GridList.h"
-#include "personal/panel/DetailsPage.h"
-#include "personal/panel/NotesPage.h"
-#include "personal/panel/PanelFixture.h"
-#include "personal/panel/RenameBox.h"
-#include "personal/panel/TabPanel.h"
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
+#include "screens/personal/DetailsPage.h"
+#include "screens/personal/NotesPage.h"
+#include "screens/personal/PanelFixture.h"
+#include "screens/personal/RenameBox.h"
+#include "screens/personal/TabPanel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

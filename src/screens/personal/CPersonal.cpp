@@ -1,4 +1,4 @@
-#include "personal/panel/CPersonal.h"
+#include "screens/personal/CPersonal.h"
 
 #include "catalog/DisplayText.h"
 #include "controls/ControlLook.h"
@@ -6,13 +6,13 @@
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalEntry.h"
-#include "personal/panel/DetailsPage.h"
-#include "personal/panel/NotesPage.h"
-#include "personal/panel/RenameBox.h"
-#include "personal/panel/TabPanel.h"
 #include "platform/MessageBox.h"
 #include "screens/FindWineControls.h"
 #include "screens/PageHost.h"
+#include "screens/personal/DetailsPage.h"
+#include "screens/personal/NotesPage.h"
+#include "screens/personal/RenameBox.h"
+#include "screens/personal/TabPanel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -39,7 +39,8 @@ QPushButton* makeButton(const QString& text, const char* name, const QRect& rect
 }  // namespace
 
 CPersonal::CPersonal(WineGuide& guide, QWidget* parent)
-    : PersonalPanel(guide, parent), tabPanel_(new TabPanel(this)) {
+    : SearchPage(guide, -1, parent), tabPanel_(new TabPanel(this)) {
+    setObjectName(QStringLiteral("personalPanel"));
     details_ = new DetailsPage();
     notes_ = new NotesPage();
     tabPanel_->addPage(details_);

@@ -1,4 +1,4 @@
-#include "personal/panel/DetailsPage.h"
+#include "screens/personal/DetailsPage.h"
 
 #include "controls/EditCell.h"
 #include "controls/GridList.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The "Notes" page of the personal panel: the entry's free text in a several-line edit.
 
-#include "personal/panel/TabPage.h"
+#include "screens/personal/TabPage.h"
 
 namespace corkwise {
 

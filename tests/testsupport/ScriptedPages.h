@@ -1,11 +1,10 @@
 #pragma once
-// Pages and a personal panel whose behaviour a test scripts, for driving the main view through
-// every path of its flows without the real screens.
+// Pages whose behaviour a test scripts, for driving the main view through every path of its flows
+// without the real screens.
 
 #include "guide/PageFactory.h"
 #include "guide/WineGuide.h"
 #include "screens/PageHost.h"
-#include "screens/PersonalPanel.h"
 #include "screens/SearchPage.h"
 
 #include <QHash>
@@ -73,23 +72,6 @@ public:
 
 private:
     QWidget* owner_;
-};
-
-// A personal panel that shows an entry when the guide holds one of the kind, and records the
-// Edit commands it receives.
-class RecordingPanel : public PersonalPanel {
-public:
-    explicit RecordingPanel(WineGuide& guide) : PersonalPanel(guide) {}
-    bool showKind(EntryKind kind) override {
-        shownKind = kind;
-        return guide().hasEntryOfKind(kind);
-    }
-    void cut() override { edits.append(QStringLiteral("cut")); }
-    void copy() override { edits.append(QStringLiteral("copy")); }
-    void paste() override { edits.append(QStringLiteral("paste")); }
-
-    QStringList edits;
-    EntryKind shownKind = EntryKind::Note;
 };
 
 }  // namespace corkwise::test

@@ -1,4 +1,4 @@
-#include "personal/panel/DetailsPage.h"
+#include "screens/personal/DetailsPage.h"
 
 #include "controls/ControlLook.h"
 #include "controls/GridColumn.h"

@@ -1,4 +1,4 @@
-#include "personal/panel/TabLabel.h"
+#include "screens/personal/TabLabel.h"
 
 #include "screens/SearchPage.h"
 

@@ -1,4 +1,4 @@
-#include "personal/panel/TabPage.h"
+#include "screens/personal/TabPage.h"
 
 #include "screens/SearchPage.h"
 

@@ -7,9 +7,9 @@
 #include "guide/PageFactory.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalStore.h"
-#include "personal/panel/CPersonal.h"
 #include "platform/MessageBox.h"
 #include "screens/SearchPage.h"
+#include "screens/personal/CPersonal.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ protected:
 
     // Writes ENTRIES as the personal file.
     void writePersonal(const std::vector<PersonalEntry>& entries);
-    // Builds the store, guide, command bar and main view with a CPersonal.
+    // Builds the store, guide, command bar and main view, which makes its CPersonal.
     void start();
     // The entries the personal file holds now (empty when it is missing).
     std::vector<PersonalEntry> fileEntries() const;

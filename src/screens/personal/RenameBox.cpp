@@ -1,4 +1,4 @@
-#include "personal/panel/RenameBox.h"
+#include "screens/personal/RenameBox.h"
 
 #include "controls/ControlLook.h"
 #include "controls/EditCell.h"

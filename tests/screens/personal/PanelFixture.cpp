@@ -1,4 +1,4 @@
-#include "personal/panel/PanelFixture.h"
+#include "screens/personal/PanelFixture.h"
 
 #include "catalog/Catalog.h"
 #include "guide/SearchFlow.h"
@@ -86,13 +86,11 @@ void PanelTest::start() {
     auto* layout = new QVBoxLayout(frame_.get());
     layout->setContentsMargins(0, 0, 0, 0);
     bar_ = new CommandBar(frame_.get());
-    view_ = new MainView(
-        *guide_, bar_, [](WineGuide& guide) { return std::make_unique<CPersonal>(guide); },
-        frame_.get());
+    view_ = new MainView(*guide_, bar_, frame_.get());
     layout->addWidget(bar_);
     layout->addWidget(view_);
     ASSERT_TRUE(view_->createChildren());
-    panel_ = qobject_cast<CPersonal*>(view_->personalPanel());
+    panel_ = view_->personalPanel();
     ASSERT_NE(panel_, nullptr);
     frame_->show();
     view_->updatePersonalMenu();

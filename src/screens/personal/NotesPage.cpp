@@ -1,4 +1,4 @@
-#include "personal/panel/NotesPage.h"
+#include "screens/personal/NotesPage.h"
 
 #include "controls/ControlLook.h"
 #include "controls/EditCell.h"
