@@ -18,6 +18,7 @@
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -222,6 +223,7 @@ TEST_F(MainViewTest, AddBookmarkStoresItAndCoversTheWinePageUntilThePanelIsLeft)
     EXPECT_EQ(store_->entryAt(1)->kind(), EntryKind::Bookmark);
     EXPECT_TRUE(panel()->isVisible());
     EXPECT_EQ(panel()->shownKind(), EntryKind::Bookmark);
+    EXPECT_EQ(panel()->entryList()->currentText(), QStringLiteral("Grand Vin"));
     EXPECT_FALSE(page(10003)->isVisible());
     EXPECT_FALSE(strip()->isVisible());
     EXPECT_TRUE(factory_->log.contains(QStringLiteral("10003 activate 0")));
