@@ -57,7 +57,7 @@ private:
     QStringList* log_;
 };
 
-// Makes ScriptedPages; pages() gives each by id.
+// Makes ScriptedPages; pages holds each by id.
 class ScriptedFactory : public PageFactory {
 public:
     explicit ScriptedFactory(QWidget* owner) : owner_(owner) {}
