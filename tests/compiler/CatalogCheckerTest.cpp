@@ -1,6 +1,6 @@
-#include "catalog/CatalogChecker.h"
+#include "catalogtool/CatalogChecker.h"
 
-#include "catalog/CatalogCompiler.h"
+#include "catalogtool/CatalogCompiler.h"
 #include "compiler/SourceFixture.h"
 #include "testsupport/CatalogBytes.h"
 

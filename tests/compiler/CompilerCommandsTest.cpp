@@ -1,4 +1,4 @@
-#include "catalog/CompilerCommands.h"
+#include "catalogtool/CompilerCommands.h"
 
 #include "common/ErrorLog.h"
 #include "compiler/SourceFixture.h"

@@ -1,4 +1,4 @@
-#include "catalog/CatalogFind.h"
+#include "catalogtool/CatalogFind.h"
 
 #include "common/ErrorLog.h"
 #include "screens/SourceCatalogue.h"

@@ -1,5 +1,5 @@
-#include "catalog/Command.h"
-#include "catalog/CatalogListing.h"
+#include "catalogtool/CatalogListing.h"
+#include "catalogtool/Command.h"
 
 #include "common/ErrorLog.h"
 #include "testsupport/CatalogBytes.h"

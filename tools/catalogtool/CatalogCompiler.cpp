@@ -1,4 +1,4 @@
-#include "catalog/CatalogCompiler.h"
+#include "catalogtool/CatalogCompiler.h"
 
 #include "catalog/CatalogFormat.h"
 

@@ -1,4 +1,4 @@
-#include "catalog/CatalogChecker.h"
+#include "catalogtool/CatalogChecker.h"
 
 #include "catalog/CatalogFormat.h"
 

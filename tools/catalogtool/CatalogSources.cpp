@@ -1,7 +1,7 @@
-#include "catalog/CatalogSources.h"
+#include "catalogtool/CatalogSources.h"
 
 #include "catalog/CatalogFormat.h"
-#include "catalog/CsvReader.h"
+#include "catalogtool/CsvReader.h"
 #include "common/TextCodec.h"
 
 #include <QDir>
