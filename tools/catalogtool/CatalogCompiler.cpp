@@ -1,6 +1,7 @@
 #include "catalogtool/CatalogCompiler.h"
 
 #include "catalog/CatalogFormat.h"
+#include "catalog/Placeholders.h"
 
 #include <QIODevice>
 #include <QLocale>
@@ -418,7 +419,7 @@ void Compiler::rankValues() {
     const TextPool& pool = s_.dicts[kDictDesignation];
     auto& r = ranks_[kDictDesignation];
     for (int v = 0; v < pool.size(); ++v) {
-        if (pool.texts()[static_cast<size_t>(v)] == placeholderText(kDictDesignation)) {
+        if (pool.texts()[static_cast<size_t>(v)] == format::kNoDesignation) {
             r[static_cast<size_t>(v)] = 0;
         } else {
             ++r[static_cast<size_t>(v)];
