@@ -33,6 +33,9 @@ CommandRun runExecutable(const QString& program, const QStringList& args,
     run.code = process.exitCode();
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
+    if (!run.ran) {
+        run.err += program + QStringLiteral(" crashed");
+    }
     return run;
 }
 
