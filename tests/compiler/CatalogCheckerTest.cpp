@@ -175,8 +175,8 @@ const TreeColumns kTrees[] = {
 };
 
 // A catalogue in which every tree is one path of one-text dictionaries down to one record, in a
-// record table of the tree's own that holds the tree's columns, less LEFTOUT of tree WITHOUT,
-// and FOOD, which no tree needs.
+// record table of the tree's own that holds just the tree's columns. The table of tree WITHOUT
+// lacks LEFTOUT and holds FOOD, which no tree needs, so that it never has no column at all.
 QByteArray catalogueOfTreeColumns(int without = -1, const QByteArray& leftOut = {}) {
     test::CatalogBuilder b;
     QMap<QByteArray, int> dictionaries;
@@ -193,7 +193,10 @@ QByteArray catalogueOfTreeColumns(int without = -1, const QByteArray& leftOut = 
     }
     for (int t = 0; t < static_cast<int>(std::size(kTrees)); ++t) {
         const TreeColumns& tree = kTrees[t];
-        QList<int> columns = {dictionary("FOOD")};
+        QList<int> columns;
+        if (t == without) {
+            columns += dictionary("FOOD");
+        }
         for (const QByteArray& name : tree.columns) {
             if (t != without || name != leftOut) {
                 columns += dictionary(name);
