@@ -5,8 +5,8 @@
 // CORKWISE_BENCH_CATALOGUE to the path of one already built to skip that.
 
 #include "catalog/Catalog.h"
-#include "catalog/CatalogCompiler.h"
-#include "catalog/SourceGenerator.h"
+#include "catalogtool/CatalogCompiler.h"
+#include "catalogtool/SourceGenerator.h"
 #include "common/ErrorLog.h"
 #include "guide/NameSearch.h"
 

@@ -12,10 +12,10 @@
 // compiled first.
 
 #include "catalog/Catalog.h"
-#include "catalog/CatalogCompiler.h"
-#include "catalog/CatalogSources.h"
 #include "catalog/NodeCursor.h"
-#include "catalog/SourceGenerator.h"
+#include "catalogtool/CatalogCompiler.h"
+#include "catalogtool/CatalogSources.h"
+#include "catalogtool/SourceGenerator.h"
 #include "common/ErrorLog.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"

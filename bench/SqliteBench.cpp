@@ -2,14 +2,14 @@
 // loaded into an SQLite database, read the way the screens read it. See docs/performance.md.
 
 #include "catalog/Catalog.h"
-#include "catalog/CatalogCompiler.h"
 #include "catalog/CatalogFile.h"
 #include "catalog/CatalogTable.h"
 #include "catalog/LevelTable.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
 #include "catalog/RecordTable.h"
-#include "catalog/SourceGenerator.h"
+#include "catalogtool/CatalogCompiler.h"
+#include "catalogtool/SourceGenerator.h"
 #include "common/ErrorLog.h"
 
 #include <benchmark/benchmark.h>
@@ -199,8 +199,8 @@ std::vector<std::pair<int, int>> sampleWines(const Catalog& catalog, qint64 wine
     return sample;
 }
 
-// Generates WINES wines (generator key 1). With fan-outs, three food types are added whose foods number
-// 10, 1,000 and 50,000, each food paired with one wine, for the listing benchmarks.
+// Generates WINES wines (generator key 1). With fan-outs, three food types are added whose foods
+// number 10, 1,000 and 50,000, each food paired with one wine, for the listing benchmarks.
 Dataset makeDataset(qint64 wines, bool fanOuts) {
     Dataset d;
     d.wines = wines;

@@ -4,6 +4,7 @@
 #include "catalog/CatalogTable.h"
 #include "catalog/LevelTable.h"
 #include "catalog/NodeCursor.h"
+#include "catalog/Placeholders.h"
 
 namespace corkwise {
 
@@ -40,19 +41,8 @@ QByteArray Catalog::tableShortName(int number) const {
 }
 
 QByteArray Catalog::defaultText(const QByteArray& shortName) {
-    if (shortName == "DESIGNATION") {
-        return QByteArrayLiteral("No Designation Assigned");
-    }
-    if (shortName == "APPELLATION") {
-        return QByteArrayLiteral("No Appellation Assigned");
-    }
-    if (shortName == "VARIETY") {
-        return QByteArrayLiteral("No Variety Assigned");
-    }
-    if (shortName == "REGION") {
-        return QByteArrayLiteral("No Region Assigned");
-    }
-    return QByteArrayLiteral("-Not Available-");
+    return QByteArray(catalog_format::placeholderFor(
+        std::string_view(shortName.constData(), static_cast<size_t>(shortName.size()))));
 }
 
 }  // namespace corkwise

@@ -32,9 +32,8 @@ public:
     // The short name of table NUMBER ("VINTAGE" for "DictVINTAGE"), or an empty text when there
     // is no such table.
     QByteArray tableShortName(int number) const;
-    // The text the catalogue's dictionaries carry where a record has no value: "No Designation
-    // Assigned", "No Appellation Assigned", "No Variety Assigned", "No Region Assigned" for
-    // those short names, "-Not Available-" for any other.
+    // The text the catalogue's dictionaries carry where a record has no value
+    // (catalog_format::placeholderFor, Placeholders.h).
     static QByteArray defaultText(const QByteArray& shortName);
 
     // The underlying file. Owned by the catalogue.

@@ -3,6 +3,7 @@
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFormat.h"
 #include "catalog/NodeCursor.h"
+#include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
 #include "common/StringMap.h"
 #include "common/TextCodec.h"
@@ -112,7 +113,7 @@ bool WineGuide::advanceTo(int pageId) {
 }
 
 QString WineGuide::notAvailableText() {
-    return QStringLiteral("-Not Available-");
+    return QString::fromLatin1(catalog_format::kNotAvailable);
 }
 
 const RecordCursor* WineGuide::selectRecord(const RecordCursor& cursor) {

@@ -1,8 +1,8 @@
 #include "screens/BestProducersResultsPage.h"
 
-#include "catalog/Catalog.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
+#include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
 #include "common/ErrorLog.h"
 #include "guide/SearchFlow.h"
@@ -25,7 +25,9 @@ namespace {
 QByteArray listedText(const RecordCursor* record, const char* column) {
     const std::optional<QByteArray> text =
         record != nullptr ? record->columnText(column) : std::nullopt;
-    return text.has_value() && !text->isEmpty() ? *text : Catalog::defaultText(column);
+    return text.has_value() && !text->isEmpty()
+               ? *text
+               : QByteArray(catalog_format::placeholderFor(column));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "screens/BestValuesResultsPage.h"
 
-#include "catalog/Catalog.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
+#include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
@@ -23,8 +23,8 @@ namespace {
 // Whether TEXT is one of the texts the catalogue puts in the APPELLATION_VARIETY column where a
 // wine has no name there: its own placeholder and those of the two columns it is made from.
 bool isAppellationVarietyPlaceholder(const QByteArray& text) {
-    return text == Catalog::defaultText("APPELLATION_VARIETY") ||
-           text == Catalog::defaultText("APPELLATION") || text == Catalog::defaultText("VARIETY");
+    return text == catalog_format::placeholderFor("APPELLATION_VARIETY") ||
+           text == catalog_format::kNoAppellation || text == catalog_format::kNoVariety;
 }
 
 // The "Producer :" label has only the room left of the producer list. Where the face in use
@@ -43,7 +43,9 @@ void fitWidth(QLabel* label) {
 QByteArray listedText(const RecordCursor* record, const char* column) {
     const std::optional<QByteArray> text =
         record != nullptr ? record->columnText(column) : std::nullopt;
-    return text.has_value() && !text->isEmpty() ? *text : Catalog::defaultText(column);
+    return text.has_value() && !text->isEmpty()
+               ? *text
+               : QByteArray(catalog_format::placeholderFor(column));
 }
 
 }  // namespace
@@ -134,14 +136,15 @@ QString BestValuesResultsPage::infoText(const RecordCursor& wine) {
     const QByteArray appellationVariety = listedText(&wine, "APPELLATION_VARIETY");
     const QByteArray description = listedText(&wine, "DESCRIPTION");
     QByteArray text;
-    if (producer != Catalog::defaultText("PRODUCER")) {
+    if (producer != catalog_format::placeholderFor("PRODUCER")) {
         text = producer;
     }
     if (!isAppellationVarietyPlaceholder(appellationVariety)) {
         text += ' ';
         text += appellationVariety;
     }
-    if (description != Catalog::defaultText("DESCRIPTION") && description != appellationVariety) {
+    if (description != catalog_format::placeholderFor("DESCRIPTION") &&
+        description != appellationVariety) {
         text += ' ';
         text += description;
     }

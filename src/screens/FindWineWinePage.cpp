@@ -1,8 +1,8 @@
 #include "screens/FindWineWinePage.h"
 
-#include "catalog/Catalog.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
+#include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
 #include "controls/GridList.h"
 #include "guide/SearchFlow.h"
@@ -152,7 +152,6 @@ bool FindWineWinePage::fillProducts(const char* key) {
 void FindWineWinePage::refillGrid() {
     grid_->clear();
     const NodeCursor* product = selectedNode(product_, true);
-    const QByteArray noDesignation = Catalog::defaultText("DESIGNATION");
     forEachRecordChild(product, [&](const NodeCursor& child) {
         std::unique_ptr<RecordCursor> wine = child.openRecord();
         if (wine == nullptr) {
@@ -160,9 +159,10 @@ void FindWineWinePage::refillGrid() {
             return;
         }
         const std::optional<QByteArray> designation = wine->columnText("DESIGNATION");
-        const QString designationCell = designation.has_value() && *designation != noDesignation
-                                            ? toDisplayText(*designation)
-                                            : QString();
+        const QString designationCell =
+            designation.has_value() && *designation != catalog_format::kNoDesignation
+                ? toDisplayText(*designation)
+                : QString();
         GridRow row{cellText(*wine, "VINTAGE"), cellText(*wine, "SCORE"), designationCell};
         grid_->addRow(std::move(row), std::move(wine));
     });
@@ -182,7 +182,7 @@ QString FindWineWinePage::infoText(const RecordCursor& wine) {
         if (!value.has_value()) {
             return;
         }
-        if (!always && *value == Catalog::defaultText(shortName)) {
+        if (!always && *value == catalog_format::placeholderFor(shortName)) {
             return;
         }
         text += *value;

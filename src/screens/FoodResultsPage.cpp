@@ -1,8 +1,8 @@
 #include "screens/FoodResultsPage.h"
 
-#include "catalog/Catalog.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
+#include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
@@ -22,8 +22,8 @@ namespace {
 // The text of SHORTNAME in WINE; the catalogue's placeholder when the record has no such column
 // or its value cannot be read, as the catalogue itself writes for a value it lacks.
 QByteArray columnOrPlaceholder(const RecordCursor& wine, const char* shortName) {
-    const QByteArray name(shortName);
-    return wine.columnText(name).value_or(Catalog::defaultText(name));
+    return wine.columnText(QByteArray(shortName))
+        .value_or(QByteArray(catalog_format::placeholderFor(shortName)));
 }
 
 }  // namespace
@@ -57,13 +57,12 @@ QString FoodResultsPage::wineText(const RecordCursor& wine) {
     const QByteArray appellation = columnOrPlaceholder(wine, "APPELLATION");
     QByteArray text = columnOrPlaceholder(wine, "ORIGIN");
     text += ' ';
-    if (region != Catalog::defaultText("REGION")) {
+    if (region != catalog_format::kNoRegion) {
         text += region;
         text += ' ';
     }
-    text += appellation != Catalog::defaultText("APPELLATION")
-                ? appellation
-                : columnOrPlaceholder(wine, "VARIETY");
+    text += appellation != catalog_format::kNoAppellation ? appellation
+                                                          : columnOrPlaceholder(wine, "VARIETY");
     return toDisplayText(text);
 }
 

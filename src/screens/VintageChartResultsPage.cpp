@@ -2,6 +2,7 @@
 
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
+#include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
 #include "common/ErrorLog.h"
 #include "controls/GridList.h"
@@ -100,14 +101,13 @@ void VintageChartResultsPage::fillChart() {
 
     QList<GridRow> rows;
     if (record != nullptr) {
-        const QByteArray notAvailable = WineGuide::notAvailableText().toLatin1();
         for (int year = kNewestYear; year >= kOldestYear; --year) {
             const QByteArray digits = QByteArray::number(year);
             const std::optional<QByteArray> score = record->columnText(digits);
             const std::optional<QByteArray> code = record->columnText("COMMENT" + digits);
             // A column the record lacks reads as not available.
-            if (!score.has_value() || !code.has_value() || *score == notAvailable ||
-                *code == notAvailable) {
+            if (!score.has_value() || !code.has_value() ||
+                *score == catalog_format::kNotAvailable || *code == catalog_format::kNotAvailable) {
                 continue;
             }
             rows.append(

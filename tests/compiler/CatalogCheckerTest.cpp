@@ -1,10 +1,13 @@
-#include "catalog/CatalogChecker.h"
+#include "catalogtool/CatalogChecker.h"
 
-#include "catalog/CatalogCompiler.h"
+#include "catalogtool/CatalogCompiler.h"
 #include "compiler/SourceFixture.h"
 #include "testsupport/CatalogBytes.h"
 
 #include <gtest/gtest.h>
+#include <QMap>
+
+#include <iterator>
 
 namespace corkwise::tool {
 namespace {
@@ -106,7 +109,10 @@ TEST(CatalogCheckerTest, MissingDictionaryAndColumnThatScreensRead) {
     const CheckReport report = checkCatalogue(image);
     EXPECT_TRUE(
         reports(report, QStringLiteral("DictSCORE: missing; a new note takes its fields from it")));
-    EXPECT_TRUE(reports(report, QStringLiteral("Wines0: no column SCORE, which the screens read")));
+    EXPECT_TRUE(reports(report, QStringLiteral("Wines0: no column SCORE, which the Find Wine "
+                                               "pages read from the records of FWLevelTable0")));
+    EXPECT_TRUE(reports(report, QStringLiteral("Wines0: no column SCORE, which the Food and Wine "
+                                               "pages read from the records of FWPLevelTable0")));
 }
 
 TEST(CatalogCheckerTest, TreeShapeProblems) {
@@ -128,6 +134,110 @@ TEST(CatalogCheckerTest, TreeShapeProblems) {
     EXPECT_TRUE(
         reports(report, QStringLiteral("DictSSF: missing; a new note takes its fields from it")));
     EXPECT_FALSE(report.clean());
+}
+
+// Each search tree with the columns its pages read from the records it reaches.
+struct TreeColumns {
+    const char* search;
+    const char* root;
+    int dictionaryLevels;  // below the root
+    QList<QByteArray> columns;
+};
+
+QList<QByteArray> chartColumns() {
+    QList<QByteArray> columns = {"ORIGIN", "SSF", "TYPE", "REGION", "APPELLATION_VARIETY"};
+    for (int year = 1985; year <= 2003; ++year) {
+        columns += {QByteArray::number(year), "COMMENT" + QByteArray::number(year)};
+    }
+    return columns;
+}
+
+const QList<QByteArray> kWineColumns = {"ORIGIN",
+                                        "SSF",
+                                        "TYPE",
+                                        "REGION",
+                                        "SEGMENT",
+                                        "PRODUCER",
+                                        "VINTAGE",
+                                        "PRODUCT_STRINGAV",
+                                        "DESIGNATION",
+                                        "VARIETY",
+                                        "APPELLATION",
+                                        "SCORE",
+                                        "APPELLATION_VARIETY"};
+
+const TreeColumns kTrees[] = {
+    {"Find Wine", "FWLevelTable0", 8, kWineColumns},
+    {"Food and Wine", "FWPLevelTable0", 2, kWineColumns},
+    {"Vintage Chart", "VCHLevelTable0", 5, chartColumns()},
+    {"Best Values", "BVLevelTable0", 6, {"PRODUCER", "APPELLATION_VARIETY", "DESCRIPTION"}},
+    {"Best Producers", "BPLevelTable0", 5, {"BEST_PRODUCERS"}},
+};
+
+// A catalogue in which every tree is one path of one-text dictionaries down to one record, in a
+// record table of the tree's own that holds just the tree's columns. The table of tree WITHOUT
+// lacks LEFTOUT and holds FOOD, which no tree needs, so that it never has no column at all.
+QByteArray catalogueOfTreeColumns(int without = -1, const QByteArray& leftOut = {}) {
+    test::CatalogBuilder b;
+    QMap<QByteArray, int> dictionaries;
+    const auto dictionary = [&](const QByteArray& name) {
+        if (!dictionaries.contains(name)) {
+            dictionaries[name] = b.addDictionary(name, {QStringLiteral("x")});
+        }
+        return dictionaries[name];
+    };
+    for (const TreeColumns& tree : kTrees) {
+        for (const QByteArray& name : tree.columns) {
+            dictionary(name);
+        }
+    }
+    for (int t = 0; t < static_cast<int>(std::size(kTrees)); ++t) {
+        const TreeColumns& tree = kTrees[t];
+        QList<int> columns;
+        if (t == without) {
+            columns += dictionary("FOOD");
+        }
+        for (const QByteArray& name : tree.columns) {
+            if (t != without || name != leftOut) {
+                columns += dictionary(name);
+            }
+        }
+        const int records = b.addRecordTable(QByteArray(tree.root) + "Records", columns,
+                                             {QList<int>(columns.size(), 0)});
+        const QByteArray prefix = QByteArray(tree.root).chopped(1);
+        for (int k = 0; k <= tree.dictionaryLevels; ++k) {
+            const int self = b.nextTableNumber();
+            b.addLevel(prefix + QByteArray::number(k), 3, self + 1,
+                       {{0, dictionaries.first(), {0}}});
+        }
+        const int last = b.nextTableNumber();
+        b.addLevel(prefix + QByteArray::number(tree.dictionaryLevels + 1), 2, last,
+                   {{1, records, {}}});
+    }
+    return b.build();
+}
+
+TEST(CatalogCheckerTest, RecordsHoldingJustTheColumnsTheirTreeReadsPass) {
+    const CheckReport report = checkCatalogue(catalogueOfTreeColumns());
+    EXPECT_TRUE(report.clean()) << report.problems.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(report.records, static_cast<qint64>(std::size(kTrees)));
+}
+
+TEST(CatalogCheckerTest, RecordsLackingAColumnTheirTreeReadsFail) {
+    for (int t = 0; t < static_cast<int>(std::size(kTrees)); ++t) {
+        const TreeColumns& tree = kTrees[t];
+        for (const QByteArray& column : tree.columns) {
+            const CheckReport report = checkCatalogue(catalogueOfTreeColumns(t, column));
+            const QString expected =
+                QStringLiteral(
+                    "%1Records: no column %2, which the %3 pages read from the "
+                    "records of %1")
+                    .arg(QLatin1String(tree.root), QString::fromLatin1(column),
+                         QLatin1String(tree.search));
+            EXPECT_EQ(report.problems.join(QLatin1Char('\n')), expected)
+                << tree.search << " " << column.data();
+        }
+    }
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-#include "catalog/CatalogCompiler.h"
+#include "catalogtool/CatalogCompiler.h"
 
 #include "catalog/Catalog.h"
-#include "catalog/CatalogChecker.h"
 #include "catalog/CatalogTable.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
+#include "catalogtool/CatalogChecker.h"
 #include "common/ErrorLog.h"
 #include "compiler/SourceFixture.h"
 #include "testsupport/FailDevice.h"

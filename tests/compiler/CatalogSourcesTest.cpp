@@ -1,4 +1,4 @@
-#include "catalog/CatalogSources.h"
+#include "catalogtool/CatalogSources.h"
 
 #include "compiler/SourceFixture.h"
 

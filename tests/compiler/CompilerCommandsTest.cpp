@@ -1,7 +1,8 @@
-#include "catalog/CompilerCommands.h"
+#include "catalogtool/CompilerCommands.h"
 
 #include "common/ErrorLog.h"
 #include "compiler/SourceFixture.h"
+#include "testsupport/CommandRun.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -9,22 +10,8 @@
 namespace corkwise::tool {
 namespace {
 
-struct CommandRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CommandRun run(int (*command)(const QStringList&, QTextStream&, QTextStream&),
-               const QStringList& args) {
-    CommandRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = command(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+using test::CommandRun;
+constexpr auto run = &test::runCommand;
 
 TEST(CompilerCommandsTest, BuildThenCheckIsClean) {
     test::SourceFixture fixture;

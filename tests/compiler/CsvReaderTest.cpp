@@ -1,4 +1,4 @@
-#include "catalog/CsvReader.h"
+#include "catalogtool/CsvReader.h"
 
 #include <gtest/gtest.h>
 

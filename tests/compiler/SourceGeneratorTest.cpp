@@ -1,7 +1,7 @@
-#include "catalog/SourceGenerator.h"
+#include "catalogtool/SourceGenerator.h"
 
-#include "catalog/CatalogChecker.h"
-#include "catalog/CatalogCompiler.h"
+#include "catalogtool/CatalogChecker.h"
+#include "catalogtool/CatalogCompiler.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
-#include "NotesTool.h"
+#include "notestool/NotesTool.h"
 
 #include "personal/PersonalFile.h"
 #include "personal/PersonalLock.h"
+#include "testsupport/CommandRun.h"
 #include "testsupport/PersonalSamples.h"
 #include "testsupport/TempDir.h"
 
@@ -14,18 +15,10 @@
 namespace corkwise {
 namespace {
 
-struct ToolRun {
-    int exitCode = 0;
-    QString out;
-    QString err;
-};
+using test::CommandRun;
 
-ToolRun run(const QStringList& arguments) {
-    ToolRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.exitCode = runNotesTool(arguments, out, err);
-    return result;
+CommandRun run(const QStringList& arguments) {
+    return test::runCommand(&runNotesTool, arguments);
 }
 
 class NotesToolTest : public ::testing::Test {
@@ -38,8 +31,8 @@ protected:
 };
 
 TEST_F(NotesToolTest, ListShowsOneTabSeparatedLinePerEntry) {
-    const ToolRun r = run({QStringLiteral("list"), personal()});
-    EXPECT_EQ(r.exitCode, 0);
+    const CommandRun r = run({QStringLiteral("list"), personal()});
+    EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, QStringLiteral("0\tbookmark\tChateau Rouge\t3\n"
                                     "1\tnote\tDinner\t10\n"
                                     "2\tbookmark\tEmpty\t0\n"));
@@ -48,12 +41,13 @@ TEST_F(NotesToolTest, ListShowsOneTabSeparatedLinePerEntry) {
 
 TEST_F(NotesToolTest, ExportThenImportRebuildsTheSameFile) {
     const QString file = personal();
-    const ToolRun exported = run({QStringLiteral("export"), file});
-    ASSERT_EQ(exported.exitCode, 0);
+    const CommandRun exported = run({QStringLiteral("export"), file});
+    ASSERT_EQ(exported.code, 0);
     const QString json = dir_.write(QStringLiteral("notes.json"), exported.out.toUtf8());
     const QString rebuilt = dir_.path(QStringLiteral("rebuilt.res"));
-    const ToolRun imported = run({QStringLiteral("import"), json, QStringLiteral("-o"), rebuilt});
-    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    const CommandRun imported =
+        run({QStringLiteral("import"), json, QStringLiteral("-o"), rebuilt});
+    ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
     EXPECT_EQ(dir_.read(QStringLiteral("rebuilt.res")), dir_.read(QStringLiteral("personal.res")));
     EXPECT_EQ(run({QStringLiteral("export"), rebuilt}).out, exported.out);
 }
@@ -68,12 +62,12 @@ TEST_F(NotesToolTest, LaterKindsGoOutByNumberAndComeBackOnlyWhileNoProgramHoldsT
     auto program = std::make_unique<PersonalLock>(path);
     ASSERT_EQ(program->tryLock(), PersonalLock::Result::Locked);
     dir_.write(QStringLiteral("later.res"), "in use");
-    const ToolRun refused = run(import);
-    EXPECT_EQ(refused.exitCode, 1);
+    const CommandRun refused = run(import);
+    EXPECT_EQ(refused.code, 1);
     EXPECT_TRUE(refused.err.contains(PersonalLock::lockPath(path))) << refused.err.toStdString();
     EXPECT_EQ(dir_.read(QStringLiteral("later.res")), QByteArray("in use"));
     program.reset();
-    EXPECT_EQ(run(import).exitCode, 0);
+    EXPECT_EQ(run(import).code, 0);
     EXPECT_EQ(dir_.read(QStringLiteral("later.res")), file);
 }
 
@@ -81,8 +75,8 @@ TEST_F(NotesToolTest, BadJsonWritesNoFile) {
     const QString json = dir_.write(QStringLiteral("bad.json"),
                                     R"([{"name": "a", "kind": "note", "values": [{"id": "x"}]}])");
     const QString target = dir_.path(QStringLiteral("out.res"));
-    const ToolRun r = run({QStringLiteral("import"), json, QStringLiteral("-o"), target});
-    EXPECT_EQ(r.exitCode, 1);
+    const CommandRun r = run({QStringLiteral("import"), json, QStringLiteral("-o"), target});
+    EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("entry 0, field \"values[0].id\"")));
     EXPECT_FALSE(QFile::exists(target));
 }
@@ -90,8 +84,8 @@ TEST_F(NotesToolTest, BadJsonWritesNoFile) {
 TEST_F(NotesToolTest, UnopenableFileIsReported) {
     const QString missing = dir_.path(QStringLiteral("missing.res"));
     for (const char* command : {"list", "export"}) {
-        const ToolRun r = run({QString::fromLatin1(command), missing});
-        EXPECT_EQ(r.exitCode, 1);
+        const CommandRun r = run({QString::fromLatin1(command), missing});
+        EXPECT_EQ(r.code, 1);
         EXPECT_EQ(r.err, QStringLiteral("cannot open personal file: ") + missing + u'\n');
         EXPECT_TRUE(r.out.isEmpty());
     }
@@ -100,9 +94,9 @@ TEST_F(NotesToolTest, UnopenableFileIsReported) {
 TEST_F(NotesToolTest, DamagedFileListsIntactEntriesWithWarning) {
     QByteArray bytes = PersonalFile::serialise(test::sampleEntries());
     test::putU32At(bytes, 4, 0xFFFFFFFFu);
-    const ToolRun r =
+    const CommandRun r =
         run({QStringLiteral("list"), dir_.write(QStringLiteral("damaged.res"), bytes)});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out.count(u'\n'), 2);
     EXPECT_TRUE(r.err.startsWith(QStringLiteral("warning: ")));
 }
@@ -111,8 +105,8 @@ TEST_F(NotesToolTest, BadUsagePrintsUsage) {
     for (const QStringList& arguments :
          {QStringList{}, QStringList{QStringLiteral("list")},
           QStringList{QStringLiteral("import"), QStringLiteral("a"), QStringLiteral("b")}}) {
-        const ToolRun r = run(arguments);
-        EXPECT_EQ(r.exitCode, 2);
+        const CommandRun r = run(arguments);
+        EXPECT_EQ(r.code, 2);
         EXPECT_TRUE(r.err.startsWith(QStringLiteral("usage: ")));
     }
 }

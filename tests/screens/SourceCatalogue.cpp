@@ -1,7 +1,7 @@
 #include "SourceCatalogue.h"
 
-#include "catalog/CatalogCompiler.h"
-#include "catalog/CatalogSources.h"
+#include "catalogtool/CatalogCompiler.h"
+#include "catalogtool/CatalogSources.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,20 +1,14 @@
-#include "catalog/CatalogFind.h"
+#include "catalogtool/CatalogFind.h"
 
 #include "common/ErrorLog.h"
 #include "screens/SourceCatalogue.h"
+#include "testsupport/CommandRun.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <QProcess>
 
 namespace corkwise::tool {
 namespace {
-
-struct Result {
-    int code = 0;
-    QString out;
-    QString err;
-};
 
 class CatalogFindTest : public ::testing::Test {
 protected:
@@ -32,14 +26,8 @@ protected:
         ASSERT_TRUE(test::compileSourceCatalogue(sources, path_, &error)) << error.toStdString();
     }
 
-    static Result run(const QStringList& args) {
-        Result r;
-        QTextStream out(&r.out);
-        QTextStream err(&r.err);
-        r.code = runFind(args, out, err);
-        out.flush();
-        err.flush();
-        return r;
+    static test::CommandRun run(const QStringList& args) {
+        return test::runCommand(&runFind, args);
     }
 
     test::TempDir dir_;
@@ -47,13 +35,13 @@ protected:
 };
 
 TEST_F(CatalogFindTest, PrintsEveryMatchInListOrderSeparatedByTabs) {
-    const Result r = run({QStringLiteral("rhone"), path_});
+    const test::CommandRun r = run({QStringLiteral("rhone"), path_});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, QStringLiteral("Aubert Frères\tCôtes du Rhône\t2000\n"
                                     "Domaine des Écluses\tGigondas\t2001\n"
                                     "Domaine des Écluses\tGigondas\t1998\n"));
     EXPECT_TRUE(r.err.isEmpty());
-    const Result none = run({QStringLiteral("ecluses cotes"), path_});
+    const test::CommandRun none = run({QStringLiteral("ecluses cotes"), path_});
     EXPECT_EQ(none.code, 0);
     EXPECT_TRUE(none.out.isEmpty());
 }
@@ -71,7 +59,7 @@ TEST_F(CatalogFindTest, WrongArgumentsAndMissingCataloguesFail) {
          "cannot open catalogue: "},
     };
     for (const auto& c : cases) {
-        const Result r = run(c.args);
+        const test::CommandRun r = run(c.args);
         EXPECT_EQ(r.code, c.code) << c.error;
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_TRUE(r.err.startsWith(QString::fromUtf8(c.error))) << r.err.toStdString();
@@ -79,13 +67,12 @@ TEST_F(CatalogFindTest, WrongArgumentsAndMissingCataloguesFail) {
 }
 
 TEST_F(CatalogFindTest, ExecutableRunsFind) {
-    QProcess tool;
-    tool.start(QStringLiteral(CORKWISE_CATALOG_TOOL), {QStringLiteral("find"), "gig ecl", path_});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    EXPECT_EQ(tool.exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(tool.readAllStandardOutput()),
-              QStringLiteral("Domaine des Écluses\tGigondas\t2001\n"
-                             "Domaine des Écluses\tGigondas\t1998\n"));
+    const test::CommandRun tool = test::runExecutable(QStringLiteral(CORKWISE_CATALOG_TOOL),
+                                                      {QStringLiteral("find"), "gig ecl", path_});
+    ASSERT_TRUE(tool.ran) << tool.err.toStdString();
+    EXPECT_EQ(tool.code, 0);
+    EXPECT_EQ(tool.out, QStringLiteral("Domaine des Écluses\tGigondas\t2001\n"
+                                       "Domaine des Écluses\tGigondas\t1998\n"));
 }
 
 }  // namespace

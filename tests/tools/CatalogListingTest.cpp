@@ -1,35 +1,21 @@
-#include "catalog/Command.h"
-#include "catalog/CatalogListing.h"
+#include "catalogtool/CatalogListing.h"
+#include "catalogtool/Command.h"
 
 #include "common/ErrorLog.h"
 #include "testsupport/CatalogBytes.h"
+#include "testsupport/CommandRun.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QProcess>
-#include <QTextStream>
 
 namespace corkwise::tool {
 namespace {
 
 using test::CatalogBuilder;
 
-struct Result {
-    int code = 0;
-    QString out;
-    QString err;
-};
-
-Result run(CommandFunction command, const QStringList& args) {
-    Result r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = command(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+using Result = test::CommandRun;
+constexpr auto run = &test::runCommand;
 
 class CatalogListingTest : public ::testing::Test {
 protected:
@@ -165,29 +151,27 @@ TEST_F(CatalogListingTest, DamagedCataloguesNeverCrashTheTool) {
 }
 
 TEST_F(CatalogListingTest, ExecutableDispatchesAndReportsErrors) {
-    QProcess tool;
-    tool.start(QStringLiteral(CORKWISE_CATALOG_TOOL), {"--help"});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    EXPECT_EQ(tool.exitCode(), 0);
-    const QString help = QString::fromUtf8(tool.readAllStandardOutput());
+    const QString program = QStringLiteral(CORKWISE_CATALOG_TOOL);
+    Result tool = test::runExecutable(program, {"--help"});
+    ASSERT_TRUE(tool.ran) << tool.err.toStdString();
+    EXPECT_EQ(tool.code, 0);
+    const QString help = tool.out;
     for (const char* command : {"tables", "dump", "tree"}) {
         EXPECT_NE(help.indexOf(QLatin1String(command)), -1) << command;
     }
-    tool.start(QStringLiteral(CORKWISE_CATALOG_TOOL), {"tables", dir_.path("none.res")});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    EXPECT_EQ(tool.exitCode(), 1);
-    EXPECT_EQ(QString::fromUtf8(tool.readAllStandardError()),
-              "cannot open catalogue: " + dir_.path("none.res") + "\n");
-    tool.setWorkingDirectory(dir_.path(QString()));
-    tool.start(QStringLiteral(CORKWISE_CATALOG_TOOL), {"dump", path_, "DictREGION"});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    EXPECT_EQ(tool.exitCode(), 0);
-    EXPECT_EQ(QString::fromUtf8(tool.readAllStandardOutput()),
-              QStringLiteral("0\tC\u00F4tes du Rh\u00F4ne\n1\tNapa Valley\n"));
+    tool = test::runExecutable(program, {"tables", dir_.path("none.res")});
+    ASSERT_TRUE(tool.ran) << tool.err.toStdString();
+    EXPECT_EQ(tool.code, 1);
+    EXPECT_EQ(tool.err, "cannot open catalogue: " + dir_.path("none.res") + "\n");
+    const QString workingDirectory = dir_.path(QString());
+    tool = test::runExecutable(program, {"dump", path_, "DictREGION"}, workingDirectory);
+    ASSERT_TRUE(tool.ran) << tool.err.toStdString();
+    EXPECT_EQ(tool.code, 0);
+    EXPECT_EQ(tool.out, QStringLiteral("0\tC\u00F4tes du Rh\u00F4ne\n1\tNapa Valley\n"));
     EXPECT_FALSE(QFile::exists(dir_.path("Error.log"))) << "the tool leaves no trace file";
-    tool.start(QStringLiteral(CORKWISE_CATALOG_TOOL), {"frobnicate"});
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    EXPECT_EQ(tool.exitCode(), 2);
+    tool = test::runExecutable(program, {"frobnicate"}, workingDirectory);
+    ASSERT_TRUE(tool.ran) << tool.err.toStdString();
+    EXPECT_EQ(tool.code, 2);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-#include "catalog/CatalogChecker.h"
+#include "catalogtool/CatalogChecker.h"
 
 #include "catalog/CatalogFormat.h"
+#include "catalogtool/CatalogSources.h"
 
 #include <QSet>
 #include <algorithm>
@@ -27,6 +28,67 @@ struct TableInfo {
         return kind == format::kDictionary ? name.mid(format::kDictionaryPrefixLength) : name;
     }
 };
+
+// What the pages read from a wine record of Find Wine or Food and Wine, which share their wines.
+// The Find Wine pages find a wine's choices again when a search starts from it (More Search on
+// the Food and Wine list): origin, category, type, region, segment, producer, vintage and
+// product. The wine page shows its vintage, score and designation, its producer, appellation
+// and variety, and a bookmark keeps its designation, variety, appellation and score; the Food
+// and Wine list shows its origin, region, appellation or variety. The Best Values and Best
+// Producers forms started from a wine look up its appellation or variety.
+QList<QByteArray> wineColumns() {
+    return {"ORIGIN",
+            "SSF",
+            "TYPE",
+            "REGION",
+            "SEGMENT",
+            "PRODUCER",
+            "VINTAGE",
+            "PRODUCT_STRINGAV",
+            "DESIGNATION",
+            "VARIETY",
+            "APPELLATION",
+            "SCORE",
+            "APPELLATION_VARIETY"};
+}
+
+// A chart record: the five choices (the forms started from a chart look them up), then each
+// year's score and code, which the chart page lists.
+QList<QByteArray> chartColumns() {
+    QList<QByteArray> columns = {"ORIGIN", "SSF", "TYPE", "REGION", "APPELLATION_VARIETY"};
+    for (int year = kFirstChartYear; year <= kLastChartYear; ++year) {
+        columns += QByteArray::number(year);
+        columns += "COMMENT" + QByteArray::number(year);
+    }
+    return columns;
+}
+
+// One search tree: where it starts, how many levels of choices lie below its root, and the
+// columns every record it reaches must hold because its pages read them.
+struct TreeRule {
+    const char* search;   // the search as the user knows it
+    const char* root;     // its first level table
+    int dictionaryDepth;  // levels of dictionary nodes below the root
+    bool firstChildOnly;  // its results page reads only a last choice's first child, a record
+    QList<QByteArray> columns;
+};
+
+const std::vector<TreeRule>& treeRules() {
+    static const std::vector<TreeRule> rules = {
+        {"Find Wine", "FWLevelTable0", 8, false, wineColumns()},
+        {"Food and Wine", "FWPLevelTable0", 2, false, wineColumns()},
+        {"Vintage Chart", "VCHLevelTable0", 5, true, chartColumns()},
+        // The results page lists each wine's description and shows producer, appellation or
+        // variety and description in its info box.
+        {"Best Values",
+         "BVLevelTable0",
+         6,
+         false,
+         {"PRODUCER", "APPELLATION_VARIETY", "DESCRIPTION"}},
+        {"Best Producers", "BPLevelTable0", 5, false, {"BEST_PRODUCERS"}},
+    };
+    return rules;
+}
 
 class Checker {
 public:
@@ -98,14 +160,13 @@ private:
         return target && target->kind == format::kDictionary;
     }
 
-    enum class Results { Wines, Charts, BestProducers };
-    void walkTree(const char* root, int dictionaryDepth, Results results);
-    void requireColumns(int recordTable, Results results);
+    void walkTree(const TreeRule& tree);
+    void requireColumns(int recordTable, const TreeRule& tree);
 
     const unsigned char* data_;
     qint64 size_;
     std::vector<TableInfo> tables_;
-    QSet<QPair<int, int>> columnsChecked_;
+    QSet<QPair<int, QByteArray>> columnsChecked_;  // record table, tree root
     CheckReport report_;
 };
 
@@ -352,41 +413,29 @@ void Checker::checkLevel(const TableInfo& t) {
     }
 }
 
-void Checker::requireColumns(int recordTable, Results results) {
-    if (columnsChecked_.contains({recordTable, static_cast<int>(results)})) {
+void Checker::requireColumns(int recordTable, const TreeRule& tree) {
+    if (columnsChecked_.contains({recordTable, tree.root})) {
         return;
     }
-    columnsChecked_.insert({recordTable, static_cast<int>(results)});
+    columnsChecked_.insert({recordTable, tree.root});
     const TableInfo& t = tables_[static_cast<size_t>(recordTable)];
-    QList<QByteArray> needed = {"ORIGIN", "SSF", "TYPE", "REGION", "APPELLATION_VARIETY"};
-    switch (results) {
-        case Results::Wines:
-            needed += {"SEGMENT", "PRODUCER",    "VINTAGE", "PRODUCT_STRINGAV", "DESIGNATION",
-                       "VARIETY", "APPELLATION", "SCORE",   "DESCRIPTION"};
-            break;
-        case Results::Charts:
-            for (int y = 1985; y <= 2003; ++y) {
-                needed += QByteArray::number(y);
-                needed += "COMMENT" + QByteArray::number(y);
-            }
-            break;
-        case Results::BestProducers:
-            needed = {"BEST_PRODUCERS"};
-            break;
-    }
-    for (const QByteArray& name : needed) {
+    for (const QByteArray& name : tree.columns) {
         const bool found = std::any_of(t.columns.begin(), t.columns.end(), [&](int c) {
             const TableInfo* d = table(c);
             return d && d->shortName() == name;
         });
         if (!found) {
-            problem(t, QStringLiteral("no column %1, which the screens read")
-                           .arg(QString::fromLatin1(name)));
+            problem(t, QStringLiteral("no column %1, which the %2 pages read from the records of "
+                                      "%3")
+                           .arg(QString::fromLatin1(name), QLatin1String(tree.search),
+                                QLatin1String(tree.root)));
         }
     }
 }
 
-void Checker::walkTree(const char* rootName, int dictionaryDepth, Results results) {
+void Checker::walkTree(const TreeRule& tree) {
+    const char* rootName = tree.root;
+    const int dictionaryDepth = tree.dictionaryDepth;
     const int rootNumber = indexOf(rootName);
     if (rootNumber < 0) {
         problem(QStringLiteral("%1: the search tree's first level is missing")
@@ -432,7 +481,7 @@ void Checker::walkTree(const char* rootName, int dictionaryDepth, Results result
                 const TableInfo* records = table(target);
                 if (records && records->kind == format::kRecordTable && records->usable) {
                     ++report_.records;
-                    requireColumns(target, results);
+                    requireColumns(target, tree);
                 }
                 continue;
             }
@@ -454,7 +503,7 @@ void Checker::walkTree(const char* rootName, int dictionaryDepth, Results result
             if (!nextOk) {
                 continue;  // reported by checkLevel
             }
-            if (results == Results::Charts && depth == dictionaryDepth) {
+            if (tree.firstChildOnly && depth == dictionaryDepth) {
                 // The chart page shows only the first child, which must be the chart.
                 const qint64 first = u24(at + format::kNodeChildrenOffset);
                 if (first < next->rows && rowLength(*next, first) >= format::kNodeChildrenOffset &&
@@ -510,11 +559,9 @@ CheckReport Checker::run() {
                             .arg(QLatin1String(name)));
             }
         }
-        walkTree("FWLevelTable0", 8, Results::Wines);
-        walkTree("FWPLevelTable0", 2, Results::Wines);
-        walkTree("VCHLevelTable0", 5, Results::Charts);
-        walkTree("BVLevelTable0", 6, Results::Wines);
-        walkTree("BPLevelTable0", 5, Results::BestProducers);
+        for (const TreeRule& tree : treeRules()) {
+            walkTree(tree);
+        }
     }
     return report_;
 }

@@ -45,7 +45,8 @@ inline constexpr int kChartYears = kLastChartYear - kFirstChartYear + 1;
 
 // Short name of dictionary D ("ORIGIN", "1997", "COMMENT1997" ...).
 QString dictShortName(int d);
-// The text that stands for an absent value in dictionary D ("No Region Assigned" ...).
+// The text that stands for an absent value in dictionary D: catalog_format::placeholderFor of
+// its short name ("No Region Assigned" ...).
 const char* placeholderText(int d);
 
 // Letter a Windows-1252 byte sorts as: lower case, accents removed.

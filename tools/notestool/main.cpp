@@ -1,4 +1,4 @@
-#include "NotesTool.h"
+#include "notestool/NotesTool.h"
 
 #include <QCoreApplication>
 #include <QStringConverter>

@@ -1,4 +1,4 @@
-#include "catalog/CatalogListing.h"
+#include "catalogtool/CatalogListing.h"
 
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"

@@ -1,4 +1,4 @@
-#include "catalog/SourceGenerator.h"
+#include "catalogtool/SourceGenerator.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -12,8 +12,8 @@ namespace corkwise::tool {
 
 namespace {
 
-// A stateless generator: every choice is a hash of the generator key and what is being chosen, so the
-// output does not depend on the order of the choices or on the standard library.
+// A stateless generator: every choice is a hash of the generator key and what is being chosen, so
+// the output does not depend on the order of the choices or on the standard library.
 class Dice {
 public:
     explicit Dice(quint64 key) : key_(key) {}

@@ -1,9 +1,9 @@
-#include "catalog/CompilerCommands.h"
+#include "catalogtool/CompilerCommands.h"
 
-#include "catalog/CatalogChecker.h"
-#include "catalog/CatalogCompiler.h"
-#include "catalog/CatalogSources.h"
-#include "catalog/SourceGenerator.h"
+#include "catalogtool/CatalogChecker.h"
+#include "catalogtool/CatalogCompiler.h"
+#include "catalogtool/CatalogSources.h"
+#include "catalogtool/SourceGenerator.h"
 
 #include <unistd.h>
 #include <QElapsedTimer>

@@ -1,6 +1,7 @@
-#include "catalog/CatalogCompiler.h"
+#include "catalogtool/CatalogCompiler.h"
 
 #include "catalog/CatalogFormat.h"
+#include "catalog/Placeholders.h"
 
 #include <QIODevice>
 #include <QLocale>
@@ -265,6 +266,16 @@ private:
         }
         return false;
     }
+    // Number of record tables that COUNT records take (at least one, even when empty).
+    int tablesFor(size_t count) const {
+        return static_cast<int>(
+            std::max<size_t>(1, (count + limits_.recordsPerTable - 1) / limits_.recordsPerTable));
+    }
+    // Adds to LEVEL the record node of record I of the records whose tables start at FIRSTTABLE.
+    std::uint32_t addRecordNode(Level& level, size_t i, int firstTable) const {
+        return level.add(static_cast<std::uint16_t>(i % limits_.recordsPerTable + 1),
+                         firstTable + static_cast<int>(i / limits_.recordsPerTable));
+    }
 
     // Creates the levels of a tree: LEVELS[0] gets the root, levels 1 to DEPTH one dictionary
     // node per distinct path prefix of the COUNT items (which come sorted), and the last
@@ -292,36 +303,132 @@ private:
         }
     }
 
+    // Appends the record tables PREFIX0, PREFIX1 ... holding COUNT records of COLUMNS;
+    // FILL(i, destination) writes the value ids of record I.
+    template <typename Fill>
+    bool addRecordTables(const char* prefix, int tableCount, size_t count,
+                         const std::vector<int>& columns, Fill fill, QString* error) {
+        for (int k = 0; k < tableCount; ++k) {
+            Table t;
+            t.name = prefix + QByteArray::number(k);
+            t.kind = format::kRecordTable;
+            const size_t first = static_cast<size_t>(k) * limits_.recordsPerTable;
+            const auto rows = static_cast<std::uint32_t>(
+                std::min<size_t>(limits_.recordsPerTable, count - std::min(count, first)));
+            if (!recordBlock(
+                    t.name, columns, rows,
+                    [&](std::uint32_t r, std::uint16_t* out) { fill(first + r, out); }, limits_,
+                    &t.block, error)) {
+                return false;
+            }
+            tables_.push_back(std::move(t));
+        }
+        return true;
+    }
+
+    void rankValues();
+    void orderWines();
+    bool planTables(QString* error);
+    void buildFindWineTree();
+    void buildFoodAndWineTree();
+    void buildVintageChartTree();
+    void buildBestValuesTree();
+    void buildBestProducersTree();
+    bool addDictionaryTables(QString* error);
+    bool addWineTables(QString* error);
+    bool addChartTables(QString* error);
+    bool addBestProducerTables(QString* error);
+    bool addLevelTables(QString* error);
+    bool layOut(QByteArray* image, QString* error);
+
     const Sources& s_;
     const ProgressFunction& progress_;
     const FormatLimits limits_;
     std::vector<std::vector<std::uint32_t>> ranks_;
     std::vector<std::vector<std::uint16_t>> orders_;  // per dictionary: source values by id
     std::vector<std::vector<std::uint16_t>> ids_;     // per dictionary: id of each source value
+    // Wines, charts and best producers in the order of their records.
+    std::vector<std::uint32_t> wineOrder_;
+    std::vector<std::uint32_t> positionOf_;  // wine -> record position and wine node row
+    std::vector<std::uint32_t> chartOrder_;
+    std::vector<std::uint32_t> bpOrder_;
+    // Table numbers: dictionaries, record tables, then the levels of the five trees.
+    int wineTables_ = 0;
+    int chartTables_ = 0;
+    int bpTables_ = 0;
+    int firstWineTable_ = 0;
+    int firstChartTable_ = 0;
+    int firstBpTable_ = 0;
+    int firstLevel_ = 0;
+    std::vector<std::vector<Level>> trees_;
+    std::vector<Table> tables_;  // blocks, in table-number order
+    qint64 levelNodes_ = 0;
+    qint64 bytes_ = 0;
 };
 
 bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
     say("sorting", 0);
+    rankValues();
+    orderWines();
+    numberValues();
+    say("sorting", 100);
+    if (!planTables(error)) {
+        return false;
+    }
+    say("building trees", 0);
+    buildFindWineTree();
+    say("building trees", 40);
+    buildFoodAndWineTree();
+    buildVintageChartTree();
+    buildBestValuesTree();
+    buildBestProducersTree();
+    say("building trees", 100);
+    if (!addDictionaryTables(error)) {
+        return false;
+    }
+    say("writing", 10);
+    if (!addWineTables(error) || !addChartTables(error) || !addBestProducerTables(error)) {
+        return false;
+    }
+    say("writing", 30);
+    if (!addLevelTables(error)) {
+        return false;
+    }
+    say("writing", 60);
+    if (!layOut(image, error)) {
+        return false;
+    }
+    say("writing", 100);
+    if (stats) {
+        stats->tables = static_cast<int>(tables_.size());
+        stats->bytes = bytes_;
+        stats->wineTables = wineTables_;
+        stats->levelNodes = levelNodes_;
+    }
+    return true;
+}
+
+// Sort ranks of every dictionary but the chart years; wines without designation first.
+void Compiler::rankValues() {
     ranks_.resize(kDictCount);
     for (int d = 0; d < kDictFirstYearScore; ++d) {
         ranks_[static_cast<size_t>(d)] = d == kDictVintage
                                              ? vintageRanks(s_.dicts[static_cast<size_t>(d)])
                                              : alphabeticalRanks(s_.dicts[static_cast<size_t>(d)]);
     }
-    // Wines without designation first.
-    {
-        const TextPool& pool = s_.dicts[kDictDesignation];
-        auto& r = ranks_[kDictDesignation];
-        for (int v = 0; v < pool.size(); ++v) {
-            if (pool.texts()[static_cast<size_t>(v)] == placeholderText(kDictDesignation)) {
-                r[static_cast<size_t>(v)] = 0;
-            } else {
-                ++r[static_cast<size_t>(v)];
-            }
+    const TextPool& pool = s_.dicts[kDictDesignation];
+    auto& r = ranks_[kDictDesignation];
+    for (int v = 0; v < pool.size(); ++v) {
+        if (pool.texts()[static_cast<size_t>(v)] == format::kNoDesignation) {
+            r[static_cast<size_t>(v)] = 0;
+        } else {
+            ++r[static_cast<size_t>(v)];
         }
     }
+}
 
-    // Find Wine order, which is also the order of the wine records and of the wine nodes.
+// Find Wine order, which is also the order of the wine records and of the wine nodes.
+void Compiler::orderWines() {
     static const int kFindWineColumns[] = {kWineOrigin,  kWineSsf,     kWineType,
                                            kWineRegion,  kWineSegment, kWineProducer,
                                            kWineVintage, kWineProduct, kWineDesignation};
@@ -335,31 +442,28 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                                   s_.wines[w].values[static_cast<size_t>(column)]);
         }
     }
-    std::vector<std::uint32_t> fwOrder(wineCount);
-    std::iota(fwOrder.begin(), fwOrder.end(), 0u);
-    std::sort(fwOrder.begin(), fwOrder.end(), [&](std::uint32_t a, std::uint32_t b) {
+    wineOrder_.resize(wineCount);
+    std::iota(wineOrder_.begin(), wineOrder_.end(), 0u);
+    std::sort(wineOrder_.begin(), wineOrder_.end(), [&](std::uint32_t a, std::uint32_t b) {
         return wineKeys[a] != wineKeys[b] ? wineKeys[a] < wineKeys[b] : a < b;
     });
     wineKeys = {};
-    std::vector<std::uint32_t> positionOf(wineCount);  // wine -> record position and node row
+    positionOf_.resize(wineCount);
     for (size_t i = 0; i < wineCount; ++i) {
-        positionOf[fwOrder[i]] = static_cast<std::uint32_t>(i);
+        positionOf_[wineOrder_[i]] = static_cast<std::uint32_t>(i);
     }
-    numberValues();
-    say("sorting", 100);
+}
 
-    // Table numbers: dictionaries, record tables, then level tables.
-    const auto tablesFor = [&](size_t records) {
-        return static_cast<int>(
-            std::max<size_t>(1, (records + limits_.recordsPerTable - 1) / limits_.recordsPerTable));
-    };
-    const int wineTables = tablesFor(wineCount);
-    const int chartTables = tablesFor(s_.charts.size());
-    const int bpTables = tablesFor(s_.bestProducers.size());
-    const int firstWineTable = kDictCount;
-    const int firstChartTable = firstWineTable + wineTables;
-    const int firstBpTable = firstChartTable + chartTables;
-    const int firstLevel = firstBpTable + bpTables;
+// Numbers the tables and creates the empty levels of the five trees; false when the catalogue
+// would need more tables than a u8 table number reaches.
+bool Compiler::planTables(QString* error) {
+    wineTables_ = tablesFor(s_.wines.size());
+    chartTables_ = tablesFor(s_.charts.size());
+    bpTables_ = tablesFor(s_.bestProducers.size());
+    firstWineTable_ = kDictCount;
+    firstChartTable_ = firstWineTable_ + wineTables_;
+    firstBpTable_ = firstChartTable_ + chartTables_;
+    firstLevel_ = firstBpTable_ + bpTables_;
     struct TreeShape {
         const char* prefix;
         int dictLevels;     // levels of dictionary nodes, root included
@@ -371,8 +475,7 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                                        {"VCHLevelTable", 6, true},
                                        {"BVLevelTable", 7, false},
                                        {"BPLevelTable", 6, true}};
-    std::vector<std::vector<Level>> trees;
-    int tableCount = firstLevel;
+    int tableCount = firstLevel_;
     for (const TreeShape& t : kTrees) {
         const int levelCount = t.dictLevels + (t.ownLeafLevel ? 1 : 0);
         std::vector<Level> levels(static_cast<size_t>(levelCount));
@@ -387,139 +490,137 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
             levels.back().next = tableCount + levelCount - 1;
         }
         tableCount += levelCount;
-        trees.push_back(std::move(levels));
+        trees_.push_back(std::move(levels));
     }
-    const int fwWineLevel = firstLevel + 9;
-    trees[1].back().next = fwWineLevel;
-    trees[3].back().next = fwWineLevel;
+    const int fwWineLevel = firstLevel_ + 9;
+    trees_[1].back().next = fwWineLevel;
+    trees_[3].back().next = fwWineLevel;
     if (tableCount > limits_.maxTables) {
         *error = QStringLiteral(
                      "the catalogue would need %1 tables (%2 of them for %3 wines, "
                      "%4 for %5 vintage charts, %6 for %7 best producers); tables are "
                      "numbered with 8 bits, so at most %8")
                      .arg(tableCount)
-                     .arg(wineTables)
-                     .arg(number(static_cast<qint64>(wineCount)))
-                     .arg(chartTables)
+                     .arg(wineTables_)
+                     .arg(number(static_cast<qint64>(s_.wines.size())))
+                     .arg(chartTables_)
                      .arg(number(static_cast<qint64>(s_.charts.size())))
-                     .arg(bpTables)
+                     .arg(bpTables_)
                      .arg(number(static_cast<qint64>(s_.bestProducers.size())))
                      .arg(limits_.maxTables);
         return false;
     }
+    tables_.reserve(static_cast<size_t>(tableCount));
+    return true;
+}
 
-    say("building trees", 0);
-    // Find Wine: origin .. product, then one record node per wine.
-    {
-        static const int kDicts[] = {kDictOrigin,  kDictSsf,      kDictType,    kDictRegion,
-                                     kDictSegment, kDictProducer, kDictVintage, kDictProduct};
-        static const int kCols[] = {kWineOrigin,  kWineSsf,      kWineType,    kWineRegion,
-                                    kWineSegment, kWineProducer, kWineVintage, kWineProduct};
-        std::vector<Level>& levels = trees[0];
-        Level& wines = levels[9];
-        wines.nodes.reserve(wineCount);
-        sweep(
-            levels, 8, kDicts, wineCount,
-            [&](size_t i, int k) {
-                return s_.wines[fwOrder[i]].values[static_cast<size_t>(kCols[k - 1])];
-            },
-            [&](size_t i) {
-                return wines.add(static_cast<std::uint16_t>(i % limits_.recordsPerTable + 1),
-                                 firstWineTable + static_cast<int>(i / limits_.recordsPerTable));
-            });
-    }
-    say("building trees", 40);
-    // Food and Wine: type of food, food, then the wines' nodes.
-    {
-        std::vector<std::uint32_t> order(s_.pairings.size());
-        std::iota(order.begin(), order.end(), 0u);
-        const auto wineKey = [&](std::uint32_t w) {
-            const auto& v = s_.wines[w].values;
-            return std::array<std::uint32_t, 5>{
-                rank(kDictOrigin, v[kWineOrigin]), rank(kDictRegion, v[kWineRegion]),
-                rank(kDictAppellationVariety, v[kWineAppellationVariety]),
-                rank(kDictProducer, v[kWineProducer]), w};
-        };
-        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-            const FoodPairing& x = s_.pairings[a];
-            const FoodPairing& y = s_.pairings[b];
-            if (x.foodType != y.foodType) {
-                return rank(kDictFoodType, x.foodType) < rank(kDictFoodType, y.foodType);
-            }
-            if (x.food != y.food) {
-                return rank(kDictFood, x.food) < rank(kDictFood, y.food);
-            }
-            return wineKey(x.wine) < wineKey(y.wine);
-        });
-        // A wine named twice for one food is listed once.
-        order.erase(std::unique(order.begin(), order.end(),
-                                [&](std::uint32_t a, std::uint32_t b) {
-                                    const FoodPairing& x = s_.pairings[a];
-                                    const FoodPairing& y = s_.pairings[b];
-                                    return x.foodType == y.foodType && x.food == y.food &&
-                                           x.wine == y.wine;
-                                }),
-                    order.end());
-        static const int kDicts[] = {kDictFoodType, kDictFood};
-        sweep(
-            trees[1], 2, kDicts, order.size(),
-            [&](size_t i, int k) {
-                const FoodPairing& p = s_.pairings[order[i]];
-                return k == 1 ? p.foodType : p.food;
-            },
-            [&](size_t i) { return positionOf[s_.pairings[order[i]].wine]; });
-    }
-    static const int kPathDicts[] = {
-        kDictOrigin, kDictSsf, kDictType, kDictRegion, kDictAppellationVariety, kDictProducer};
-    // Vintage Chart: the five choices, then the chart record.
-    std::vector<std::uint32_t> chartOrder(s_.charts.size());
-    std::iota(chartOrder.begin(), chartOrder.end(), 0u);
-    std::sort(chartOrder.begin(), chartOrder.end(), [&](std::uint32_t a, std::uint32_t b) {
+// Find Wine: origin .. product, then one record node per wine.
+void Compiler::buildFindWineTree() {
+    static const int kDicts[] = {kDictOrigin,  kDictSsf,      kDictType,    kDictRegion,
+                                 kDictSegment, kDictProducer, kDictVintage, kDictProduct};
+    static const int kCols[] = {kWineOrigin,  kWineSsf,      kWineType,    kWineRegion,
+                                kWineSegment, kWineProducer, kWineVintage, kWineProduct};
+    std::vector<Level>& levels = trees_[0];
+    Level& wines = levels[9];
+    wines.nodes.reserve(wineOrder_.size());
+    sweep(
+        levels, 8, kDicts, wineOrder_.size(),
+        [&](size_t i, int k) {
+            return s_.wines[wineOrder_[i]].values[static_cast<size_t>(kCols[k - 1])];
+        },
+        [&](size_t i) { return addRecordNode(wines, i, firstWineTable_); });
+}
+
+// Food and Wine: type of food, food, then the wines' nodes.
+void Compiler::buildFoodAndWineTree() {
+    std::vector<std::uint32_t> order(s_.pairings.size());
+    std::iota(order.begin(), order.end(), 0u);
+    const auto wineKey = [&](std::uint32_t w) {
+        const auto& v = s_.wines[w].values;
+        return std::array<std::uint32_t, 5>{
+            rank(kDictOrigin, v[kWineOrigin]), rank(kDictRegion, v[kWineRegion]),
+            rank(kDictAppellationVariety, v[kWineAppellationVariety]),
+            rank(kDictProducer, v[kWineProducer]), w};
+    };
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const FoodPairing& x = s_.pairings[a];
+        const FoodPairing& y = s_.pairings[b];
+        if (x.foodType != y.foodType) {
+            return rank(kDictFoodType, x.foodType) < rank(kDictFoodType, y.foodType);
+        }
+        if (x.food != y.food) {
+            return rank(kDictFood, x.food) < rank(kDictFood, y.food);
+        }
+        return wineKey(x.wine) < wineKey(y.wine);
+    });
+    // A wine named twice for one food is listed once.
+    order.erase(std::unique(order.begin(), order.end(),
+                            [&](std::uint32_t a, std::uint32_t b) {
+                                const FoodPairing& x = s_.pairings[a];
+                                const FoodPairing& y = s_.pairings[b];
+                                return x.foodType == y.foodType && x.food == y.food &&
+                                       x.wine == y.wine;
+                            }),
+                order.end());
+    static const int kDicts[] = {kDictFoodType, kDictFood};
+    sweep(
+        trees_[1], 2, kDicts, order.size(),
+        [&](size_t i, int k) {
+            const FoodPairing& p = s_.pairings[order[i]];
+            return k == 1 ? p.foodType : p.food;
+        },
+        [&](size_t i) { return positionOf_[s_.pairings[order[i]].wine]; });
+}
+
+// The dictionaries of the five choices of the chart and best-of trees, then the producer.
+const int kPathDicts[] = {kDictOrigin,  kDictSsf, kDictType, kDictRegion, kDictAppellationVariety,
+                          kDictProducer};
+
+// Vintage Chart: the five choices, then the chart record.
+void Compiler::buildVintageChartTree() {
+    chartOrder_.resize(s_.charts.size());
+    std::iota(chartOrder_.begin(), chartOrder_.end(), 0u);
+    std::sort(chartOrder_.begin(), chartOrder_.end(), [&](std::uint32_t a, std::uint32_t b) {
         return pathLess(s_.charts[a].path, s_.charts[b].path);
     });
-    {
-        Level& records = trees[2][6];
-        sweep(
-            trees[2], 5, kPathDicts, chartOrder.size(),
-            [&](size_t i, int k) {
-                return s_.charts[chartOrder[i]].path[static_cast<size_t>(k - 1)];
-            },
-            [&](size_t i) {
-                return records.add(static_cast<std::uint16_t>(i % limits_.recordsPerTable + 1),
-                                   firstChartTable + static_cast<int>(i / limits_.recordsPerTable));
-            });
-    }
-    // Best Values: the five choices, the producer, then the wines' nodes.
-    {
-        std::vector<std::uint32_t> order(s_.bestValues.size());
-        std::iota(order.begin(), order.end(), 0u);
-        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-            const BestValue& x = s_.bestValues[a];
-            const BestValue& y = s_.bestValues[b];
-            if (x.path != y.path) {
-                return pathLess(x.path, y.path);
-            }
-            if (x.producer != y.producer) {
-                return rank(kDictProducer, x.producer) < rank(kDictProducer, y.producer);
-            }
-            const std::uint32_t dx =
-                rank(kDictDescription, s_.wines[x.wine].values[kWineDescription]);
-            const std::uint32_t dy =
-                rank(kDictDescription, s_.wines[y.wine].values[kWineDescription]);
-            return dx != dy ? dx < dy : a < b;
-        });
-        sweep(
-            trees[3], 6, kPathDicts, order.size(),
-            [&](size_t i, int k) {
-                const BestValue& v = s_.bestValues[order[i]];
-                return k <= 5 ? v.path[static_cast<size_t>(k - 1)] : v.producer;
-            },
-            [&](size_t i) { return positionOf[s_.bestValues[order[i]].wine]; });
-    }
-    // Best Producers: the five choices, then the producer records.
-    std::vector<std::uint32_t> bpOrder(s_.bestProducers.size());
-    std::iota(bpOrder.begin(), bpOrder.end(), 0u);
-    std::sort(bpOrder.begin(), bpOrder.end(), [&](std::uint32_t a, std::uint32_t b) {
+    Level& records = trees_[2][6];
+    sweep(
+        trees_[2], 5, kPathDicts, chartOrder_.size(),
+        [&](size_t i, int k) { return s_.charts[chartOrder_[i]].path[static_cast<size_t>(k - 1)]; },
+        [&](size_t i) { return addRecordNode(records, i, firstChartTable_); });
+}
+
+// Best Values: the five choices, the producer, then the wines' nodes.
+void Compiler::buildBestValuesTree() {
+    std::vector<std::uint32_t> order(s_.bestValues.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const BestValue& x = s_.bestValues[a];
+        const BestValue& y = s_.bestValues[b];
+        if (x.path != y.path) {
+            return pathLess(x.path, y.path);
+        }
+        if (x.producer != y.producer) {
+            return rank(kDictProducer, x.producer) < rank(kDictProducer, y.producer);
+        }
+        const std::uint32_t dx = rank(kDictDescription, s_.wines[x.wine].values[kWineDescription]);
+        const std::uint32_t dy = rank(kDictDescription, s_.wines[y.wine].values[kWineDescription]);
+        return dx != dy ? dx < dy : a < b;
+    });
+    sweep(
+        trees_[3], 6, kPathDicts, order.size(),
+        [&](size_t i, int k) {
+            const BestValue& v = s_.bestValues[order[i]];
+            return k <= 5 ? v.path[static_cast<size_t>(k - 1)] : v.producer;
+        },
+        [&](size_t i) { return positionOf_[s_.bestValues[order[i]].wine]; });
+}
+
+// Best Producers: the five choices, then the producer records.
+void Compiler::buildBestProducersTree() {
+    bpOrder_.resize(s_.bestProducers.size());
+    std::iota(bpOrder_.begin(), bpOrder_.end(), 0u);
+    std::sort(bpOrder_.begin(), bpOrder_.end(), [&](std::uint32_t a, std::uint32_t b) {
         const BestProducer& x = s_.bestProducers[a];
         const BestProducer& y = s_.bestProducers[b];
         if (x.path != y.path) {
@@ -527,23 +628,16 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
         }
         return rank(kDictBestProducers, x.text) < rank(kDictBestProducers, y.text);
     });
-    {
-        Level& records = trees[4][6];
-        sweep(
-            trees[4], 5, kPathDicts, bpOrder.size(),
-            [&](size_t i, int k) {
-                return s_.bestProducers[bpOrder[i]].path[static_cast<size_t>(k - 1)];
-            },
-            [&](size_t i) {
-                return records.add(static_cast<std::uint16_t>(i % limits_.recordsPerTable + 1),
-                                   firstBpTable + static_cast<int>(i / limits_.recordsPerTable));
-            });
-    }
-    say("building trees", 100);
+    Level& records = trees_[4][6];
+    sweep(
+        trees_[4], 5, kPathDicts, bpOrder_.size(),
+        [&](size_t i, int k) {
+            return s_.bestProducers[bpOrder_[i]].path[static_cast<size_t>(k - 1)];
+        },
+        [&](size_t i) { return addRecordNode(records, i, firstBpTable_); });
+}
 
-    // Blocks, in table-number order.
-    std::vector<Table> tables;
-    tables.reserve(static_cast<size_t>(tableCount));
+bool Compiler::addDictionaryTables(QString* error) {
     for (int d = 0; d < kDictCount; ++d) {
         Table t;
         t.name = QByteArray(format::kDictionaryPrefix) + dictShortName(d).toLatin1();
@@ -552,96 +646,74 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                              orders_[static_cast<size_t>(d)], limits_, &t.block, error)) {
             return false;
         }
-        tables.push_back(std::move(t));
+        tables_.push_back(std::move(t));
     }
-    say("writing", 10);
-    std::vector<int> wineColumns;
-    for (const int d : kWineColumnDicts) {
-        wineColumns.push_back(d);  // dictionary d is table d
-    }
-    for (int k = 0; k < wineTables; ++k) {
-        Table t;
-        t.name = "Wines" + QByteArray::number(k);
-        t.kind = format::kRecordTable;
-        const size_t first = static_cast<size_t>(k) * limits_.recordsPerTable;
-        const auto rows = static_cast<std::uint32_t>(
-            std::min<size_t>(limits_.recordsPerTable, wineCount - std::min(wineCount, first)));
-        if (!recordBlock(
-                t.name, wineColumns, rows,
-                [&](std::uint32_t r, std::uint16_t* out) {
-                    const Wine& w = s_.wines[fwOrder[first + r]];
-                    for (size_t c = 0; c < w.values.size(); ++c) {
-                        out[c] = id(kWineColumnDicts[c], w.values[c]);
-                    }
-                },
-                limits_, &t.block, error)) {
-            return false;
-        }
-        tables.push_back(std::move(t));
-    }
-    std::vector<int> chartColumns = {kDictOrigin, kDictSsf, kDictType, kDictRegion,
-                                     kDictAppellationVariety};
+    return true;
+}
+
+// Wines0 ...: every wine column, in Find Wine order.
+bool Compiler::addWineTables(QString* error) {
+    // Dictionary d is table d.
+    const std::vector<int> columns(std::begin(kWineColumnDicts), std::end(kWineColumnDicts));
+    return addRecordTables(
+        "Wines", wineTables_, wineOrder_.size(), columns,
+        [&](size_t i, std::uint16_t* out) {
+            const Wine& w = s_.wines[wineOrder_[i]];
+            for (size_t c = 0; c < w.values.size(); ++c) {
+                out[c] = id(kWineColumnDicts[c], w.values[c]);
+            }
+        },
+        error);
+}
+
+// VintageCharts0 ...: the five choices, the year scores, then the year codes.
+bool Compiler::addChartTables(QString* error) {
+    std::vector<int> columns = {kDictOrigin, kDictSsf, kDictType, kDictRegion,
+                                kDictAppellationVariety};
     for (int y = 0; y < kChartYears; ++y) {
-        chartColumns.push_back(kDictFirstYearScore + y);
+        columns.push_back(kDictFirstYearScore + y);
     }
     for (int y = 0; y < kChartYears; ++y) {
-        chartColumns.push_back(kDictFirstYearCode + y);
+        columns.push_back(kDictFirstYearCode + y);
     }
-    for (int k = 0; k < chartTables; ++k) {
-        Table t;
-        t.name = "VintageCharts" + QByteArray::number(k);
-        t.kind = format::kRecordTable;
-        const size_t first = static_cast<size_t>(k) * limits_.recordsPerTable;
-        const auto rows = static_cast<std::uint32_t>(std::min<size_t>(
-            limits_.recordsPerTable, s_.charts.size() - std::min(s_.charts.size(), first)));
-        if (!recordBlock(
-                t.name, chartColumns, rows,
-                [&](std::uint32_t r, std::uint16_t* out) {
-                    const VintageChart& c = s_.charts[chartOrder[first + r]];
-                    size_t j = 0;
-                    for (const std::uint16_t v : c.path) {
-                        *out++ = id(chartColumns[j++], v);
-                    }
-                    for (const std::uint16_t v : c.scores) {
-                        *out++ = id(chartColumns[j++], v);
-                    }
-                    for (const std::uint16_t v : c.codes) {
-                        *out++ = id(chartColumns[j++], v);
-                    }
-                },
-                limits_, &t.block, error)) {
-            return false;
-        }
-        tables.push_back(std::move(t));
-    }
-    const std::vector<int> bpColumns = {
+    return addRecordTables(
+        "VintageCharts", chartTables_, chartOrder_.size(), columns,
+        [&](size_t i, std::uint16_t* out) {
+            const VintageChart& c = s_.charts[chartOrder_[i]];
+            size_t j = 0;
+            for (const std::uint16_t v : c.path) {
+                *out++ = id(columns[j++], v);
+            }
+            for (const std::uint16_t v : c.scores) {
+                *out++ = id(columns[j++], v);
+            }
+            for (const std::uint16_t v : c.codes) {
+                *out++ = id(columns[j++], v);
+            }
+        },
+        error);
+}
+
+// BestProducers0 ...: the five choices, then the text.
+bool Compiler::addBestProducerTables(QString* error) {
+    const std::vector<int> columns = {
         kDictOrigin, kDictSsf, kDictType, kDictRegion, kDictAppellationVariety, kDictBestProducers};
-    for (int k = 0; k < bpTables; ++k) {
-        Table t;
-        t.name = "BestProducers" + QByteArray::number(k);
-        t.kind = format::kRecordTable;
-        const size_t first = static_cast<size_t>(k) * limits_.recordsPerTable;
-        const auto rows = static_cast<std::uint32_t>(
-            std::min<size_t>(limits_.recordsPerTable,
-                             s_.bestProducers.size() - std::min(s_.bestProducers.size(), first)));
-        if (!recordBlock(
-                t.name, bpColumns, rows,
-                [&](std::uint32_t r, std::uint16_t* out) {
-                    const BestProducer& b = s_.bestProducers[bpOrder[first + r]];
-                    size_t j = 0;
-                    for (const std::uint16_t v : b.path) {
-                        *out++ = id(bpColumns[j++], v);
-                    }
-                    *out = id(bpColumns[j], b.text);
-                },
-                limits_, &t.block, error)) {
-            return false;
-        }
-        tables.push_back(std::move(t));
-    }
-    say("writing", 30);
-    qint64 nodes = 0;
-    for (auto& levels : trees) {
+    return addRecordTables(
+        "BestProducers", bpTables_, bpOrder_.size(), columns,
+        [&](size_t i, std::uint16_t* out) {
+            const BestProducer& b = s_.bestProducers[bpOrder_[i]];
+            size_t j = 0;
+            for (const std::uint16_t v : b.path) {
+                *out++ = id(columns[j++], v);
+            }
+            *out = id(columns[j], b.text);
+        },
+        error);
+}
+
+// The levels of the five trees, each freed once its block is made.
+bool Compiler::addLevelTables(QString* error) {
+    for (auto& levels : trees_) {
         for (Level& level : levels) {
             Table t;
             t.name = level.name;
@@ -649,39 +721,41 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
             if (!levelBlock(level, limits_, &t.block, error)) {
                 return false;
             }
-            nodes += static_cast<qint64>(level.nodes.size());
+            levelNodes_ += static_cast<qint64>(level.nodes.size());
             level = Level();
-            tables.push_back(std::move(t));
+            tables_.push_back(std::move(t));
         }
     }
-    say("writing", 60);
+    return true;
+}
 
-    // Layout: header, directory, then the blocks in table order except the largest, which goes
-    // last: only a block's start must fit in 24 bits, so the largest may run past 16 MiB.
-    const qint64 count = static_cast<qint64>(tables.size());
-    std::vector<size_t> placement(tables.size());
+// Header, directory, then the blocks in table order except the largest, which goes last: only a
+// block's start must fit in 24 bits, so the largest may run past 16 MiB.
+bool Compiler::layOut(QByteArray* image, QString* error) {
+    const qint64 count = static_cast<qint64>(tables_.size());
+    std::vector<size_t> placement(tables_.size());
     std::iota(placement.begin(), placement.end(), size_t{0});
     const auto largest = std::max_element(
         placement.begin(), placement.end(),
-        [&](size_t a, size_t b) { return tables[a].block.size() < tables[b].block.size(); });
+        [&](size_t a, size_t b) { return tables_[a].block.size() < tables_[b].block.size(); });
     std::rotate(largest, largest + 1, placement.end());
-    std::vector<qint64> start(tables.size());
+    std::vector<qint64> start(tables_.size());
     qint64 position = format::kFileHeaderSize + count * format::kEntrySize;
     for (const size_t i : placement) {
         if (position > limits_.maxPosition) {
             qint64 total = format::kFileHeaderSize + count * format::kEntrySize;
-            for (const Table& t : tables) {
+            for (const Table& t : tables_) {
                 total += t.block.size();
             }
             *error = QStringLiteral(
                          "table %1 would start at byte %2, beyond %3, the last position a "
                          "24-bit offset can hold (the catalogue would take %4 bytes)")
-                         .arg(QString::fromLatin1(tables[i].name), number(position),
+                         .arg(QString::fromLatin1(tables_[i].name), number(position),
                               number(limits_.maxPosition), number(total));
             return false;
         }
         start[i] = position;
-        position += tables[i].block.size();
+        position += tables_[i].block.size();
     }
     image->clear();
     image->resize(static_cast<qsizetype>(position));
@@ -689,7 +763,7 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
     putU24(p, static_cast<std::uint32_t>(count));
     putU24(p + 3, format::kEntrySize);
     for (qint64 i = 0; i < count; ++i) {
-        const Table& t = tables[static_cast<size_t>(i)];
+        const Table& t = tables_[static_cast<size_t>(i)];
         char* e = p + format::kFileHeaderSize + i * format::kEntrySize;
         std::fill(e, e + format::kEntrySize, '\0');
         putU24(e + format::kEntryIdOffset, static_cast<std::uint32_t>(i));
@@ -699,17 +773,11 @@ bool Compiler::run(QByteArray* image, QString* error, CompileStats* stats) {
                static_cast<std::uint32_t>(start[static_cast<size_t>(i)]));
         putU24(e + format::kEntryBlockSize, static_cast<std::uint32_t>(t.block.size()));
     }
-    for (size_t i = 0; i < tables.size(); ++i) {
-        std::copy(tables[i].block.begin(), tables[i].block.end(), p + start[i]);
-        tables[i].block = QByteArray();
+    for (size_t i = 0; i < tables_.size(); ++i) {
+        std::copy(tables_[i].block.begin(), tables_[i].block.end(), p + start[i]);
+        tables_[i].block = QByteArray();
     }
-    say("writing", 100);
-    if (stats) {
-        stats->tables = static_cast<int>(count);
-        stats->bytes = position;
-        stats->wineTables = wineTables;
-        stats->levelNodes = nodes;
-    }
+    bytes_ = position;
     return true;
 }
 

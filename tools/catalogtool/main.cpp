@@ -1,10 +1,10 @@
 // corkwise-catalog: inspects (and builds) catalogue files. Each subcommand lives in the
 // corkwise_catalog_tool library; this file only dispatches.
 
-#include "catalog/CatalogFind.h"
-#include "catalog/CatalogListing.h"
-#include "catalog/Command.h"
-#include "catalog/CompilerCommands.h"
+#include "catalogtool/CatalogFind.h"
+#include "catalogtool/CatalogListing.h"
+#include "catalogtool/Command.h"
+#include "catalogtool/CompilerCommands.h"
 #include "common/ErrorLog.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 // dictionaries, the record tables and the five search trees, laid out in one buffer that is
 // then written in one go. docs/catalogue-sources.md says what goes where.
 
-#include "catalog/CatalogSources.h"
+#include "catalogtool/CatalogSources.h"
 
 #include <QByteArray>
 #include <QString>

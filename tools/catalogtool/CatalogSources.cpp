@@ -1,7 +1,8 @@
-#include "catalog/CatalogSources.h"
+#include "catalogtool/CatalogSources.h"
 
 #include "catalog/CatalogFormat.h"
-#include "catalog/CsvReader.h"
+#include "catalog/Placeholders.h"
+#include "catalogtool/CsvReader.h"
 #include "common/TextCodec.h"
 
 #include <QDir>
@@ -16,8 +17,6 @@ namespace corkwise::tool {
 namespace format = corkwise::catalog_format;
 
 namespace {
-
-const char* const kNotAvailable = "-Not Available-";
 
 const char* const kDictNames[kDictFirstYearScore] = {"ORIGIN",
                                                      "SSF",
@@ -414,13 +413,13 @@ bool Loader::loadWines(const QString& dir, QString* error) {
         if (!file.text(cAppellationVariety, &text, error)) {
             return false;
         }
-        if (text.empty() || text == kNotAvailable) {
+        if (text.empty() || text == format::kNotAvailable) {
             const std::string& appellation =
                 s_->dicts[kDictAppellation].texts()[wine.values[kWineAppellation]];
             const std::string& variety = s_->dicts[kDictVariety].texts()[wine.values[kWineVariety]];
-            if (appellation != placeholderText(kDictAppellation)) {
+            if (appellation != format::kNoAppellation) {
                 text = appellation;
-            } else if (variety != placeholderText(kDictVariety)) {
+            } else if (variety != format::kNoVariety) {
                 text = variety;
             } else {
                 text.clear();
@@ -517,11 +516,12 @@ bool Loader::loadCharts(const QString& dir, QString* error) {
             chart.path = path;
             for (int i = 0; i < kChartYears; ++i) {
                 std::uint16_t none = 0;
-                if (!intern(file, 5, kDictFirstYearScore + i, kNotAvailable, &none, error)) {
+                if (!intern(file, 5, kDictFirstYearScore + i, format::kNotAvailable, &none,
+                            error)) {
                     return false;
                 }
                 chart.scores[static_cast<size_t>(i)] = none;
-                if (!intern(file, 5, kDictFirstYearCode + i, kNotAvailable, &none, error)) {
+                if (!intern(file, 5, kDictFirstYearCode + i, format::kNotAvailable, &none, error)) {
                     return false;
                 }
                 chart.codes[static_cast<size_t>(i)] = none;
@@ -643,18 +643,8 @@ QString dictShortName(int d) {
 }
 
 const char* placeholderText(int d) {
-    switch (d) {
-        case kDictRegion:
-            return "No Region Assigned";
-        case kDictAppellation:
-            return "No Appellation Assigned";
-        case kDictVariety:
-            return "No Variety Assigned";
-        case kDictDesignation:
-            return "No Designation Assigned";
-        default:
-            return kNotAvailable;
-    }
+    return d >= 0 && d < kDictFirstYearScore ? format::placeholderFor(kDictNames[d])
+                                             : format::kNotAvailable;
 }
 
 int TextPool::intern(std::string_view text) {

@@ -1,4 +1,4 @@
-#include "catalog/CatalogFind.h"
+#include "catalogtool/CatalogFind.h"
 
 #include "catalog/Catalog.h"
 #include "guide/NameSearch.h"

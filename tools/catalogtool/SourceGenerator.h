@@ -3,7 +3,7 @@
 // regions and appellations with real variety names, spread over origins, categories, types and
 // vintages like a real guide. The same wine count and generator key always give the same files.
 
-#include "catalog/CatalogSources.h"
+#include "catalogtool/CatalogSources.h"
 
 #include <QString>
 
