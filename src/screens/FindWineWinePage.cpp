@@ -167,12 +167,30 @@ void FindWineWinePage::refillGrid() {
         grid_->addRow(std::move(row), std::move(wine));
     });
     if (grid_->rowCount() > 0) {
-        grid_->select(0);
-        info_->setText(infoText(*grid_->cursorAt(0)));
+        const int row = selectOpeningWine();
+        info_->setText(infoText(*grid_->cursorAt(row)));
     } else {
         // Nothing to describe: the box must not go on describing a wine no longer listed.
         info_->setText(kInfoTitle);
     }
+}
+
+int FindWineWinePage::selectOpeningWine() {
+    // A search started from one wine (found by name, or More Search) opens on that wine, even
+    // when another of the product's wines comes first, as long as its row shows unscrolled.
+    const RecordCursor* wanted = guide().currentRecord();
+    for (int i = 0; wanted != nullptr && i < grid_->rowCount(); ++i) {
+        const RecordCursor* row = grid_->cursorAt(i);
+        if (row != nullptr && row->table() == wanted->table() && row->row() == wanted->row()) {
+            grid_->select(i);
+            if (grid_->selectedSlot() == i) {
+                return i;
+            }
+            break;
+        }
+    }
+    grid_->select(0);
+    return 0;
 }
 
 QString FindWineWinePage::infoText(const RecordCursor& wine) {

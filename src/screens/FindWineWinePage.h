@@ -64,8 +64,11 @@ private:
     void setVintageLabel();
     // Fills the product list from the selected vintage (emptied when there is none).
     bool fillProducts(const char* key);
-    // Rebuilds the grid from the selected product's wines and selects the first.
+    // Rebuilds the grid from the selected product's wines and selects one (selectOpeningWine).
     void refillGrid();
+    // Selects the row of the guide's current record when one is shown without scrolling, else
+    // row 0; returns the row selected.
+    int selectOpeningWine();
     void addBookmarkFromMenu();
 
     QLabel* vintageLabel_ = nullptr;

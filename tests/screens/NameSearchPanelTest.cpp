@@ -4,6 +4,8 @@
 
 #include "CompiledProgramFixture.h"
 #include "SourceCatalogue.h"
+#include "catalog/RecordCursor.h"
+#include "controls/GridList.h"
 #include "screens/FindWineWinePage.h"
 #include "screens/NameSearchPanel.h"
 #include "screens/NavigationStrip.h"
@@ -13,6 +15,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace corkwise::test {
 namespace {
@@ -197,6 +201,38 @@ TEST_F(NameSearchPanelTest, SearchMenuIsGreyedWhileThePersonalPanelIsUp) {
     EXPECT_EQ(view()->current(), -1);
     view()->leavePersonal();
     EXPECT_TRUE(bar()->isButtonEnabled(CommandBar::kSearchPosition));
+}
+
+// Two wines of one producer, vintage and product, told apart by their designation.
+class TwinWinesTest : public NameSearchPanelTest {
+protected:
+    CatalogueSources sources() const override {
+        return sourcesAroundWines(
+            "id,origin,category,type,region,producer,vintage,product,designation,variety,"
+            "appellation,score\n"
+            "W1,France,Still,Red,Rhône,Domaine des Écluses,1998,Gigondas,,Grenache,Gigondas,90\n"
+            "W2,France,Still,Red,Rhône,Domaine des Écluses,1998,Gigondas,Vieilles Vignes,"
+            "Grenache,Gigondas,92\n");
+    }
+};
+
+TEST_F(TwinWinesTest, EachResultOpensTheWinePageOnItsOwnWine) {
+    QList<int> opened;
+    for (int chosen : {0, 1}) {
+        findByName(QStringLiteral("gigondas"));
+        ASSERT_EQ(panel()->results()->count(), 2);
+        tapRow(panel()->results(), chosen);
+        ASSERT_EQ(view()->current(), 2);
+        const RecordCursor* selected = winePage()->grid()->selectedCursor();
+        ASSERT_NE(selected, nullptr);
+        // The info box describes the selected row.
+        EXPECT_EQ(winePage()->infoBox()->text().endsWith(QStringLiteral("Vieilles Vignes ")),
+                  selected->columnText("DESIGNATION") == "Vieilles Vignes");
+        opened.append(winePage()->grid()->selectedSlot());
+        click("cancelButton");
+    }
+    std::sort(opened.begin(), opened.end());
+    EXPECT_EQ(opened, QList<int>({0, 1}));
 }
 
 }  // namespace
