@@ -323,9 +323,11 @@ void MainView::followRecord(const RecordCursor& wine) {
 }
 
 void MainView::startSearch(int flowId) {
-    // A bookmark may be followed from the personal panel opened over the menu of searches; the
-    // menu is left then, or it would lie under the search and come back on Cancel.
+    // A bookmark may be followed from the personal panel opened over the menu of searches or
+    // the name search; those are left then, or they would cover the search or come back on
+    // Cancel.
     advancedPanel_->hide();
+    closeNameSearch();
     closeFlow();
     enablePersonalMenu(true);
     updatePersonalMenu();

@@ -203,6 +203,24 @@ TEST_F(NameSearchPanelTest, SearchMenuIsGreyedWhileThePersonalPanelIsUp) {
     EXPECT_TRUE(bar()->isButtonEnabled(CommandBar::kSearchPosition));
 }
 
+TEST_F(NameSearchPanelTest, GoToABookmarkFromOverTheNameSearchLeavesIt) {
+    findByName(QStringLiteral("aubert"));
+    QTest::keyClick(field(), Qt::Key_Return);
+    ASSERT_EQ(view()->current(), 2);
+    trigger(bar()->visiblePersonalPosition(), command::kAddBookmark);
+    click("doneButton");
+
+    findByName(QStringLiteral("hollow"));
+    trigger(bar()->visiblePersonalPosition(), command::kBookmarks);
+    ASSERT_TRUE(view()->personalPanel()->isVisible());
+    click("goToButton");
+    EXPECT_FALSE(panel()->isVisible());
+    EXPECT_FALSE(bar()->isButtonVisible(CommandBar::kEditPosition));
+    ASSERT_EQ(view()->current(), 2);
+    EXPECT_TRUE(winePage()->isVisible());
+    EXPECT_EQ(winePage()->productCombo()->currentText(), QStringLiteral("Gigondas Cuvée"));
+}
+
 // Two wines of one producer, vintage and product, told apart by their designation.
 class TwinWinesTest : public NameSearchPanelTest {
 protected:
