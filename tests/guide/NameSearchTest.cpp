@@ -5,7 +5,7 @@
 #include "catalog/RecordCursor.h"
 #include "catalog/RecordTable.h"
 #include "common/ErrorLog.h"
-#include "screens/SourceCatalogue.h"
+#include "testsupport/SourceCatalogue.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>

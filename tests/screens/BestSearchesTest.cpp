@@ -5,7 +5,7 @@
 // France, Best Values lacks Washington.
 
 #include "CompiledProgramFixture.h"
-#include "SourceCatalogue.h"
+#include "testsupport/SourceCatalogue.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
 #include "screens/AdvancedSearchPanel.h"

@@ -4,7 +4,7 @@
 // the same paths except Oregon. The California Cabernet Sauvignon chart rates three years, the
 // California Merlot chart one year with a score and another without, and Pauillac 2000 has 100.
 
-#include "SourceCatalogue.h"
+#include "testsupport/SourceCatalogue.h"
 
 namespace corkwise::test {
 

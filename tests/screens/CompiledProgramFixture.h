@@ -2,7 +2,7 @@
 // A whole program on a catalogue that the project's compiler builds from the test's CSV sources.
 
 #include "ProgramFixture.h"
-#include "SourceCatalogue.h"
+#include "testsupport/SourceCatalogue.h"
 
 namespace corkwise::test {
 

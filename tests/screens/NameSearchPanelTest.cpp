@@ -3,7 +3,7 @@
 // five searches started from the menu.
 
 #include "CompiledProgramFixture.h"
-#include "SourceCatalogue.h"
+#include "testsupport/SourceCatalogue.h"
 #include "catalog/RecordCursor.h"
 #include "controls/GridList.h"
 #include "screens/FindWineWinePage.h"

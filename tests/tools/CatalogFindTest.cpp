@@ -1,7 +1,7 @@
 #include "catalogtool/CatalogFind.h"
 
 #include "common/ErrorLog.h"
-#include "screens/SourceCatalogue.h"
+#include "testsupport/SourceCatalogue.h"
 #include "testsupport/CommandRun.h"
 #include "testsupport/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "SourceCatalogue.h"
+#include "testsupport/SourceCatalogue.h"
 
 #include "catalogtool/CatalogCompiler.h"
 #include "catalogtool/CatalogSources.h"
