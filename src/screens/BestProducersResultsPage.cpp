@@ -2,7 +2,6 @@
 
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
-#include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
 #include "common/ErrorLog.h"
 #include "guide/SearchFlow.h"
@@ -16,21 +15,6 @@
 namespace corkwise {
 
 using findwine::edges;
-
-namespace {
-
-// The text of COLUMN in RECORD as a list shows it: the catalogue's placeholder when the record,
-// the column or its value cannot be read (a value id naming no text reads as empty, and the
-// catalogue holds no empty texts).
-QByteArray listedText(const RecordCursor* record, const char* column) {
-    const std::optional<QByteArray> text =
-        record != nullptr ? record->columnText(column) : std::nullopt;
-    return text.has_value() && !text->isEmpty()
-               ? *text
-               : QByteArray(catalog_format::placeholderFor(column));
-}
-
-}  // namespace
 
 BestProducersResultsPage::BestProducersResultsPage(WineGuide& guide, QWidget* parent)
     : SearchPage(guide, kBestProducersResultsPage, parent) {}

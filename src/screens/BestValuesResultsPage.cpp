@@ -37,17 +37,6 @@ void fitWidth(QLabel* label) {
     }
 }
 
-// The text of COLUMN in RECORD as a list shows it: the catalogue's placeholder when the record,
-// the column or its value cannot be read (a value id naming no text reads as empty, and the
-// catalogue holds no empty texts).
-QByteArray listedText(const RecordCursor* record, const char* column) {
-    const std::optional<QByteArray> text =
-        record != nullptr ? record->columnText(column) : std::nullopt;
-    return text.has_value() && !text->isEmpty()
-               ? *text
-               : QByteArray(catalog_format::placeholderFor(column));
-}
-
 }  // namespace
 
 const QString BestValuesResultsPage::kInfoTitle = QStringLiteral("Info:");

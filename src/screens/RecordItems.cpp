@@ -1,6 +1,7 @@
 #include "screens/RecordItems.h"
 
 #include "catalog/NodeCursor.h"
+#include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
 #include "common/ErrorLog.h"
 
@@ -46,6 +47,14 @@ void attachRecord(QListWidgetItem* item, std::unique_ptr<RecordCursor> record) {
 const RecordCursor* recordAt(const QListWidget* list, int row) {
     const QListWidgetItem* item = list != nullptr ? list->item(row) : nullptr;
     return item != nullptr ? item->data(kRecordRole).value<SharedRecord>().get() : nullptr;
+}
+
+QByteArray listedText(const RecordCursor* record, const char* column) {
+    const std::optional<QByteArray> text =
+        record != nullptr ? record->columnText(column) : std::nullopt;
+    return text.has_value() && !text->isEmpty()
+               ? *text
+               : QByteArray(catalog_format::placeholderFor(column));
 }
 
 }  // namespace corkwise

@@ -2,6 +2,8 @@
 // Wines listed from the record children of a node: walking those children the way every results
 // page does, and list-box entries that carry their own cursor on a wine's record.
 
+#include <QByteArray>
+
 #include <functional>
 #include <memory>
 
@@ -20,6 +22,11 @@ void forEachRecordChild(const NodeCursor* node,
 
 // Makes ITEM the owner of RECORD, released with the item (a null RECORD attaches nothing).
 void attachRecord(QListWidgetItem* item, std::unique_ptr<RecordCursor> record);
+
+// The text of COLUMN in RECORD as a list shows it: the catalogue's placeholder when the record,
+// the column or its value cannot be read (a value id naming no text reads as empty, and the
+// catalogue holds no empty texts).
+QByteArray listedText(const RecordCursor* record, const char* column);
 
 // The record attached to entry ROW of LIST, or null (no such entry, or none attached).
 const RecordCursor* recordAt(const QListWidget* list, int row);
