@@ -36,6 +36,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Settings (zoom, window geometry, recent files) live in the desktop's usual place:
+    // ~/.config/Corkwise/corkwise.conf.
+    QApplication::setOrganizationName(QStringLiteral("Corkwise"));
     QApplication::setApplicationName(QStringLiteral("corkwise"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corkwise"));
     QApplication::setApplicationVersion(QStringLiteral("2.3"));
