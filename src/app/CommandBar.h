@@ -11,6 +11,10 @@
 //
 // Choosing a usable item emits command() with its command id; the frame routes it. Greyed items
 // do nothing.
+//
+// Keyboard: every button and item carries a letter (Alt+F File, Alt+E Edit, Alt+P Personal,
+// Alt+S Search, Alt+H Help), answered only while the button is shown; F10 opens the first menu
+// shown; Ctrl+1 to Ctrl+5 start the five searches, in the Search menu's order.
 
 #include <QMenuBar>
 
@@ -51,6 +55,7 @@ Q_SIGNALS:
     void command(int commandId);
 
 private:
+    void openFirstMenu();
     QMenu* addPopup(const QString& title, const char* objectName);
     QAction* addItem(QMenu* menu, const QString& text, int commandId, bool usable);
 

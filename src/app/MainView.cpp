@@ -59,6 +59,8 @@ MainView::MainView(WineGuide& guide, CommandBar* bar, QWidget* parent)
 }
 
 MainView::~MainView() {
+    // No focus moves while the view goes.
+    banners_.clear();
     closeFlow();
 }
 
@@ -82,6 +84,7 @@ bool MainView::createChildren() {
     nameSearch_->hide();
     connect(nameSearch_, &NameSearchPanel::wineChosen, this, &MainView::openWine);
     connect(nameSearch_, &NameSearchPanel::closed, this, &MainView::closeNameSearch);
+    createKeyboard();
     return true;
 }
 
@@ -97,6 +100,10 @@ bool MainView::handleCommand(int commandId) {
             guide_.loadPersonal();
             guide_.addPersonalEntry(QStringLiteral("New Note"), EntryKind::Note);
             showPersonal(EntryKind::Note);
+            // What the user types next is the note's text.
+            if (personalPanel_->isVisibleTo(this)) {
+                personalPanel_->focusNoteText();
+            }
             return true;
         case command::kAddBookmark: {
             // Offered only while the Find Wine wine page is current; its bookmark composition
@@ -199,6 +206,7 @@ void MainView::goNext() {
         from->hide();
     }
     strip_->setLastPage(current_ == pages_.size() - 1);
+    screenChanged();
 }
 
 void MainView::goBack() {
@@ -213,6 +221,7 @@ void MainView::goBack() {
     pages_[current_]->activate(true);
     left->hide();
     strip_->setLastPage(false);
+    screenChanged();
 }
 
 void MainView::closeFlow() {
@@ -228,6 +237,7 @@ void MainView::closeFlow() {
         strip_->hide();
     }
     current_ = -1;
+    screenChanged();
 }
 
 void MainView::moreSearch() {
@@ -236,6 +246,7 @@ void MainView::moreSearch() {
     advancedPanel_->refreshButtons(true);
     advancedPanel_->show();
     advancedPanel_->raise();
+    screenChanged();
 }
 
 bool MainView::startPrefilled(int flowId, bool run) {
@@ -290,6 +301,7 @@ bool MainView::startPrefilled(int flowId, bool run) {
     if (wine != nullptr && current_ == 1) {
         followRecord(*wine);
     }
+    screenChanged();
     return result;
 }
 
@@ -335,6 +347,7 @@ void MainView::startSearch(int flowId) {
     startFlow(flowId);
     if (!hasFlow()) {
         personalPanel_->hide();
+        screenChanged();
         return;
     }
 
@@ -367,6 +380,7 @@ void MainView::startSearch(int flowId) {
     strip_->setLastPage(current_ == pages_.size() - 1);
     personalPanel_->hide();
     showPage(current_);
+    screenChanged();
 }
 
 void MainView::showPersonal(EntryKind kind) {
@@ -381,6 +395,7 @@ void MainView::showPersonal(EntryKind kind) {
     strip_->hide();
     personalPanel_->show();
     personalPanel_->raise();
+    screenChanged();
 }
 
 void MainView::addBookmark(const QString& name) {
@@ -399,6 +414,7 @@ void MainView::addBookmark(const QString& name) {
     enablePersonalMenu(false);
     personalPanel_->show();
     personalPanel_->raise();
+    screenChanged();
 }
 
 void MainView::leavePersonal() {
@@ -411,6 +427,7 @@ void MainView::leavePersonal() {
         showPage(current_);
         pages_[current_]->activate(true);
     }
+    screenChanged();
 }
 
 void MainView::updatePersonalMenu() {
@@ -494,6 +511,7 @@ void MainView::showNameSearch() {
     if (bar_ != nullptr) {
         bar_->setButtonVisible(CommandBar::kEditPosition, true);
     }
+    screenChanged();
 }
 
 void MainView::closeNameSearch() {
@@ -504,6 +522,7 @@ void MainView::closeNameSearch() {
     if (bar_ != nullptr) {
         bar_->setButtonVisible(CommandBar::kEditPosition, personalPanel_->isVisible());
     }
+    screenChanged();
 }
 
 void MainView::openWine(int table, int row) {
@@ -572,8 +591,10 @@ void MainView::startFlowAt(int flowId) {
     if (!hasFlow()) {
         return;
     }
+    lastFlow_ = flowId;
     pages_[0]->activate(true);
     showPage(0);
+    screenChanged();
 }
 
 }  // namespace corkwise

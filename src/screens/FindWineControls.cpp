@@ -1,6 +1,7 @@
 #include "screens/FindWineControls.h"
 
 #include "controls/DropDownList.h"
+#include "screens/InfoBoxAccessible.h"
 #include "screens/SearchPage.h"
 
 #include <QAbstractItemView>
@@ -80,8 +81,18 @@ QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const
     palette.setColor(QPalette::WindowText, Qt::black);
     info->setPalette(palette);
     info->setGeometry(rect);
+    markInfoBox(info);
     info->show();
     return info;
+}
+
+void labelControl(QLabel* label, QWidget* control) {
+    label->setBuddy(control);
+    QString name = label->text();
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) {
+        name.chop(1);
+    }
+    control->setAccessibleName(name);
 }
 
 QPushButton* makeButton(QWidget* page, int id, const QString& text, const QRect& rect,
@@ -91,6 +102,8 @@ QPushButton* makeButton(QWidget* page, int id, const QString& text, const QRect&
     button->setProperty("controlId", id);
     button->setFont(SearchPage::pageFont(13, true));
     button->setStyleSheet(SearchPage::buttonStyleSheet());
+    // Enter presses a focused button, as Space does.
+    button->setAutoDefault(true);
     button->setGeometry(rect);
     button->show();
     return button;

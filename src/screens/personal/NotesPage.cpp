@@ -26,6 +26,7 @@ bool NotesPage::createControls() {
         return false;
     }
     connect(edit_, &EditCell::textChanged, this, &NotesPage::keepWithinLimit);
+    edit_->editor()->setAccessibleName(QStringLiteral("Notes"));
     return true;
 }
 
