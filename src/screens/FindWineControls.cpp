@@ -66,7 +66,7 @@ QListWidget* makeListBox(QWidget* page, int id, const QRect& rect, const char* n
 
 QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const char* name,
                     bool listFont) {
-    auto* info = new QLabel(text, page);
+    auto* info = new InfoBox(text, page);
     info->setObjectName(QString::fromLatin1(name));
     info->setProperty("controlId", -1);
     if (listFont) {
@@ -81,7 +81,6 @@ QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const
     palette.setColor(QPalette::WindowText, Qt::black);
     info->setPalette(palette);
     info->setGeometry(rect);
-    markInfoBox(info);
     info->show();
     return info;
 }

@@ -37,6 +37,7 @@ int FoodFormPage::createControls() {
         findwine::makeLabel(this, QStringLiteral("Help"), edges(10, 170, 230, 185), "helpLabel");
     helpLabel->setAlignment(Qt::AlignCenter);
     help_ = findwine::makeInfoBox(this, kHelpText, edges(10, 188, 230, 235), "helpBox", true);
+    help_->setAccessibleName(QStringLiteral("Help"));
 
     // activated is the user's pick, even of the entry already selected: each one counts.
     connect(type_, &QComboBox::activated, this, &FoodFormPage::onTypePicked);

@@ -7,11 +7,9 @@ namespace corkwise {
 
 namespace {
 
-const char* const kInfoBoxProperty = "corkwiseInfoBox";
-
 class InfoBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit InfoBoxAccessible(QLabel* label)
+    explicit InfoBoxAccessible(InfoBox* label)
         : QAccessibleWidget(label, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -26,7 +24,8 @@ public:
             return shown();
         }
         if (t == QAccessible::Name) {
-            return QStringLiteral("Info");
+            const QString given = widget()->accessibleName();
+            return given.isEmpty() ? QStringLiteral("Info") : given;
         }
         return QAccessibleWidget::text(t);
     }
@@ -62,22 +61,18 @@ private:
 };
 
 QAccessibleInterface* infoBoxFactory(const QString& /*className*/, QObject* object) {
-    auto* label = qobject_cast<QLabel*>(object);
-    if (label != nullptr && label->property(kInfoBoxProperty).toBool()) {
-        return new InfoBoxAccessible(label);
-    }
-    return nullptr;
+    auto* box = qobject_cast<InfoBox*>(object);
+    return box != nullptr ? new InfoBoxAccessible(box) : nullptr;
 }
 
 }  // namespace
 
-void markInfoBox(QLabel* label) {
+InfoBox::InfoBox(const QString& text, QWidget* parent) : QLabel(text, parent) {
     static const bool installed = [] {
         QAccessible::installFactory(infoBoxFactory);
         return true;
     }();
     static_cast<void>(installed);
-    label->setProperty(kInfoBoxProperty, true);
 }
 
 }  // namespace corkwise

@@ -1,13 +1,17 @@
 #pragma once
-// What screen readers are told about an info box (the bordered text under a grid or list that
-// describes the chosen wine): read-only text named "Info" whose value is the text shown, which
-// they can read by character, word or line.
+// An info box, the bordered text under a grid or list that describes the chosen wine, as screen
+// readers meet it: read-only text named "Info" (or its accessible name) whose value is the text
+// shown, which they can read by character, word or line.
 
-class QLabel;
+#include <QLabel>
 
 namespace corkwise {
 
-// Marks LABEL as an info box for screen readers.
-void markInfoBox(QLabel* label);
+class InfoBox : public QLabel {
+    Q_OBJECT
+
+public:
+    InfoBox(const QString& text, QWidget* parent);
+};
 
 }  // namespace corkwise

@@ -5,7 +5,6 @@
 // France, Best Values lacks Washington.
 
 #include "CompiledProgramFixture.h"
-#include "testsupport/SourceCatalogue.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
 #include "screens/AdvancedSearchPanel.h"
@@ -14,6 +13,7 @@
 #include "screens/BestValuesFormPage.h"
 #include "screens/BestValuesResultsPage.h"
 #include "testsupport/LogCapture.h"
+#include "testsupport/SourceCatalogue.h"
 
 #include <QLabel>
 

@@ -97,7 +97,7 @@ int CPersonal::createControls() {
     // The box is made first but must lie over the tab panel when it opens.
     renameBox_->raise();
 
-    entryList_->setAccessibleName(QStringLiteral("Name"));
+    findwine::labelControl(nameLabel_, entryList_);
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab),
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
         auto* shortcut = new QShortcut(keys, this);
