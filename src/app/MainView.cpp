@@ -545,6 +545,11 @@ void MainView::startFromMenu(int flowId) {
     closeNameSearch();
     advancedPanel_->hide();
     closeFlow();
+    // Only the menu of searches' own buttons start from the wine More Search remembered; the
+    // Search menu starts afresh, as a home banner does. The record would otherwise pre-fill this
+    // search, and every later start from the home picture, until a menu-of-searches start
+    // dropped it.
+    guide_.clearRecord();
     startFlowAt(flowId);
 }
 

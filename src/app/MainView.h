@@ -93,8 +93,9 @@ public:
     // on the wine page with the wine's vintage and product. Nothing when TABLE is not a record
     // table.
     void openWine(int table, int row);
-    // Starts FLOWID as a tap on its home banner does, from whatever is shown. Nothing while the
-    // personal panel is up.
+    // Starts FLOWID as a tap on its home banner does, from whatever is shown, with nothing
+    // remembered: the guide forgets its current record (and an opened bookmark). Nothing while
+    // the personal panel is up.
     void startFromMenu(int flowId);
 
     // --- State, for the frame and for tests ---
