@@ -6,7 +6,8 @@
 // edited for notes. Both are hidden until the first showFields; from then on exactly the grid of
 // the kind shown last is visible. The page knows nothing of the store: the personal panel hands
 // it a field map and reads the note's fields back with contents(). A Value cell takes at most
-// PersonalEntry::kMaxValueTextLength characters, as the file keeps no more.
+// PersonalEntry::kMaxValueTextLength characters of Windows-1252, as the file keeps no more; what
+// goes beyond is refused as it is typed or pasted and a word at the page's foot says so.
 
 #include "common/StringMap.h"
 #include "personal/EntryKind.h"
@@ -15,6 +16,8 @@
 #include <QRect>
 
 #include <optional>
+
+class QLabel;
 
 namespace corkwise {
 
@@ -53,12 +56,22 @@ public:
     GridList* noteGrid() const { return noteGrid_; }
     // The grid of the current kind.
     GridList* currentGrid() const;
+    // The word shown for what was refused last; empty when none is shown.
+    QString refusal() const;
+
+Q_SIGNALS:
+    // The user typed into a Value cell.
+    void edited();
 
 protected:
     bool createControls() override;
 
 private:
+    // Gives every Value cell its check and its report of typing.
+    void watchEditCells();
+
     GridList* bookmarkGrid_ = nullptr;
+    QLabel* refusal_ = nullptr;
     GridList* noteGrid_ = nullptr;
     EntryKind kind_ = EntryKind::Bookmark;
     QRect gridRect_;

@@ -1,7 +1,13 @@
 #pragma once
 // The "Notes" page of the personal panel: the entry's free text in a several-line edit.
+//
+// What the personal file cannot hold (a character outside Windows-1252, text beyond
+// PersonalEntry::kMaxTextLength characters) is refused as it is typed or pasted, and a word at
+// the page's foot names what was not kept.
 
 #include "screens/personal/TabPage.h"
+
+class QLabel;
 
 namespace corkwise {
 
@@ -27,6 +33,12 @@ public:
     void paste() override;
 
     EditCell* edit() const { return edit_; }
+    // The word shown for what was refused last; empty when none is shown.
+    QString refusal() const;
+
+Q_SIGNALS:
+    // The user changed the text (showText is no change).
+    void edited();
 
 protected:
     bool createControls() override;
@@ -34,8 +46,11 @@ protected:
 private:
     // Removes what was just typed or pasted beyond the longest text the file keeps.
     void keepWithinLimit();
+    void showRefusal(const QString& word);
 
     EditCell* edit_ = nullptr;
+    QLabel* refusal_ = nullptr;
+    bool refusing_ = false;
 };
 
 }  // namespace corkwise
