@@ -254,6 +254,7 @@ TEST_F(CPersonalTest, DeletingTheFirstBookmarkShiftsThePositions) {
     EXPECT_EQ(panel_->goToButton()->text(), QStringLiteral("Go to"));
     ASSERT_EQ(panel_->positions(), (QList<int>{0, 2, 5}));
 
+    MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
     EXPECT_EQ(panel_->positions(), (QList<int>{1, 4}));
     EXPECT_EQ(listed(), (QStringList{"B2", "B5"}));
@@ -266,6 +267,7 @@ TEST_F(CPersonalTest, DeletingTheFirstBookmarkShiftsThePositions) {
 
     // The shifted positions lead to the right entries: delete B5 through them.
     choose(panel_, 1);
+    MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
     EXPECT_EQ(panel_->positions(), QList<int>{1});
     EXPECT_EQ(guide_->personalCount(), 4);
@@ -277,6 +279,7 @@ TEST_F(CPersonalTest, DeletingTheLastOfAKindSavesAndLeavesThoughOthersRemain) {
     start();
     ASSERT_EQ(bar_->visiblePersonalPosition(), 2);
     ASSERT_TRUE(view_->handleCommand(command::kBookmarks));
+    MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
 
     EXPECT_FALSE(panel_->isVisibleTo(view_));
@@ -401,6 +404,7 @@ TEST_F(CPersonalTest, FailingSaveOnTheLastDeleteIsReported) {
     start();
     ASSERT_TRUE(view_->handleCommand(command::kBookmarks));
     makePersonalUnwritable();
+    MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
 
     EXPECT_EQ(boxes(MessageBox::Icon::Warning), 1);
