@@ -109,6 +109,19 @@ bool CMainFrame::saveBeforeExit(bool mayAsk) {
     if (guide_->savePersonal(&error)) {
         return true;
     }
+    if (guide_->personalChangedOnDisk()) {
+        // Another program's version is kept beside the file, so nothing is lost either way.
+        const bool keepBoth =
+            !mayAsk ||
+            MessageBox::show(this, MessageBox::Icon::Question, QStringLiteral("Corkwise"),
+                             QStringLiteral("%1\nSave your notes and bookmarks, keeping the other "
+                                            "version beside it?")
+                                 .arg(error),
+                             MessageBox::Yes | MessageBox::No, MessageBox::Yes) == MessageBox::Yes;
+        if (keepBoth && guide_->savePersonalKeepingBoth(&error, nullptr)) {
+            return true;
+        }
+    }
     while (error.endsWith(QLatin1Char('.'))) {
         error.chop(1);
     }

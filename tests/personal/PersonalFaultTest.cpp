@@ -9,18 +9,16 @@
 #include "testsupport/CommandRun.h"
 #include "testsupport/FailDevice.h"
 #include "testsupport/PersonalSamples.h"
+#include "testsupport/SmallDisk.h"
 #include "testsupport/TempDir.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
 #include <functional>
 
 namespace corkwise {
@@ -84,53 +82,24 @@ TEST(SafeWriteTest, WriteWholeReportsTheDevicesReason) {
 class FullDiskTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (geteuid() != 0) {
-            GTEST_SKIP() << "mounting a small tmpfs needs root";
+        if (!disk_.available()) {
+            GTEST_SKIP() << disk_.why().toStdString();
         }
-        mountPoint_ = dir_.path(QStringLiteral("disk"));
-        ASSERT_TRUE(QDir().mkpath(mountPoint_));
-        if (::mount("tmpfs", QFile::encodeName(mountPoint_).constData(), "tmpfs", 0, "size=64k") !=
-            0) {
-            GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-        }
-        mounted_ = true;
-        path_ = mountPoint_ + QStringLiteral("/personal.res");
+        path_ = disk_.path(QStringLiteral("personal.res"));
         QFile file(path_);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(sampleFile());
     }
-    void TearDown() override {
-        if (mounted_) {
-            ::umount(QFile::encodeName(mountPoint_).constData());
-        }
-    }
-    // Fills the file system to its last byte, or to all but one page when ROOMFORLOCK.
-    void fill(bool roomForLock = false) {
-        const QString room = mountPoint_ + QStringLiteral("/room");
-        if (roomForLock) {
-            QFile reserve(room);
-            ASSERT_TRUE(reserve.open(QIODevice::WriteOnly));
-            reserve.write(QByteArray(4096, 'r'));
-        }
-        QFile filler(mountPoint_ + QStringLiteral("/filler"));
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) > 0) {
-        }
-        while (filler.write("x", 1) > 0) {
-        }
-        QFile::remove(room);
-    }
-    void unfill() { QFile::remove(mountPoint_ + QStringLiteral("/filler")); }
+    void fill(bool leavePage = false) { disk_.fill(leavePage); }
+    void unfill() { disk_.unfill(); }
     QByteArray onDisk() const {
         QFile file(path_);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     test::TempDir dir_;
-    QString mountPoint_;
+    test::SmallDisk disk_;
     QString path_;
-    bool mounted_ = false;
 };
 
 TEST_F(FullDiskTest, SaveFailsWithTheReasonKeepsTheFileAndSavesOnceThereIsRoom) {
