@@ -290,7 +290,21 @@ TEST_F(CPersonalTest, DeletingTheLastOfAKindSavesAndLeavesThoughOthersRemain) {
     EXPECT_EQ(saved[1], note("N2"));
     // Only notes remain, so only Notes is usable.
     EXPECT_EQ(bar_->visiblePersonalPosition(), 5);
-    EXPECT_TRUE(MessageBox::history().isEmpty());
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].text, QStringLiteral("Delete the bookmark \"B1\"?"));
+}
+
+TEST_F(CPersonalTest, DeleteAsksFirstAndNoKeepsTheEntry) {
+    writePersonal({note("N0"), note("N1")});
+    const QByteArray before = fileBytes();
+    start();
+    ASSERT_TRUE(view_->handleCommand(command::kNotes));
+    QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);  // unattended: the default, No
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].answer, MessageBox::No);
+    EXPECT_EQ(listed(), (QStringList{"N0", "N1"}));
+    EXPECT_EQ(guide_->personalCount(), 2);
+    EXPECT_EQ(fileBytes(), before);
 }
 
 TEST_F(CPersonalTest, BookmarkDetailsAreReadOnlyAndHideProductAndSegment) {
@@ -318,20 +332,25 @@ TEST_F(CPersonalTest, BookmarkDetailsAreReadOnlyAndHideProductAndSegment) {
     EXPECT_EQ(saved[0].values(), bookmark("B0").values());
 }
 
-TEST_F(CPersonalTest, ConvertedBookmarkLosesProductAndSegmentWhenItsFieldsAreKept) {
+TEST_F(CPersonalTest, ConvertedBookmarkKeepsProductAndSegmentAndViewingWritesNothing) {
     PersonalEntry converted = bookmark("Was a bookmark");
     converted.setKind(EntryKind::Note);
     writePersonal({converted});
+    const QByteArray before = fileBytes();
     start();
     ASSERT_TRUE(view_->handleCommand(command::kNotes));
     ASSERT_EQ(panel_->detailsPage()->noteGrid()->rowCount(), 3);
     QTest::mouseClick(panel_->doneButton(), Qt::LeftButton);
+    EXPECT_EQ(fileBytes(), before);
+
+    // A change to a shown field keeps the hidden ones, in their place and with their ids.
+    ASSERT_TRUE(view_->handleCommand(command::kNotes));
+    typeIntoNotes(panel_, QStringLiteral("changed"));
+    QTest::mouseClick(panel_->doneButton(), Qt::LeftButton);
     const std::vector<PersonalEntry> saved = fileEntries();
     ASSERT_EQ(saved.size(), 1u);
-    EXPECT_EQ(saved[0].values().size(), 3u);
-    EXPECT_FALSE(valueOf(saved[0], product).has_value());
-    EXPECT_FALSE(valueOf(saved[0], segment).has_value());
-    EXPECT_EQ(valueOf(saved[0], vintage), QByteArray("2010"));
+    EXPECT_EQ(saved[0].values(), converted.values());
+    EXPECT_EQ(valueOf(saved[0], product), QByteArray("Grand Vin"));
 }
 
 TEST_F(CPersonalTest, GoToSavesAndReplaysFindWineFromTheBookmark) {
