@@ -8,6 +8,8 @@
 #include "controls/GridRow.h"
 #include "personal/PersonalEntry.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QValidator>
@@ -67,6 +69,10 @@ bool DetailsPage::createControls() {
     refusal_->setObjectName(QStringLiteral("refusalWord"));
     refusal_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 200); color: black;"));
     refusal_->hide();
+    // The word stays long enough to be read, then goes.
+    refusalShown_.setSingleShot(true);
+    refusalShown_.setInterval(kRefusalShownMs);
+    connect(&refusalShown_, &QTimer::timeout, refusal_, &QWidget::hide);
     watchEditCells();
     return true;
 }
@@ -81,21 +87,23 @@ void DetailsPage::watchEditCells() {
             continue;
         }
         line->setValidator(new Windows1252Validator(line));
-        connect(line, &QLineEdit::textEdited, this, [this] {
-            refusal_->hide();
-            Q_EMIT edited();
-        });
+        connect(line, &QLineEdit::textEdited, this, &DetailsPage::edited);
         connect(line, &QLineEdit::inputRejected, this, [this, line] {
-            refusal_->setText(line->text().size() >= PersonalEntry::kMaxValueTextLength
-                                  ? QStringLiteral("Not kept: at most %1 characters")
-                                        .arg(PersonalEntry::kMaxValueTextLength)
-                                  : QStringLiteral("Not kept: not a Windows-1252 character"));
-            refusal_->adjustSize();
-            refusal_->move(width() - 12 - refusal_->width(), height() - 12 - refusal_->height());
-            refusal_->show();
-            refusal_->raise();
+            showRefusal(line->text().size() >= PersonalEntry::kMaxValueTextLength
+                            ? QStringLiteral("Not kept: at most %1 characters")
+                                  .arg(PersonalEntry::kMaxValueTextLength)
+                            : QStringLiteral("Not kept: not a Windows-1252 character"));
         });
     }
+}
+
+void DetailsPage::showRefusal(const QString& word) {
+    refusal_->setText(word);
+    refusal_->adjustSize();
+    refusal_->move(width() - 12 - refusal_->width(), height() - 12 - refusal_->height());
+    refusal_->show();
+    refusal_->raise();
+    refusalShown_.start();
 }
 
 QString DetailsPage::refusal() const {
@@ -170,8 +178,23 @@ void DetailsPage::copy() {
 }
 
 void DetailsPage::paste() {
-    if (kind_ == EntryKind::Note && noteGrid_ != nullptr) {
-        noteGrid_->paste();
+    if (kind_ != EntryKind::Note || noteGrid_ == nullptr) {
+        return;
+    }
+    // A paste that does not fit is cut by the cell without a word; say what was not kept.
+    const QLineEdit* line = nullptr;
+    for (const EditCell* cell : noteGrid_->findChildren<EditCell*>()) {
+        if (cell->lineEdit() != nullptr && cell->lineEdit()->hasFocus()) {
+            line = cell->lineEdit();
+        }
+    }
+    const QString pasted = QGuiApplication::clipboard()->text();
+    noteGrid_->paste();
+    if (line != nullptr && isWindows1252(pasted) &&
+        line->text().size() - line->selectedText().size() + pasted.size() >
+            PersonalEntry::kMaxValueTextLength) {
+        showRefusal(QStringLiteral("Not kept: at most %1 characters")
+                        .arg(PersonalEntry::kMaxValueTextLength));
     }
 }
 

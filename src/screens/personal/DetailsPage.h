@@ -14,6 +14,7 @@
 #include "screens/personal/TabPage.h"
 
 #include <QRect>
+#include <QTimer>
 
 #include <optional>
 
@@ -29,6 +30,8 @@ class DetailsPage : public TabPage {
 public:
     static constexpr int kTypeWidth = 70;
     static constexpr int kValueWidth = 130;
+    // How long the word for a refused input stays.
+    static constexpr int kRefusalShownMs = 5000;
 
     explicit DetailsPage(QWidget* parent = nullptr);
     ~DetailsPage() override;
@@ -69,9 +72,11 @@ protected:
 private:
     // Gives every Value cell its check and its report of typing.
     void watchEditCells();
+    void showRefusal(const QString& word);
 
     GridList* bookmarkGrid_ = nullptr;
     QLabel* refusal_ = nullptr;
+    QTimer refusalShown_;
     GridList* noteGrid_ = nullptr;
     EntryKind kind_ = EntryKind::Bookmark;
     QRect gridRect_;

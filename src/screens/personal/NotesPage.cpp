@@ -34,6 +34,10 @@ bool NotesPage::createControls() {
     refusal_->setObjectName(QStringLiteral("refusalWord"));
     refusal_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 200); color: black;"));
     refusal_->hide();
+    // The word stays long enough to be read, then goes.
+    refusalShown_.setSingleShot(true);
+    refusalShown_.setInterval(kRefusalShownMs);
+    connect(&refusalShown_, &QTimer::timeout, refusal_, &QWidget::hide);
     return true;
 }
 
@@ -78,8 +82,6 @@ void NotesPage::keepWithinLimit() {
     } else if (extra > 0) {
         showRefusal(
             QStringLiteral("Not kept: at most %1 characters").arg(PersonalEntry::kMaxTextLength));
-    } else {
-        refusal_->hide();
     }
     Q_EMIT edited();
 }
@@ -90,6 +92,7 @@ void NotesPage::showRefusal(const QString& word) {
     refusal_->move(width() - 12 - refusal_->width(), height() - 12 - refusal_->height());
     refusal_->show();
     refusal_->raise();
+    refusalShown_.start();
 }
 
 QString NotesPage::refusal() const {

@@ -7,6 +7,8 @@
 
 #include "screens/personal/TabPage.h"
 
+#include <QTimer>
+
 class QLabel;
 
 namespace corkwise {
@@ -17,6 +19,9 @@ class NotesPage : public TabPage {
     Q_OBJECT
 
 public:
+    // How long the word for a refused input stays.
+    static constexpr int kRefusalShownMs = 5000;
+
     explicit NotesPage(QWidget* parent = nullptr);
     ~NotesPage() override;
 
@@ -50,6 +55,7 @@ private:
 
     EditCell* edit_ = nullptr;
     QLabel* refusal_ = nullptr;
+    QTimer refusalShown_;
     bool refusing_ = false;
 };
 
