@@ -592,6 +592,11 @@ void MainView::startFromMenu(int flowId) {
     closeNameSearch();
     advancedPanel_->hide();
     closeFlow();
+    // Only the menu of searches' own buttons start from the wine More Search remembered; the
+    // Search menu starts afresh, as a home banner does. The record would otherwise pre-fill this
+    // search, and every later start from the home picture, until a menu-of-searches start
+    // dropped it.
+    guide_.clearRecord();
     startFlowAt(flowId);
 }
 
@@ -634,10 +639,6 @@ void MainView::mousePressEvent(QMouseEvent* event) {
 }
 
 void MainView::startFlowAt(int flowId) {
-    // Only the menu of searches starts from the wine More Search remembered; a banner or the
-    // Search menu starts afresh, as if nothing had been looked at. The record would otherwise
-    // pre-fill this search and every later one until a menu-of-searches start dropped it.
-    guide_.clearRecord();
     startFlow(flowId);
     if (!hasFlow()) {
         return;

@@ -97,7 +97,8 @@ public:
     // table.
     void openWine(int table, int row);
     // Starts FLOWID as a tap on its home banner does, from whatever is shown, with nothing
-    // remembered (startFlowAt). Nothing while the personal panel is up.
+    // remembered: the guide forgets its current record (and an opened bookmark). Nothing while
+    // the personal panel is up.
     void startFromMenu(int flowId);
 
     // --- State, for the frame and for tests ---
@@ -125,8 +126,6 @@ private:
     // False, after telling the user once and asking the frame to close (which saves the notes),
     // when the catalogue changed on disk since it was opened: what it reads is unreliable.
     bool catalogueUnchanged();
-    // Opens FLOWID on its first page with nothing remembered: the guide forgets its current
-    // record (and an opened bookmark), so the pages show their defaults.
     void startFlowAt(int flowId);
     // After Find Wine's pre-filled start has shown the producer page: fills it and the pages
     // after it from WINE as far as its values are found and shows the last page reached.
