@@ -18,6 +18,7 @@
 namespace corkwise {
 
 class CommandBar;
+class FrameZoom;
 class MainView;
 class PersonalStore;
 class WineGuide;
@@ -40,6 +41,8 @@ public:
 
     MainView* mainView() const { return view_; }
     CommandBar* commandBar() const { return bar_; }
+    // The zoom of the window (View menu, resizing); null before create().
+    FrameZoom* zoom() const { return zoom_; }
     WineGuide* guide() const { return guide_.get(); }
     PersonalStore* store() const { return store_.get(); }
 
@@ -65,6 +68,8 @@ protected:
 
 private:
     CommandBar* bar_ = nullptr;
+    QWidget* content_ = nullptr;
+    FrameZoom* zoom_ = nullptr;
     bool opened_ = false;
     MainView* view_ = nullptr;
     std::unique_ptr<PersonalStore> store_;

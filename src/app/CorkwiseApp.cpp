@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
+#include "app/FrameZoom.h"
 #include "app/MainView.h"
 #include "common/ErrorLog.h"
 #include "personal/PersonalLock.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 
@@ -48,7 +50,7 @@ QString usageText() {
         "  --personal FILE    keep notes and bookmarks in FILE instead of personal.res\n"
         "  --screenshot FILE  write the window as a PNG after it first appears, then quit;\n"
         "                     messages are written to stderr instead of being shown\n"
-        "  --scale N          enlarge the window N times (1 to 8)\n"
+        "  --scale N          zoom the window N times (1 to 8) for this run\n"
         "  --help             show this text\n"
         "  --version          show the version\n");
 }
@@ -187,6 +189,16 @@ bool CorkwiseApp::initInstance() {
         });
     }
 #endif
+    // A screenshot shows the design size (or --scale), whatever the user's last zoom was.
+    const double scaleOverride = options_.scale != 1.0 ? options_.scale : (screenshot ? 1.0 : 0.0);
+    QSettings settings;
+    frame_->zoom()->restore(settings, scaleOverride);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (frame_ != nullptr) {
+            QSettings kept;
+            frame_->zoom()->save(kept);
+        }
+    });
     frame_->show();
     return true;
 }
