@@ -5,6 +5,7 @@
 #include "app/CommandIds.h"
 #include "app/FrameZoom.h"
 #include "app/MainView.h"
+#include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
 #include "personal/PersonalLock.h"
 #include "platform/DataLocations.h"
@@ -21,7 +22,7 @@
 namespace corkwise {
 
 const QString CorkwiseApp::kProblemReadingText =
-    QStringLiteral("Problem reading wines data.Please reinstall application.");
+    QStringLiteral("Problem reading wines data. Please reinstall application.");
 const QString CorkwiseApp::kAlreadyRunningText = QStringLiteral("Corkwise is already running.");
 
 namespace {
@@ -152,17 +153,25 @@ bool CorkwiseApp::initInstance() {
     }
     ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
 
-    frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
-    if (!frame_->isOpened() || !frame_->create()) {
+    // A file the reader would open as a catalogue with missing tables or none is refused here,
+    // by its path, rather than showing empty lists.
+    const CatalogProblem problem = findCatalogProblem(cataloguePath_);
+    if (!problem) {
+        frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
+    }
+    if (problem || !frame_->isOpened() || !frame_->create()) {
         frame_.reset();
-        if (!MessageBox::unattended()) {
-            QTextStream(stderr) << "Corkwise: " << kProblemReadingText << " (" << cataloguePath_
-                                << ")\n";
-        }
         // A frame whose window cannot be built leaves the program as unable to run as a missing
         // catalogue does, and is reported the same way.
-        MessageBox::show(nullptr, MessageBox::Icon::Error, QStringLiteral("Corkwise"),
-                         kProblemReadingText);
+        const QString text = catalogueMessage(problem, options_.catalogue);
+        if (!MessageBox::unattended()) {
+            QTextStream(stderr) << "Corkwise: " << text;
+            if (text == kProblemReadingText) {
+                QTextStream(stderr) << " (" << (problem ? problem.text : cataloguePath_) << ")";
+            }
+            QTextStream(stderr) << "\n";
+        }
+        MessageBox::show(nullptr, MessageBox::Icon::Error, QStringLiteral("Corkwise"), text);
         postQuit();
         return true;
     }
@@ -201,6 +210,18 @@ bool CorkwiseApp::initInstance() {
     });
     frame_->show();
     return true;
+}
+
+QString CorkwiseApp::catalogueMessage(const CatalogProblem& problem, const QString& namedPath) {
+    // Reinstalling helps with the catalogue the program brings, not with a file the user named.
+    if (namedPath.isEmpty()) {
+        return kProblemReadingText;
+    }
+    if (problem) {
+        return problem.text;
+    }
+    return QStringLiteral("%1 cannot be opened as a catalogue.")
+        .arg(QDir::toNativeSeparators(namedPath));
 }
 
 bool CorkwiseApp::commitData(bool mayAsk) {
