@@ -30,7 +30,9 @@ QString cutEntry(const QAbstractItemView* view, const QPoint& pos) {
     const QString text = index.data(Qt::DisplayRole).toString();
     // The text inside an entry is kept off its edges by the focus frame's margin.
     const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    const int room = view->visualRect(index).width() - 2 * margin;
+    // An entry may be laid out wider than the list; what counts is the part in sight.
+    const QRect shown = view->visualRect(index).intersected(view->viewport()->rect());
+    const int room = shown.width() - 2 * margin;
     const QFont font = index.data(Qt::FontRole).canConvert<QFont>()
                            ? index.data(Qt::FontRole).value<QFont>()
                            : view->font();
