@@ -57,7 +57,8 @@ void refreshWindow(QWindow* window) {
 void apply(double zoom) {
     if (!g_watchingScreens) {
         g_watchingScreens = true;
-        QObject::connect(qApp, &QGuiApplication::screenAdded, qApp, &zoomScreen);
+        QObject::connect(qApp, &QGuiApplication::screenAdded, qApp,
+                         [](QScreen* screen) { zoomScreen(screen); });
     }
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (QScreen* screen : screens) {
