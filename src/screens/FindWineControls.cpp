@@ -1,7 +1,7 @@
 #include "screens/FindWineControls.h"
 
 #include "controls/DropDownList.h"
-#include "screens/InfoBoxAccessible.h"
+#include "controls/InfoBox.h"
 #include "screens/SearchPage.h"
 
 #include <QAbstractItemView>

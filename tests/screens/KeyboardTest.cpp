@@ -148,7 +148,8 @@ TEST_F(KeyboardTest, EachSearchGoesFromItsBannerToItsLastPage) {
         ASSERT_EQ(currentPageId(), w.lastPage);
         EXPECT_TRUE(view()->strip()->finishButton()->isVisible());
         EXPECT_EQ(pageContent(view()->currentPage()), w.content);
-        press(Qt::Key_Return);  // Finish: home, on the banner used
+        // Enter on a list of wines opens the wine's card; Escape leaves: home, on the banner.
+        press(Qt::Key_Escape);
         EXPECT_EQ(focusName(), QStringLiteral("banner%1").arg(w.flow));
     }
 }
@@ -184,6 +185,10 @@ TEST_F(KeyboardTest, FocusFollowsEachScreenAndItsKeys) {
         {Qt::Key_Escape, {}, "originCombo", 10001},             // its Escape
         {Qt::Key_Return, {}, "segmentCombo", 10002},
         {Qt::Key_Home, Qt::AltModifier, "banner10001", -1},
+        {Qt::Key_Return, {}, "originCombo", 10001},
+        {Qt::Key_Return, {}, "segmentCombo", 10002},
+        {Qt::Key_Return, {}, "vintageCombo", 10003},
+        {Qt::Key_Return, {}, "banner10001", -1},  // Finish
         {Qt::Key_3, Qt::ControlModifier, "originCombo", 10007},
         {Qt::Key_Return, {}, "chartGrid", 10008},
         {Qt::Key_Tab, Qt::ShiftModifier, "moreSearchButton", 10008},

@@ -1,4 +1,6 @@
-#include "screens/InfoBoxAccessible.h"
+#include "controls/InfoBoxAccessible.h"
+
+#include "controls/InfoBox.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -67,7 +69,7 @@ QAccessibleInterface* infoBoxFactory(const QString& /*className*/, QObject* obje
 
 }  // namespace
 
-InfoBox::InfoBox(const QString& text, QWidget* parent) : QLabel(text, parent) {
+void installInfoBoxAccessible() {
     static const bool installed = [] {
         QAccessible::installFactory(infoBoxFactory);
         return true;
