@@ -345,67 +345,60 @@ QStringList describe(QWidget* view) {
 
 TEST_F(KeyboardTest, EveryControlOfEveryScreenHasARoleAndAName) {
     enum { Home = -1, MenuOfSearches = -2, Notes = -3, NameSearch = -4 };
+    const QStringList form = {"ComboBox: Origin: France", "ComboBox: Wine Category: Still",
+                              "ComboBox: Wine Type: Red", "ComboBox: Region: Rh\u00f4ne",
+                              "ComboBox: Variety/Appellation: Gigondas"};
     const struct {
-        int flow;  // or one of the screens above
-        int page;
+        int screen;  // a page id, or one of the screens above
         QStringList controls;
     } screens[] = {
         {Home,
-         0,
          {"Button: Food & Wine", "Button: Wine Search", "Button: Vintage Chart",
           "Button: Best Values", "Button: Best Producers"}},
-        {kFindWineFlow,
-         0,
+        {10001,
          {"ComboBox: Origin: U.S.", "ComboBox: Wine Category: Still", "ComboBox: Wine Type: Red",
           "ComboBox: Region: California"}},
-        {kFindWineFlow, 1, {"ComboBox: Segment : G - I", "List: Producer"}},
-        {kFindWineFlow,
-         2,
+        {10002, {"ComboBox: Segment : G - I", "List: Producer"}},
+        {10003,
          {"ComboBox: Vintage: 1997", "ComboBox: Product: Merlot", "List: Wines",
           "  1997, 87 (selected)", "EditableText: Info", "  Hollow Creek Napa Valley Merlot "}},
-        {kFoodAndWineFlow,
-         0,
+        {10005,
          {"ComboBox: Type Of Food : Meat", "ComboBox: Food : Lamb", "EditableText: Help",
           "  First select your preferred type of food, then select the food..."}},
-        {kFoodAndWineFlow, 1, {"Button: More Search", "List: Wine Types"}},
-        {kVintageChartFlow,
-         1,
+        {10006, {"Button: More Search", "List: Wine Types"}},
+        {10007, form},
+        {10008,
          {"Button: More Search", "List: Vintage Rating", "  1998, 90, H (selected)",
           "EditableText: Info", "  This is an excellent vintage! Hold it to improve."}},
-        {kBestValuesFlow,
-         0,
-         {"ComboBox: Origin: France", "ComboBox: Wine Category: Still", "ComboBox: Wine Type: Red",
-          "ComboBox: Region: Rh\u00f4ne", "ComboBox: Variety/Appellation: Gigondas"}},
-        {kBestValuesFlow,
-         1,
+        {10009, form},
+        {10010,
          {"ComboBox: Producer : Domaine des \u00c9cluses", "List: Appellation/Description",
           "EditableText: Info", "  Domaine des \u00c9cluses Gigondas"}},
-        {kBestProducersFlow, 1, {"List: Best Producers"}},
-        {MenuOfSearches,
-         0,
-         {"Button: Best Producers", "Button: Best Values", "Button: Power Search"}},
+        {10011, form},
+        {10012, {"List: Best Producers"}},
+        {MenuOfSearches, {"Button: Best Producers", "Button: Best Values", "Button: Power Search"}},
         {Notes,
-         0,
          {"EditableText: Notes", "PageTab: Details", "PageTab: Notes", "ComboBox: Name: New Note",
           "Button: Rename", "Button: Delete", "Button: Done"}},
-        {NameSearch, 0, {"EditableText: Name", "List: Matching wines", "Button: Cancel"}},
+        {NameSearch, {"EditableText: Name", "List: Matching wines", "Button: Cancel"}},
     };
     for (const auto& s : screens) {
-        SCOPED_TRACE(s.flow * 10 + s.page);
+        SCOPED_TRACE(s.screen);
         view()->goHome();
-        if (s.flow > 0 || s.flow == MenuOfSearches) {
-            view()->startFromMenu(s.flow > 0 ? s.flow : kVintageChartFlow);
-            for (int i = 0; i < (s.flow > 0 ? s.page : 1); ++i) {
+        const int page = s.screen == MenuOfSearches ? 10008 : s.screen;
+        if (page > 0) {
+            // Flows start at 10001, 10005, 10007, 10009 and 10011.
+            const int flow = page <= 10003 ? kFindWineFlow : page - (page + 1) % 2;
+            view()->startFromMenu(flow);
+            for (int i = flow; i < page; ++i) {
                 view()->goNext();
             }
         }
-        if (s.flow == MenuOfSearches) {
+        if (s.screen == MenuOfSearches) {
             view()->moreSearch();
-        }
-        if (s.flow == Notes) {
+        } else if (s.screen == Notes) {
             view()->handleCommand(command::kAddNote);
-        }
-        if (s.flow == NameSearch) {
+        } else if (s.screen == NameSearch) {
             view()->showNameSearch();
         }
         EXPECT_EQ(describe(view()), s.controls);
