@@ -4,6 +4,7 @@
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/MainView.h"
+#include "app/SingleInstance.h"
 #include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
 #include "personal/PersonalLock.h"
@@ -132,14 +133,22 @@ bool CorkwiseApp::initInstance() {
     // Taken before anything is read or traced: a second program must not even start a new
     // diagnostic log over the first one's.
     lock_ = std::make_unique<PersonalLock>(personalPath_);
+    const QString channelName = SingleInstance::channelName(personalPath_);
     QString why;
     switch (lock_->tryLock(&why)) {
         case PersonalLock::Result::Locked:
+            // Listening at once, before the frame is built: a second start in the meantime finds
+            // the channel, and this program's window comes up in front anyway.
+            listenForSecondStarts(channelName);
             break;
         case PersonalLock::Result::HeldElsewhere:
             lock_.reset();
-            MessageBox::show(nullptr, MessageBox::Icon::Information, QStringLiteral("Corkwise"),
-                             kAlreadyRunningText);
+            // As desktop programs do: the running window comes to the front and this start
+            // ends silently. The message only when the running program cannot be reached.
+            if (!SingleInstance::ask(channelName)) {
+                MessageBox::show(nullptr, MessageBox::Icon::Information, QStringLiteral("Corkwise"),
+                                 kAlreadyRunningText);
+            }
             postQuit();
             return true;
         case PersonalLock::Result::Failed:
@@ -147,6 +156,12 @@ bool CorkwiseApp::initInstance() {
             // still be read, and a failing save is reported when it happens.
             lock_.reset();
             QTextStream(stderr) << "Corkwise: " << why << '\n';
+            // Without the lock the channel is all that keeps two windows off one file.
+            if (SingleInstance::ask(channelName)) {
+                postQuit();
+                return true;
+            }
+            listenForSecondStarts(channelName);
             break;
     }
     ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
@@ -210,6 +225,28 @@ QString CorkwiseApp::catalogueMessage(const CatalogProblem& problem, const QStri
     }
     return QStringLiteral("%1 cannot be opened as a catalogue.")
         .arg(QDir::toNativeSeparators(namedPath));
+}
+
+void CorkwiseApp::listenForSecondStarts(const QString& channelName) {
+    channel_ = std::make_unique<SingleInstance>();
+    QString error;
+    if (!channel_->listen(channelName, &error)) {
+        // Two windows on one file stay impossible (the lock); a second start says so instead.
+        QTextStream(stderr) << "Corkwise: a second start cannot reach this one: " << error << '\n';
+        channel_.reset();
+        return;
+    }
+    connect(channel_.get(), &SingleInstance::activationRequested, this, &CorkwiseApp::bringToFront);
+}
+
+void CorkwiseApp::bringToFront() {
+    if (frame_ == nullptr || !frame_->isVisible()) {
+        return;  // still starting: its window will appear in front
+    }
+    frame_->setWindowState((frame_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    frame_->show();
+    frame_->raise();
+    frame_->activateWindow();
 }
 
 bool CorkwiseApp::commitData(bool mayAsk) {
