@@ -123,14 +123,16 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
     qint64 wines = -1;
-    quint64 key = 1;
+    quint64 seed = 1;
     QString dir;
     for (qsizetype i = 0; i < args.size(); ++i) {
         bool ok = true;
         if (args[i] == QLatin1String("--wines") && i + 1 < args.size()) {
             wines = args[++i].toLongLong(&ok);
-        } else if (args[i] == QLatin1String("--key") && i + 1 < args.size()) {
-            key = args[++i].toULongLong(&ok);
+        } else if ((args[i] == QLatin1String("--seed") || args[i] == QLatin1String("--key")) &&
+                   i + 1 < args.size()) {
+            // --key is the name older scripts use.
+            seed = args[++i].toULongLong(&ok);
         } else if (dir.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
             dir = args[i];
         } else {
@@ -142,12 +144,12 @@ int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
         }
     }
     if (wines < 1 || dir.isEmpty()) {
-        err << "usage: corkwise-catalog generate --wines N --key K DIR (N at least 1)\n";
+        err << "usage: corkwise-catalog generate --wines N [--seed S] DIR (N at least 1)\n";
         return 2;
     }
     Progress progress(err);
     QString error;
-    if (!generateSources(wines, key, dir, &error, progress.function())) {
+    if (!generateSources(wines, seed, dir, &error, progress.function())) {
         progress.finish();
         err << "generate: " << error << '\n';
         return 1;

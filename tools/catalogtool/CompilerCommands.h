@@ -10,8 +10,8 @@ namespace corkwise::tool {
 int runBuild(const QStringList& args, QTextStream& out, QTextStream& err);
 // check FILE: one line per problem, then a summary; exit 0 when clean, 1 otherwise.
 int runCheck(const QStringList& args, QTextStream& out, QTextStream& err);
-// generate --wines N --key K DIR: writes synthetic sources for N wines into DIR; the same N and K
-// always give the same files.
+// generate --wines N [--seed S] DIR: writes synthetic sources for N wines into DIR; the same N
+// and S (1 when not given) always give the same files. --key K is another spelling of --seed.
 int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err);
 
 }  // namespace corkwise::tool

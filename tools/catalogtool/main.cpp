@@ -33,7 +33,7 @@ const Command kCommands[] = {
      &corkwise::tool::runBuild},
     {"check", "FILE", "check every table, tree and record; exit 1 on any problem",
      &corkwise::tool::runCheck},
-    {"generate", "--wines N --key K DIR", "write synthetic sources for N wines into DIR",
+    {"generate", "--wines N [--seed S] DIR", "write synthetic sources for N wines into DIR",
      &corkwise::tool::runGenerate},
     {"find", "TEXT FILE", "list the wines whose names match TEXT: producer, product, vintage",
      &corkwise::tool::runFind},
