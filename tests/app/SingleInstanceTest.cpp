@@ -16,8 +16,12 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QThread>
+
+#include <atomic>
+#include <thread>
 
 namespace corkwise {
 namespace {
@@ -40,37 +44,24 @@ TEST(SingleInstanceTest, OneFileOneChannelWhateverThePathsSpelling) {
     EXPECT_NE(SingleInstance::channelName(dir.path(QStringLiteral("sub/personal.res"))), name);
 }
 
-// A second start asking from its own thread, as a second process would.
-class Asker : public QThread {
-public:
-    explicit Asker(QString name) : name_(std::move(name)) {}
-    bool answered = false;
-
-protected:
-    void run() override { answered = SingleInstance::ask(name_); }
-
-private:
-    QString name_;
-};
-
 TEST(SingleInstanceTest, TheListeningProgramIsAskedToComeToTheFrontAndAnswers) {
     test::ensureGuiApp();
     test::TempDir dir;
     const QString name = SingleInstance::channelName(dir.path(QStringLiteral("personal.res")));
     EXPECT_FALSE(SingleInstance::ask(name, 200)) << "no one listens yet";
-
     {
         SingleInstance running;
         ASSERT_TRUE(running.listen(name));
         QSignalSpy activations(&running, &SingleInstance::activationRequested);
-        Asker second(name);
-        second.start();
+        // The second start asks from a thread of its own, as from another process.
+        std::atomic<int> answered = -1;
+        std::thread second([&] { answered = SingleInstance::ask(name) ? 1 : 0; });
         const QDeadlineTimer deadline(10000);
-        while (!second.isFinished() && !deadline.hasExpired()) {
+        while (answered < 0 && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         }
-        ASSERT_TRUE(second.wait(1000));
-        EXPECT_TRUE(second.answered);
+        second.join();
+        EXPECT_EQ(answered, 1);
         EXPECT_EQ(activations.size(), 1);
     }
     // A channel left behind by a program that died is taken over by the next one.
@@ -85,6 +76,7 @@ TEST(SingleInstanceTest, BringToFrontShowsTheMinimisedFrameAgain) {
     test::ensureGuiApp();
     MessageBox::setUnattended(true);
     test::TempDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path(QString()));
     test::ShellCatalogue catalogue;
     CommandLine line;
     line.catalogue = catalogue.writeTo(dir);
@@ -110,6 +102,7 @@ TEST(SingleInstanceTest, ASecondProgramOnTheSameFileEndsSilentlyWithZero) {
                                 dir.path(QStringLiteral("personal.res"))};
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path(QStringLiteral("config")));
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/corkwise");
     QProcess first;
     first.setProcessEnvironment(env);
