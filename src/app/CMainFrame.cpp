@@ -8,14 +8,19 @@
 #include "catalog/Catalog.h"
 #include "controls/CutTextTips.h"
 #include "guide/WineGuide.h"
+#include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
+#include "personal/SafeWrite.h"
 #include "platform/MessageBox.h"
 #include "screens/FlowPageFactory.h"
 #include "screens/SearchPage.h"
 #include "screens/personal/CPersonal.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace corkwise {
@@ -74,6 +79,16 @@ bool CMainFrame::create() {
     layout->addWidget(view_);
     layout->addWidget(bar_);
 
+    // What the user types reaches the file shortly after the last keystroke, without Done.
+    autosave_ = new QTimer(this);
+    autosave_->setSingleShot(true);
+    autosave_->setInterval(kAutosaveDelayMs);
+    connect(autosave_, &QTimer::timeout, this, &CMainFrame::autosave);
+    store_->setChangeListener([this] { autosave_->start(); });
+    if (CPersonal* panel = view_->personalPanel()) {
+        connect(panel, &CPersonal::edited, autosave_, qOverload<>(&QTimer::start));
+    }
+
     connect(bar_, &CommandBar::command, this, &CMainFrame::routeCommand);
     CutTextTips::install();
     // The bar's style sheet sets its height: measured before polishing, the content comes out
@@ -124,6 +139,19 @@ bool CMainFrame::saveBeforeExit(bool mayAsk) {
     if (guide_->savePersonal(&error)) {
         return true;
     }
+    if (guide_->personalChangedOnDisk()) {
+        // Another program's version is kept beside the file, so nothing is lost either way.
+        const bool keepBoth =
+            !mayAsk ||
+            MessageBox::show(this, MessageBox::Icon::Question, QStringLiteral("Corkwise"),
+                             QStringLiteral("%1\nSave your notes and bookmarks, keeping the other "
+                                            "version beside it?")
+                                 .arg(error),
+                             MessageBox::Yes | MessageBox::No, MessageBox::Yes) == MessageBox::Yes;
+        if (keepBoth && guide_->savePersonalKeepingBoth(&error, nullptr)) {
+            return true;
+        }
+    }
     while (error.endsWith(QLatin1Char('.'))) {
         error.chop(1);
     }
@@ -133,9 +161,73 @@ bool CMainFrame::saveBeforeExit(bool mayAsk) {
         QTextStream(stderr) << "Corkwise: " << text << '\n';
         return true;
     }
-    // Unattended, the default answer ends the program as asked.
+    // No, the default, stays with the notes in memory.
     return MessageBox::show(this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"), text,
-                            MessageBox::Yes | MessageBox::No, MessageBox::Yes) == MessageBox::Yes;
+                            MessageBox::Yes | MessageBox::No, MessageBox::No) == MessageBox::Yes;
+}
+
+void CMainFrame::autosave() {
+    if (guide_ == nullptr) {
+        return;
+    }
+    if (view_ != nullptr && view_->personalPanel() != nullptr) {
+        view_->personalPanel()->keepShown();
+    }
+    if (!guide_->personalModified()) {
+        return;
+    }
+    QString error;
+    if (guide_->savePersonal(&error)) {
+        autosaveError_.clear();
+        return;
+    }
+    if (guide_->personalChangedOnDisk()) {
+        if (view_ != nullptr) {
+            view_->savePersonal();
+        }
+        return;
+    }
+    // Told once per cause, not at every keystroke; the next change or Exit tries again.
+    if (error != autosaveError_) {
+        autosaveError_ = error;
+        MessageBox::show(this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"),
+                         QStringLiteral("%1\nYour changes are kept while Corkwise runs and saved "
+                                        "as soon as that is possible again.")
+                             .arg(error));
+    }
+}
+
+QString CMainFrame::saveWithoutAsking() {
+    if (guide_ == nullptr) {
+        return QString();
+    }
+    if (view_ != nullptr && view_->personalPanel() != nullptr) {
+        view_->personalPanel()->keepShown();
+    }
+    if (!guide_->personalModified()) {
+        return QString();
+    }
+    QString error;
+    if (guide_->savePersonal(&error)) {
+        return QString();
+    }
+    if (guide_->personalChangedOnDisk()) {
+        QString keptAs;
+        if (guide_->savePersonalKeepingBoth(&error, &keptAs)) {
+            return QString();
+        }
+    }
+    // The file cannot take them: a copy elsewhere beats losing them.
+    const QString rescue =
+        QDir(QDir::tempPath())
+            .filePath(
+                QStringLiteral("corkwise-unsaved-%1.res").arg(QCoreApplication::applicationPid()));
+    QString why;
+    if (store_ != nullptr &&
+        replaceFile(rescue, PersonalFile::serialise(store_->entries()), &why)) {
+        return QStringLiteral("%1; the notes were written to %2 instead").arg(error, rescue);
+    }
+    return QStringLiteral("%1; a copy could not be written either (%2)").arg(error, why);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

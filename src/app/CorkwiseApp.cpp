@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
+#include "app/EndingSignals.h"
 #include "app/FrameZoom.h"
 #include "app/MainView.h"
 #include "catalog/CatalogProblem.h"
@@ -20,6 +21,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cstdlib>
+
 namespace corkwise {
 
 const QString CorkwiseApp::kProblemReadingText =
@@ -29,6 +32,17 @@ const QString CorkwiseApp::kAlreadyRunningText = QStringLiteral("Corkwise is alr
 namespace {
 
 constexpr double kMaxScale = 8.0;
+
+// The program while it runs, for the last save at exit().
+CorkwiseApp* gRunning = nullptr;
+
+// When the display goes away, the toolkit ends the program with exit() from the event loop: no
+// window can be asked anything any more, but the notes can still be written.
+void saveAtExit() {
+    if (gRunning != nullptr) {
+        gRunning->endWithoutAsking(0);
+    }
+}
 
 bool parseScale(const QString& text, double* scale) {
     bool ok = false;
@@ -112,7 +126,24 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
 CorkwiseApp::CorkwiseApp(CommandLine options) : options_(std::move(options)) {}
 
-CorkwiseApp::~CorkwiseApp() = default;
+CorkwiseApp::~CorkwiseApp() {
+    if (gRunning == this) {
+        gRunning = nullptr;
+    }
+}
+
+void CorkwiseApp::endWithoutAsking(int signalNumber) {
+    if (frame_ == nullptr) {
+        return;
+    }
+    const QString problem = frame_->saveWithoutAsking();
+    if (!problem.isEmpty()) {
+        QTextStream(stderr) << "Corkwise: " << problem << '\n';
+    }
+    if (signalNumber != 0) {
+        QCoreApplication::exit(0);
+    }
+}
 
 bool CorkwiseApp::initInstance() {
     const bool screenshot = !options_.screenshot.isEmpty();
@@ -149,6 +180,14 @@ bool CorkwiseApp::initInstance() {
             postQuit();
             return true;
         case PersonalLock::Result::Failed:
+            if (lock_->isOdd()) {
+                // A lock that cannot be judged may be another program's: the user decides.
+                lock_.reset();
+                MessageBox::show(nullptr, MessageBox::Icon::Warning, QStringLiteral("Corkwise"),
+                                 why);
+                postQuit();
+                return true;
+            }
             // A folder the lock cannot be made in cannot take a save either; the notes can
             // still be read, and a failing save is reported when it happens.
             lock_.reset();
@@ -202,6 +241,11 @@ bool CorkwiseApp::initInstance() {
         });
     }
 #endif
+    // Ending signals and a lost display save the notes as Exit does, without a question.
+    signals_ = std::make_unique<EndingSignals>([this](int number) { endWithoutAsking(number); });
+    gRunning = this;
+    static const bool registered = std::atexit(saveAtExit) == 0;
+    Q_UNUSED(registered);
     // A screenshot shows the design size (or --scale), whatever the user's last zoom was.
     const double scaleOverride = options_.scale != 1.0 ? options_.scale : (screenshot ? 1.0 : 0.0);
     QSettings settings;

@@ -18,6 +18,7 @@
 #include "screens/WineCard.h"
 #include "screens/personal/CPersonal.h"
 
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -91,7 +92,35 @@ bool MainView::createChildren() {
     return true;
 }
 
+bool MainView::catalogueUnchanged() {
+    const Catalog* catalog = guide_.catalog();
+    const CatalogFile* file = catalog != nullptr ? catalog->file() : nullptr;
+    if (file == nullptr || !file->hasChangedOnDisk()) {
+        return true;
+    }
+    if (!catalogueToldChanged_) {
+        catalogueToldChanged_ = true;
+        MessageBox::show(this, MessageBox::Icon::Warning, kCaption,
+                         QStringLiteral("The catalogue %1 was changed while Corkwise was running. "
+                                        "Corkwise saves your notes and closes; start it again to "
+                                        "read the catalogue as it is now.")
+                             .arg(QDir::toNativeSeparators(file->path())));
+    }
+    closeFlow();
+    if (QWidget* frame = window(); frame != nullptr && frame != this) {
+        QMetaObject::invokeMethod(frame, &QWidget::close, Qt::QueuedConnection);
+    }
+    return false;
+}
+
 bool MainView::handleCommand(int commandId) {
+    const bool personal = commandId == command::kNotes || commandId == command::kBookmarks ||
+                          commandId == command::kAddNote;
+    // The notes stay reachable; everything else reads the catalogue.
+    if (!personal && commandId != command::kCut && commandId != command::kCopy &&
+        commandId != command::kPaste && !catalogueUnchanged()) {
+        return commandId != command::kExit;
+    }
     switch (commandId) {
         case command::kNotes:
             showPersonal(EntryKind::Note);
@@ -100,7 +129,7 @@ bool MainView::handleCommand(int commandId) {
             showPersonal(EntryKind::Bookmark);
             return true;
         case command::kAddNote:
-            guide_.loadPersonal();
+            loadPersonal();
             guide_.addPersonalEntry(QStringLiteral("New Note"), EntryKind::Note);
             showPersonal(EntryKind::Note);
             return true;
@@ -165,6 +194,11 @@ void MainView::hidePage(int index) {
 }
 
 void MainView::startFlow(int flowId) {
+    if (!catalogueUnchanged()) {
+        pages_.clear();
+        current_ = -1;
+        return;
+    }
     const QList<SearchPage*>* list = guide_.selectFlow(flowId);
     openFlowId_ = flowId;
     pages_.clear();
@@ -189,7 +223,7 @@ void MainView::startFlow(int flowId) {
 }
 
 void MainView::goNext() {
-    if (!hasFlow()) {
+    if (!hasFlow() || !catalogueUnchanged()) {
         return;
     }
     if (current_ < pages_.size() - 1) {
@@ -209,6 +243,9 @@ void MainView::goNext() {
 }
 
 void MainView::goBack() {
+    if (!catalogueUnchanged()) {
+        return;
+    }
     if (current_ < 1) {
         closeFlow();
         return;
@@ -377,7 +414,7 @@ void MainView::startSearch(int flowId) {
 }
 
 void MainView::showPersonal(EntryKind kind) {
-    guide_.loadPersonal();
+    loadPersonal();
     if (!personalPanel_->showKind(kind)) {
         MessageBox::show(this, MessageBox::Icon::None, kCaption,
                          kind == EntryKind::Note ? QStringLiteral("Not have stored notes.")
@@ -392,7 +429,7 @@ void MainView::showPersonal(EntryKind kind) {
 }
 
 void MainView::addBookmark(const QString& name) {
-    guide_.loadPersonal();
+    loadPersonal();
     guide_.addPersonalEntry(name, EntryKind::Bookmark);
     if (!personalPanel_->showKind(EntryKind::Bookmark)) {
         MessageBox::show(this, MessageBox::Icon::None, kCaption,
@@ -423,7 +460,7 @@ void MainView::leavePersonal() {
 }
 
 void MainView::updatePersonalMenu() {
-    guide_.loadPersonal();
+    loadPersonal();
     int position = 3;
     const bool bookmarks = guide_.hasEntryOfKind(EntryKind::Bookmark);
     const bool notes = guide_.hasEntryOfKind(EntryKind::Note);
@@ -482,10 +519,39 @@ void MainView::showException() {
     MessageBox::show(this, MessageBox::Icon::None, kCaption, QStringLiteral("Exception !!!"));
 }
 
+void MainView::loadPersonal() {
+    guide_.loadPersonal();
+    const QString message = guide_.takePersonalMessage();
+    if (!message.isEmpty()) {
+        MessageBox::show(this, MessageBox::Icon::Warning, kCaption, message);
+    }
+}
+
 bool MainView::savePersonal() {
     QString error;
     if (guide_.savePersonal(&error)) {
         return true;
+    }
+    if (guide_.personalChangedOnDisk()) {
+        // Someone else's notes are as precious as these: both are kept.
+        const MessageBox::Button answer = MessageBox::show(
+            this, MessageBox::Icon::Question, kCaption,
+            QStringLiteral("%1\nSave your notes and bookmarks, keeping the other version beside "
+                           "it?")
+                .arg(error),
+            MessageBox::Yes | MessageBox::No, MessageBox::Yes);
+        if (answer != MessageBox::Yes) {
+            return false;
+        }
+        QString keptAs;
+        if (guide_.savePersonalKeepingBoth(&error, &keptAs)) {
+            if (!keptAs.isEmpty()) {
+                MessageBox::show(this, MessageBox::Icon::Information, kCaption,
+                                 QStringLiteral("The other version is kept as %1.")
+                                     .arg(QDir::toNativeSeparators(keptAs)));
+            }
+            return true;
+        }
     }
     MessageBox::show(
         this, MessageBox::Icon::Warning, kCaption,
@@ -600,6 +666,11 @@ void MainView::startFromMenu(int flowId) {
     closeNameSearch();
     advancedPanel_->hide();
     closeFlow();
+    // Only the menu of searches' own buttons start from the wine More Search remembered; the
+    // Search menu starts afresh, as a home banner does. The record would otherwise pre-fill this
+    // search, and every later start from the home picture, until a menu-of-searches start
+    // dropped it.
+    guide_.clearRecord();
     startFlowAt(flowId);
 }
 
@@ -642,10 +713,6 @@ void MainView::mousePressEvent(QMouseEvent* event) {
 }
 
 void MainView::startFlowAt(int flowId) {
-    // Only the menu of searches starts from the wine More Search remembered; a banner or the
-    // Search menu starts afresh, as if nothing had been looked at. The record would otherwise
-    // pre-fill this search and every later one until a menu-of-searches start dropped it.
-    guide_.clearRecord();
     startFlow(flowId);
     if (!hasFlow()) {
         return;
