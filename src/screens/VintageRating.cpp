@@ -1,25 +1,13 @@
 #include "screens/VintageRating.h"
 
+#include "catalog/ScoreBands.h"
+
 #include <array>
 #include <optional>
 
 namespace corkwise {
 
 namespace {
-
-struct Band {
-    int lowest;  // the band holds the scores from here up to the next band's lowest
-    const char* sentence;
-};
-
-constexpr std::array<Band, 5> kBands{{
-    {75, "This vintage is below average."},
-    {80, "This is a fair vintage."},
-    {85, "This is a very good vintage!"},
-    {90, "This is an excellent vintage!"},
-    {96, "This is an exceptional vintage!"},
-}};
-constexpr const char* kPoor = "This is a poor vintage!";
 
 struct Code {
     const char* code;
@@ -47,12 +35,7 @@ std::optional<int> wholeNumber(const QString& text) {
 QString vintageRatingText(const QString& score, const QString& code) {
     QString text;
     if (const std::optional<int> value = wholeNumber(score)) {
-        const char* sentence = kPoor;
-        for (const Band& band : kBands) {
-            if (*value >= band.lowest) {
-                sentence = band.sentence;
-            }
-        }
+        const char* sentence = catalog_format::scoreBandOf(*value).vintageSentence;
         text = QString::fromLatin1(sentence) + QLatin1Char(' ');
     }
     for (const Code& c : kCodes) {
