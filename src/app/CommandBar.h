@@ -9,6 +9,8 @@
 // Name..." (Ctrl+F), then the five searches of the home picture. The main view greys it while the
 // personal panel is up.
 //
+// File holds "&Open Catalogue..." (Ctrl+O), the "Recent &Catalogues" submenu and Exit.
+//
 // Choosing a usable item emits command() with its command id; the frame routes it. Greyed items
 // do nothing.
 
@@ -47,6 +49,11 @@ public:
     // The position of the Personal button shown, or -1 when none is.
     int visiblePersonalPosition() const;
 
+    // Fills File > Recent Catalogues with PATHS, newest first ("&1 /path/wcat.res" ...), as
+    // commands kFirstRecentCatalogue onwards; greys the submenu when PATHS is empty.
+    void setRecentCatalogues(const QStringList& paths);
+    QMenu* recentCataloguesMenu() const { return recentMenu_; }
+
 Q_SIGNALS:
     void command(int commandId);
 
@@ -54,7 +61,10 @@ private:
     QMenu* addPopup(const QString& title, const char* objectName);
     QAction* addItem(QMenu* menu, const QString& text, int commandId, bool usable);
 
+    static constexpr int kRecentTextWidth = 320;  // pixels a recent catalogue's path may take
+
     QMenu* popups_[kButtonCount] = {};
+    QMenu* recentMenu_ = nullptr;
 };
 
 }  // namespace corkwise

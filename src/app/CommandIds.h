@@ -31,4 +31,10 @@ inline constexpr int kSearchVintageChart = 32843;
 inline constexpr int kSearchBestValues = 32844;
 inline constexpr int kSearchBestProducers = 32845;
 
+// The File menu's catalogues: Open Catalogue..., then the entries of Recent Catalogues, newest
+// first.
+inline constexpr int kOpenCatalogue = 32870;
+inline constexpr int kFirstRecentCatalogue = 32871;
+inline constexpr int kLastRecentCatalogue = 32875;
+
 }  // namespace corkwise::command

@@ -2,8 +2,11 @@
 
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
+#include "app/CatalogueOpening.h"
 #include "app/CommandIds.h"
 #include "app/MainView.h"
+#include "app/RecentCatalogues.h"
+#include "catalog/Catalog.h"
 #include "common/ErrorLog.h"
 #include "personal/PersonalLock.h"
 #include "platform/DataLocations.h"
@@ -13,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 
@@ -150,7 +154,23 @@ bool CorkwiseApp::initInstance() {
     }
     ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
 
+    // The catalogue last opened from the File menu, unless the command line names one; one that
+    // has gone or gone bad since gives way to the usual catalogue.
+    settings_ = std::make_unique<QSettings>();
+    auto recent = std::make_unique<RecentCatalogues>(settings_.get());
+    if (options_.catalogue.isEmpty() && !recent->lastOpened().isEmpty()) {
+        const QString remembered = recent->lastOpened();
+        const QString problem = catalogueProblem(remembered, Catalog(remembered));
+        if (problem.isEmpty()) {
+            cataloguePath_ = remembered;
+        } else {
+            QTextStream(stderr) << "Corkwise: " << problem << "; opening " << cataloguePath_
+                                << " instead\n";
+        }
+    }
+
     frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
+    frame_->setRecentCatalogues(std::move(recent));
     if (!frame_->isOpened() || !frame_->create()) {
         frame_.reset();
         if (!MessageBox::unattended()) {

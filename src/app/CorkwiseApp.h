@@ -7,12 +7,17 @@
 // (PersonalLock) from start-up to its end, and a second program started on the same file says
 // "Corkwise is already running." and quits with code 0 without reading or writing anything.
 // When the desktop session ends, the notes are kept as at Exit (CMainFrame::saveBeforeExit).
+//
+// Without --catalogue the program opens the catalogue last opened from File > Open Catalogue...
+// (kept in the settings with the recent catalogues), when it is still usable.
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+
+class QSettings;
 
 namespace corkwise {
 
@@ -80,6 +85,7 @@ private:
     void writeScreenshot();
 
     CommandLine options_;
+    std::unique_ptr<QSettings> settings_;
     std::unique_ptr<PersonalLock> lock_;
     std::unique_ptr<CMainFrame> frame_;
     QString cataloguePath_;
