@@ -1,26 +1,29 @@
 #include "app/CatalogueOpening.h"
 
 #include "catalog/Catalog.h"
+#include "catalog/CatalogProblem.h"
 #include "catalog/NodeCursor.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace corkwise {
 
 QString catalogueProblem(const QString& path, const Catalog& catalog) {
-    const QFileInfo info(path);
-    const QString shown = info.absoluteFilePath();
-    if (!info.exists()) {
-        return QStringLiteral("%1 does not exist").arg(shown);
+    const CatalogProblem problem = findCatalogProblem(path);
+    if (problem) {
+        QString text = problem.text;
+        while (text.endsWith(QLatin1Char('.'))) {
+            text.chop(1);
+        }
+        return text;
     }
-    if (info.isDir()) {
-        return QStringLiteral("%1 is a folder").arg(shown);
-    }
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     if (!catalog.isOpen()) {
         return QStringLiteral("%1 cannot be read").arg(shown);
     }
-    // The five searches start at these roots; a file without them is no catalogue of ours,
-    // whatever else it holds.
+    // The five searches start at these roots; a sound file without them is no catalogue of
+    // ours, whatever else it holds.
     for (const char* root :
          {"FWLevelTable0", "FWPLevelTable0", "VCHLevelTable0", "BVLevelTable0", "BPLevelTable0"}) {
         if (catalog.openLevelTable(QByteArray(root)) == nullptr) {

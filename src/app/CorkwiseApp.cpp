@@ -7,6 +7,7 @@
 #include "app/MainView.h"
 #include "app/RecentCatalogues.h"
 #include "catalog/Catalog.h"
+#include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
 #include "personal/PersonalLock.h"
 #include "platform/DataLocations.h"
@@ -23,7 +24,7 @@
 namespace corkwise {
 
 const QString CorkwiseApp::kProblemReadingText =
-    QStringLiteral("Problem reading wines data.Please reinstall application.");
+    QStringLiteral("Problem reading wines data. Please reinstall application.");
 const QString CorkwiseApp::kAlreadyRunningText = QStringLiteral("Corkwise is already running.");
 
 namespace {
@@ -160,27 +161,35 @@ bool CorkwiseApp::initInstance() {
     auto recent = std::make_unique<RecentCatalogues>(settings_.get());
     if (options_.catalogue.isEmpty() && !recent->lastOpened().isEmpty()) {
         const QString remembered = recent->lastOpened();
-        const QString problem = catalogueProblem(remembered, Catalog(remembered));
-        if (problem.isEmpty()) {
+        const QString unusable = catalogueProblem(remembered, Catalog(remembered));
+        if (unusable.isEmpty()) {
             cataloguePath_ = remembered;
         } else {
-            QTextStream(stderr) << "Corkwise: " << problem << "; opening " << cataloguePath_
+            QTextStream(stderr) << "Corkwise: " << unusable << "; opening " << cataloguePath_
                                 << " instead\n";
         }
     }
 
-    frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
-    frame_->setRecentCatalogues(std::move(recent));
-    if (!frame_->isOpened() || !frame_->create()) {
+    // A file the reader would open as a catalogue with missing tables or none is refused here,
+    // by its path, rather than showing empty lists.
+    const CatalogProblem problem = findCatalogProblem(cataloguePath_);
+    if (!problem) {
+        frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
+        frame_->setRecentCatalogues(std::move(recent));
+    }
+    if (problem || !frame_->isOpened() || !frame_->create()) {
         frame_.reset();
-        if (!MessageBox::unattended()) {
-            QTextStream(stderr) << "Corkwise: " << kProblemReadingText << " (" << cataloguePath_
-                                << ")\n";
-        }
         // A frame whose window cannot be built leaves the program as unable to run as a missing
         // catalogue does, and is reported the same way.
-        MessageBox::show(nullptr, MessageBox::Icon::Error, QStringLiteral("Corkwise"),
-                         kProblemReadingText);
+        const QString text = catalogueMessage(problem, options_.catalogue);
+        if (!MessageBox::unattended()) {
+            QTextStream(stderr) << "Corkwise: " << text;
+            if (text == kProblemReadingText) {
+                QTextStream(stderr) << " (" << (problem ? problem.text : cataloguePath_) << ")";
+            }
+            QTextStream(stderr) << "\n";
+        }
+        MessageBox::show(nullptr, MessageBox::Icon::Error, QStringLiteral("Corkwise"), text);
         postQuit();
         return true;
     }
@@ -209,6 +218,18 @@ bool CorkwiseApp::initInstance() {
 #endif
     frame_->show();
     return true;
+}
+
+QString CorkwiseApp::catalogueMessage(const CatalogProblem& problem, const QString& namedPath) {
+    // Reinstalling helps with the catalogue the program brings, not with a file the user named.
+    if (namedPath.isEmpty()) {
+        return kProblemReadingText;
+    }
+    if (problem) {
+        return problem.text;
+    }
+    return QStringLiteral("%1 cannot be opened as a catalogue.")
+        .arg(QDir::toNativeSeparators(namedPath));
 }
 
 bool CorkwiseApp::commitData(bool mayAsk) {

@@ -23,6 +23,7 @@ namespace corkwise {
 
 class CMainFrame;
 class PersonalLock;
+struct CatalogProblem;
 
 // What the command line asks for.
 struct CommandLine {
@@ -45,10 +46,16 @@ class CorkwiseApp : public QObject {
     Q_OBJECT
 
 public:
-    // The text shown when the catalogue cannot be read.
+    // The text shown when the catalogue the program brings cannot be read. A catalogue named
+    // with --catalogue is told by its path and the reason instead (CatalogProblem).
     static const QString kProblemReadingText;
     // The text shown when another program holds the personal file's lock.
     static const QString kAlreadyRunningText;
+
+    // What the user is told when the catalogue cannot be used: kProblemReadingText for the
+    // program's own catalogue (NAMEDPATH empty), else PROBLEM's sentence naming the file.
+    // PROBLEM may be None when the file passed the check but the frame could not be built.
+    static QString catalogueMessage(const CatalogProblem& problem, const QString& namedPath);
 
     // OPTIONS as parsed.
     explicit CorkwiseApp(CommandLine options);

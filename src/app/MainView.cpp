@@ -568,6 +568,10 @@ void MainView::mousePressEvent(QMouseEvent* event) {
 }
 
 void MainView::startFlowAt(int flowId) {
+    // Only the menu of searches starts from the wine More Search remembered; a banner or the
+    // Search menu starts afresh, as if nothing had been looked at. The record would otherwise
+    // pre-fill this search and every later one until a menu-of-searches start dropped it.
+    guide_.clearRecord();
     startFlow(flowId);
     if (!hasFlow()) {
         return;

@@ -92,8 +92,8 @@ public:
     // on the wine page with the wine's vintage and product. Nothing when TABLE is not a record
     // table.
     void openWine(int table, int row);
-    // Starts FLOWID as a tap on its home banner does, from whatever is shown. Nothing while the
-    // personal panel is up.
+    // Starts FLOWID as a tap on its home banner does, from whatever is shown, with nothing
+    // remembered (startFlowAt). Nothing while the personal panel is up.
     void startFromMenu(int flowId);
 
     // --- State, for the frame and for tests ---
@@ -118,6 +118,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Opens FLOWID on its first page with nothing remembered: the guide forgets its current
+    // record (and an opened bookmark), so the pages show their defaults.
     void startFlowAt(int flowId);
     // After Find Wine's pre-filled start has shown the producer page: fills it and the pages
     // after it from WINE as far as its values are found and shows the last page reached.

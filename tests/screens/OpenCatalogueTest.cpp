@@ -85,8 +85,8 @@ TEST_F(OpenCatalogueTest, AFileThatIsNoCatalogueIsRefusedAndTheOldOneStays) {
         const char* reason;
     } cases[] = {
         {text, "is not a Corkwise catalogue"},
-        {empty, "is not a Corkwise catalogue"},
-        {dir_.path(QStringLiteral("folder.res")), "is a folder"},
+        {empty, "is empty"},
+        {dir_.path(QStringLiteral("folder.res")), "is a folder, not a catalogue"},
         {dir_.path(QStringLiteral("gone.res")), "does not exist"},
     };
     MainView* before = view();
