@@ -3,6 +3,8 @@
 
 #include "CompiledProgramFixture.h"
 #include "app/RecentCatalogues.h"
+#include "catalog/Catalog.h"
+#include "catalog/DictValue.h"
 #include "controls/GridList.h"
 #include "personal/PersonalStore.h"
 #include "screens/SearchPage.h"
@@ -130,6 +132,39 @@ TEST_F(OpenCatalogueTest, SwitchingRebuildsTheScreensKeepsTheNotesAndFillsTheRec
     recent[1]->trigger();
     EXPECT_EQ(frame_->cataloguePath(), QFileInfo(cataloguePath_).absoluteFilePath());
     EXPECT_GT(resultRows(kVintageChartFlow), 0);
+}
+
+TEST_F(OpenCatalogueTest, ABookmarkTheNewCatalogueCannotFollowSaysSoAndIsKept) {
+    std::vector<DictValue> values;
+    for (const auto& [name, text] :
+         std::initializer_list<std::pair<QByteArray, QByteArray>>{{"ORIGIN", "U.S."},
+                                                                  {"SSF", "Still"},
+                                                                  {"TYPE", "Red"},
+                                                                  {"REGION", "California"},
+                                                                  {"SEGMENT", "A - C"},
+                                                                  {"PRODUCER", "Alder"},
+                                                                  {"VINTAGE", "1997"},
+                                                                  {"PRODUCT_STRINGAV", "Cab"}}) {
+        values.emplace_back(0, guide().catalog()->indexOfTable("Dict" + name), text);
+    }
+    frame_->store()->add(PersonalEntry(EntryKind::Bookmark, "Alder Cab", "", values));
+    const auto replay = [this] {
+        MessageBox::clearHistory();
+        MessageBox::setNextAnswer(MessageBox::No);
+        EXPECT_TRUE(guide().selectBookmark(0));
+        view()->startSearch(kFindWineFlow);
+        const qsizetype said = MessageBox::history().size();
+        view()->closeFlow();
+        return said;
+    };
+    EXPECT_EQ(replay(), 0);
+
+    openFromMenu(otherCatalogue(QStringLiteral("other.res")));
+    EXPECT_EQ(replay(), 1);
+    EXPECT_EQ(guide().personalEntryAt(0)->kind(), EntryKind::Bookmark);
+
+    bar()->recentCataloguesMenu()->actions()[1]->trigger();  // back to the first
+    EXPECT_EQ(replay(), 0);
 }
 
 TEST_F(OpenCatalogueTest, TheChoiceIsRememberedInTheSettings) {
