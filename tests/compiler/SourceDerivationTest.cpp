@@ -166,6 +166,10 @@ TEST(SourceDerivationTest, WithoutPricesThereAreNoBestValuesAndBuildSaysSo) {
     EXPECT_TRUE(build.err.contains(
         QStringLiteral("build: the wines have no prices, so there are no best values\n")))
         << build.err.toStdString();
+    // An empty search is no fault of the catalogue.
+    const test::CommandRun check =
+        test::runCommand(&runCheck, {dir.path(QStringLiteral("wcat.res"))});
+    EXPECT_EQ(check.code, 0) << check.out.toStdString();
 }
 
 TEST(SourceDerivationTest, DeriveWritesFilesThatBuildUsesAsTheyAre) {

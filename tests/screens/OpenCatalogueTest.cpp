@@ -78,6 +78,26 @@ TEST_F(OpenCatalogueTest, EverySearchFindsSomethingInACatalogueBuiltFromWinesAlo
     }
 }
 
+TEST_F(OpenCatalogueTest, WithoutPricesBestValuesIsEmptyAndTheOtherSearchesStillWork) {
+    QByteArray unpriced;
+    for (const QByteArray& line : QByteArray(kWines).split('\n')) {
+        if (!line.isEmpty()) {
+            QList<QByteArray> cells = line.split(',');
+            cells.removeAt(11);  // price
+            unpriced += cells.join(',') + '\n';
+        }
+    }
+    const QString path = dir_.path(QStringLiteral("unpriced.res"));
+    QString error;
+    ASSERT_TRUE(compileSourceCatalogue({unpriced, {}, {}, {}, {}}, path, &error))
+        << error.toStdString();
+    openFromMenu(path);
+    ASSERT_EQ(frame_->cataloguePath(), path);
+    EXPECT_EQ(resultRows(kBestValuesFlow), 0);
+    EXPECT_GT(resultRows(kBestProducersFlow), 0);
+    EXPECT_GT(resultRows(kFoodAndWineFlow), 0);
+}
+
 TEST_F(OpenCatalogueTest, AFileThatIsNoCatalogueIsRefusedAndTheOldOneStays) {
     const QString text = dir_.write(QStringLiteral("notes.txt"), "just some notes\n");
     const QString empty = dir_.write(QStringLiteral("empty.res"), "");
