@@ -590,7 +590,6 @@ bool Loader::loadFoodRules(std::vector<FoodRule>* rules, QString* error) {
     }
     while (file.next(error)) {
         FoodRule rule;
-        rule.line = file.line();
         if (!file.text(0, &rule.type, error) || !file.text(1, &rule.category, error) ||
             !file.text(2, &rule.variety, error) || !file.text(3, &rule.foodType, error) ||
             !file.text(4, &rule.food, error)) {

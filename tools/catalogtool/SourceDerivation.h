@@ -20,7 +20,6 @@ struct FoodRule {
     std::string variety;
     std::string foodType;
     std::string food;
-    int line = 0;
 };
 
 // The vintage code of a year AGE years old whose wines scored SCORE on average: H, D or W.
