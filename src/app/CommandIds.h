@@ -37,4 +37,9 @@ inline constexpr int kOpenCatalogue = 32870;
 inline constexpr int kFirstRecentCatalogue = 32871;
 inline constexpr int kLastRecentCatalogue = 32875;
 
+// The View menu: the zoom of the whole window.
+inline constexpr int kZoomIn = 32850;
+inline constexpr int kZoomOut = 32851;
+inline constexpr int kActualSize = 32852;
+
 }  // namespace corkwise::command

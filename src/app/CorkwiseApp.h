@@ -22,6 +22,7 @@ class QSettings;
 namespace corkwise {
 
 class CMainFrame;
+class EndingSignals;
 class PersonalLock;
 struct CatalogProblem;
 
@@ -85,6 +86,10 @@ public:
     // chose to stay (the session manager is then asked to cancel the shutdown); MAYASK false
     // when the session manager allows no question.
     bool commitData(bool mayAsk);
+    // SIGTERM, SIGINT or SIGHUP arrived (SIGNALNUMBER), or the program is ending on its own
+    // (0): the notes are saved without asking (CMainFrame::saveWithoutAsking, problems to
+    // stderr); after a signal the program then quits with code 0.
+    void endWithoutAsking(int signalNumber);
 
 private:
     // Quits with code 0 once the event loop runs.
@@ -94,6 +99,7 @@ private:
     CommandLine options_;
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<PersonalLock> lock_;
+    std::unique_ptr<EndingSignals> signals_;
     std::unique_ptr<CMainFrame> frame_;
     QString cataloguePath_;
     QString personalPath_;

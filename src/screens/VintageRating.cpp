@@ -32,11 +32,16 @@ std::optional<int> wholeNumber(const QString& text) {
 
 }  // namespace
 
+QString scoreWord(const QString& score) {
+    const std::optional<int> value = wholeNumber(score);
+    return value ? QString::fromLatin1(catalog_format::scoreBandOf(*value).word) : QString();
+}
+
 QString vintageRatingText(const QString& score, const QString& code) {
     QString text;
     if (const std::optional<int> value = wholeNumber(score)) {
-        const char* sentence = catalog_format::scoreBandOf(*value).vintageSentence;
-        text = QString::fromLatin1(sentence) + QLatin1Char(' ');
+        text = QString::fromLatin1(catalog_format::scoreBandOf(*value).vintageSentence) +
+               QLatin1Char(' ');
     }
     for (const Code& c : kCodes) {
         if (code.compare(QLatin1String(c.code), Qt::CaseInsensitive) == 0) {

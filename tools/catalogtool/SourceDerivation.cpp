@@ -85,6 +85,17 @@ bool foldedLess(const std::string& a, const std::string& b) {
     return fa != fb ? fa < fb : a < b;
 }
 
+// "very good" -> "Very Good": the band's word as a list of producers shows it.
+std::string titleCase(const char* word) {
+    std::string out = word;
+    for (size_t i = 0; i < out.size(); ++i) {
+        if ((i == 0 || out[i - 1] == ' ') && out[i] >= 'a' && out[i] <= 'z') {
+            out[i] = static_cast<char>(out[i] - 'a' + 'A');
+        }
+    }
+    return out;
+}
+
 // How long a vintage keeps, by its mean score: it is to be held (H) while at most holdUntil
 // years old, drunk or held (D) while at most drinkUntil, and may be too old (W) after that.
 struct KeepingRule {
@@ -228,7 +239,7 @@ bool deriveBestProducers(Sources* s, const DerivationRules& rules, QString* erro
             std::min(ranked.size(), static_cast<size_t>(std::max(0, rules.producersPerList))));
         for (const auto& [mean, producer] : ranked) {
             const int rounded = static_cast<int>(std::lround(mean));
-            const std::string tail = std::string(" (") + format::scoreBandOf(rounded).word + ", " +
+            const std::string tail = " (" + titleCase(format::scoreBandOf(rounded).word) + ", " +
                                      std::to_string(rounded) + ")";
             std::string text = textOf(*s, kDictProducer, producer);
             text.resize(std::min(text.size(), static_cast<size_t>(254) - tail.size()));
