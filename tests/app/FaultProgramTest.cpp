@@ -167,6 +167,28 @@ TEST_F(FaultProgramTest, ExitOnAFullDiskStaysByDefaultAndSavesOnceThereIsRoom) {
     EXPECT_EQ(saved.back().name(), QStringLiteral("New Note"));
 }
 
+TEST_F(FaultProgramTest, ACatalogueCutUnderTheProgramIsToldAndTheProgramClosesWithTheNotes) {
+    CMainFrame frame(catalogue_, personal_);
+    ASSERT_TRUE(frame.create());
+    frame.show();
+    frame.mainView()->handleCommand(command::kSearchFindWine);
+    frame.mainView()->handleCommand(command::kAddNote);
+    frame.mainView()->personalPanel()->done();
+    {
+        QFile cut(catalogue_);
+        ASSERT_TRUE(cut.resize(100));
+    }
+    MessageBox::clearHistory();
+    frame.mainView()->goNext();  // reads the cut catalogue: no SIGBUS, but a word and an end
+    frame.mainView()->handleCommand(command::kSearchBestValues);
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    const QString told = MessageBox::history()[0].text;
+    EXPECT_TRUE(told.contains(catalogue_ + QStringLiteral(" was changed"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("cut short at byte 100"))) << told.toStdString();
+    QTRY_VERIFY(!frame.isVisible());
+    EXPECT_EQ(onDisk(personal_).size(), test::sampleEntries().size() + 1);
+}
+
 // --- Odd locks met by the real program at start ---
 
 struct OddLock {
