@@ -3,14 +3,17 @@
 #include "app/AppIdentity.h"
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
+#include "app/FrameZoom.h"
 #include "app/MainView.h"
 #include "catalog/Catalog.h"
+#include "controls/CutTextTips.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
 #include "personal/SafeWrite.h"
 #include "platform/MessageBox.h"
 #include "screens/FlowPageFactory.h"
+#include "screens/SearchPage.h"
 #include "screens/personal/CPersonal.h"
 
 #include <QCloseEvent>
@@ -52,13 +55,21 @@ bool CMainFrame::create() {
     if (!opened_ || view_ != nullptr) {
         return false;
     }
-    auto* layout = new QVBoxLayout(this);
+    // The view over the command bar keeps its design size; the frame around it may grow, and
+    // shows the page background where the content does not cover it.
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("frameContent"));
+    auto* layout = new QVBoxLayout(content_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    QPalette surplus = palette();
+    surplus.setColor(QPalette::Window, SearchPage::kBackground);
+    setPalette(surplus);
+    setAutoFillBackground(true);
 
-    bar_ = new CommandBar(this);
-    view_ = new MainView(*guide_, bar_, this);
+    bar_ = new CommandBar(content_);
+    view_ = new MainView(*guide_, bar_, content_);
     if (!view_->createChildren()) {
         delete view_;
         view_ = nullptr;
@@ -79,6 +90,13 @@ bool CMainFrame::create() {
     }
 
     connect(bar_, &CommandBar::command, this, &CMainFrame::routeCommand);
+    CutTextTips::install();
+    // The bar's style sheet sets its height: measured before polishing, the content comes out
+    // short and the window would not fit it.
+    content_->ensurePolished();
+    layout->activate();
+    zoom_ = new FrameZoom(this, content_);
+    resize(zoom_->contentSize());
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(applicationIcon());
     return true;
@@ -86,6 +104,18 @@ bool CMainFrame::create() {
 
 void CMainFrame::routeCommand(int commandId) {
     if (view_ != nullptr && view_->handleCommand(commandId)) {
+        return;
+    }
+    if (commandId == command::kZoomIn) {
+        zoom_->zoomIn();
+        return;
+    }
+    if (commandId == command::kZoomOut) {
+        zoom_->zoomOut();
+        return;
+    }
+    if (commandId == command::kActualSize) {
+        zoom_->actualSize();
         return;
     }
     if (commandId == command::kExit) {

@@ -21,6 +21,7 @@ class QTimer;
 namespace corkwise {
 
 class CommandBar;
+class FrameZoom;
 class MainView;
 class PersonalStore;
 class WineGuide;
@@ -43,6 +44,8 @@ public:
 
     MainView* mainView() const { return view_; }
     CommandBar* commandBar() const { return bar_; }
+    // The zoom of the window (View menu, resizing); null before create().
+    FrameZoom* zoom() const { return zoom_; }
     WineGuide* guide() const { return guide_.get(); }
     PersonalStore* store() const { return store_.get(); }
 
@@ -82,6 +85,8 @@ private:
     CommandBar* bar_ = nullptr;
     QTimer* autosave_ = nullptr;
     QString autosaveError_;
+    QWidget* content_ = nullptr;
+    FrameZoom* zoom_ = nullptr;
     bool opened_ = false;
     MainView* view_ = nullptr;
     std::unique_ptr<PersonalStore> store_;

@@ -4,6 +4,7 @@
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/EndingSignals.h"
+#include "app/FrameZoom.h"
 #include "app/MainView.h"
 #include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 
@@ -63,7 +65,7 @@ QString usageText() {
         "  --personal FILE    keep notes and bookmarks in FILE instead of personal.res\n"
         "  --screenshot FILE  write the window as a PNG after it first appears, then quit;\n"
         "                     messages are written to stderr instead of being shown\n"
-        "  --scale N          enlarge the window N times (1 to 8)\n"
+        "  --scale N          zoom the window N times (1 to 8) for this run\n"
         "  --help             show this text\n"
         "  --version          show the version\n");
 }
@@ -240,6 +242,16 @@ bool CorkwiseApp::initInstance() {
     gRunning = this;
     static const bool registered = std::atexit(saveAtExit) == 0;
     Q_UNUSED(registered);
+    // A screenshot shows the design size (or --scale), whatever the user's last zoom was.
+    const double scaleOverride = options_.scale != 1.0 ? options_.scale : (screenshot ? 1.0 : 0.0);
+    QSettings settings;
+    frame_->zoom()->restore(settings, scaleOverride);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (frame_ != nullptr) {
+            QSettings kept;
+            frame_->zoom()->save(kept);
+        }
+    });
     frame_->show();
     return true;
 }

@@ -16,6 +16,7 @@
 #include "screens/NameSearchPanel.h"
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
+#include "screens/WineCard.h"
 #include "screens/personal/CPersonal.h"
 
 #include <QDir>
@@ -84,6 +85,11 @@ bool MainView::createChildren() {
     nameSearch_->hide();
     connect(nameSearch_, &NameSearchPanel::wineChosen, this, &MainView::openWine);
     connect(nameSearch_, &NameSearchPanel::closed, this, &MainView::closeNameSearch);
+    for (QWidget* place :
+         {static_cast<QWidget*>(strip_), static_cast<QWidget*>(advancedPanel_),
+          static_cast<QWidget*>(personalPanel_.get()), static_cast<QWidget*>(nameSearch_)}) {
+        place->installEventFilter(this);
+    }
     return true;
 }
 
@@ -198,6 +204,7 @@ void MainView::startFlow(int flowId) {
         return;
     }
     const QList<SearchPage*>* list = guide_.selectFlow(flowId);
+    openFlowId_ = flowId;
     pages_.clear();
     current_ = -1;
     if (list == nullptr) {
@@ -422,6 +429,7 @@ void MainView::showPersonal(EntryKind kind) {
     strip_->hide();
     personalPanel_->show();
     personalPanel_->raise();
+    updateTitle();
 }
 
 void MainView::addBookmark(const QString& name) {
@@ -440,6 +448,7 @@ void MainView::addBookmark(const QString& name) {
     enablePersonalMenu(false);
     personalPanel_->show();
     personalPanel_->raise();
+    updateTitle();
 }
 
 void MainView::leavePersonal() {
@@ -583,10 +592,75 @@ void MainView::openWine(int table, int row) {
         return;
     }
     const RecordCursor wine(file, records, row);
+    openWineRecord(wine);
+}
+
+void MainView::openWineRecord(const RecordCursor& wine) {
     closeNameSearch();
+    advancedPanel_->hide();
     closeFlow();
     guide_.selectRecord(wine);
     startPrefilled(kFindWineFlow, true);
+}
+
+void MainView::showWineCard(const RecordCursor& wine) {
+    auto* card = new WineCard(wine, this);
+    connect(card, &WineCard::bookmarkRequested, this, [this, card] {
+        const std::unique_ptr<RecordCursor> chosen = card->wine().clone();
+        bookmarkWine(*chosen);
+    });
+    card->show();
+    const QRect frame = window()->frameGeometry();
+    card->move(frame.center() - QPoint(card->width() / 2, card->height() / 2));
+    card->raise();
+    card->activateWindow();
+}
+
+void MainView::bookmarkWine(const RecordCursor& wine) {
+    if (personalPanel_->isVisible()) {
+        return;
+    }
+    openWineRecord(wine);
+    // A bookmark replays Find Wine, so it is stored from the wine page the wine led to.
+    SearchPage* page = currentPage();
+    const QString name = page != nullptr && page->pageId() == kFindWineWinePage
+                             ? page->composeBookmark()
+                             : QString();
+    if (!name.isEmpty()) {
+        addBookmark(name);
+    }
+}
+
+QString MainView::placeTitle() const {
+    QString place;
+    if (personalPanel_ != nullptr && personalPanel_->isVisible()) {
+        place = personalPanel_->shownKind() == EntryKind::Bookmark ? QStringLiteral("Bookmarks")
+                                                                   : QStringLiteral("Notes");
+    } else if (nameSearch_ != nullptr && nameSearch_->isVisible()) {
+        place = QStringLiteral("Find by Name");
+    } else if (advancedPanel_ != nullptr && advancedPanel_->isVisible()) {
+        place = QStringLiteral("More Search");
+    } else if (hasFlow()) {
+        for (const HomeBanner& banner : kHomeBanners) {
+            if (banner.flowId == openFlowId_) {
+                place = QString::fromUtf8(banner.caption);
+            }
+        }
+    }
+    return place.isEmpty() ? kCaption : place + QStringLiteral(" — ") + kCaption;
+}
+
+void MainView::updateTitle() {
+    if (QWidget* frame = window(); frame != this) {
+        frame->setWindowTitle(placeTitle());
+    }
+}
+
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        updateTitle();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainView::startFromMenu(int flowId) {

@@ -101,6 +101,18 @@ public:
     // the personal panel is up.
     void startFromMenu(int flowId);
 
+    // --- Wine card ---
+
+    // Shows WINE's card, a window of its own over the frame.
+    void showWineCard(const RecordCursor& wine) override;
+    // Opens WINE in Find Wine as openWine does and bookmarks it there from the wine page.
+    void bookmarkWine(const RecordCursor& wine);
+
+    // The window title for what is shown now: "Corkwise" at home, otherwise the place's name
+    // (the home banner's words for a search, "Notes", "Bookmarks", "Find by Name", "More
+    // Search") followed by " — Corkwise".
+    QString placeTitle() const;
+
     // --- State, for the frame and for tests ---
 
     int current() const { return current_; }
@@ -120,6 +132,8 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Follows the panels and the strip being shown and hidden, to keep the title up to date.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -135,11 +149,15 @@ private:
     void showPage(int index);
     void hidePage(int index);
     const QImage& homePicture();
+    // Opens WINE in Find Wine from whatever is shown, as far as the pages follow it.
+    void openWineRecord(const RecordCursor& wine);
+    void updateTitle();
 
     QList<SearchPage*> pages_;
     std::unique_ptr<CPersonal> personalPanel_;
     int personalVariant_ = 2;
     bool firstPaintDone_ = false;
+    int openFlowId_ = -1;
     int current_ = -1;
     NavigationStrip* strip_ = nullptr;
     QImage home_;

@@ -423,6 +423,31 @@ void GridList::tapped(int slotId, int x, int y, bool hold) {
     }
 }
 
+void GridList::opened(int slotId) {
+    const int s = slotOfId(slotId);
+    if (editable_ || s < 0 || s >= visible_ || top_ + s >= rows_.count()) {
+        return;
+    }
+    selected_ = s;
+    if (selectable_) {
+        removeHighlights();
+        highlightSlot(s);
+    }
+    if (listener_) {
+        listener_->onRowOpened(cursorAt(top_ + s));
+    }
+}
+
+bool GridList::openSelectedOnEnter(const QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || editable_ ||
+        listener_ == nullptr || selectedCursor() == nullptr) {
+        return false;
+    }
+    listener_->onRowOpened(selectedCursor());
+    return true;
+}
+
 bool GridList::cellCommand(int cellId, int code) {
     if (code != 0 || editable_) {
         return false;
@@ -585,6 +610,10 @@ void GridList::moveFromEditCell(EditCell* cell, int step) {
 }
 
 void GridList::keyPressEvent(QKeyEvent* event) {
+    if (openSelectedOnEnter(event)) {
+        event->accept();
+        return;
+    }
     const int count = rows_.count();
     switch (event->key()) {
         case Qt::Key_Up:

@@ -106,6 +106,9 @@ public:
     // Reports from the cells: a tap (HOLD false, X and Y within the cell) or a tap-and-hold
     // (HOLD true, X and Y on the screen) on the cell with SLOTID.
     void tapped(int slotId, int x, int y, bool hold);
+    // A cell of slot SLOTID was double-clicked: the row is selected as by a tap, then opened
+    // (GridListener::onRowOpened). Nothing for an editable grid or a slot without a row.
+    void opened(int slotId);
     // Up (STEP -1) or Down (STEP 1) pressed in edit cell CELL: the focus goes to the edit cell
     // of the same column in the slot above or below, scrolling a line at the edges.
     void moveFromEditCell(EditCell* cell, int step);
@@ -138,6 +141,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Enter on a selected row opens it; true when the key was taken.
+    bool openSelectedOnEnter(const QKeyEvent* event);
     void wheelEvent(QWheelEvent* event) override;
 
 private:

@@ -10,16 +10,17 @@ namespace {
 struct Band {
     int lowest;  // the band holds the scores from here up to the next band's lowest
     const char* sentence;
+    const char* word;
 };
 
 constexpr std::array<Band, 5> kBands{{
-    {75, "This vintage is below average."},
-    {80, "This is a fair vintage."},
-    {85, "This is a very good vintage!"},
-    {90, "This is an excellent vintage!"},
-    {96, "This is an exceptional vintage!"},
+    {75, "This vintage is below average.", "below average"},
+    {80, "This is a fair vintage.", "fair"},
+    {85, "This is a very good vintage!", "very good"},
+    {90, "This is an excellent vintage!", "excellent"},
+    {96, "This is an exceptional vintage!", "exceptional"},
 }};
-constexpr const char* kPoor = "This is a poor vintage!";
+constexpr Band kPoor{0, "This is a poor vintage!", "poor"};
 
 struct Code {
     const char* code;
@@ -42,18 +43,27 @@ std::optional<int> wholeNumber(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+const Band& bandOf(int score) {
+    const Band* found = &kPoor;
+    for (const Band& band : kBands) {
+        if (score >= band.lowest) {
+            found = &band;
+        }
+    }
+    return *found;
+}
+
 }  // namespace
+
+QString scoreWord(const QString& score) {
+    const std::optional<int> value = wholeNumber(score);
+    return value ? QString::fromLatin1(bandOf(*value).word) : QString();
+}
 
 QString vintageRatingText(const QString& score, const QString& code) {
     QString text;
     if (const std::optional<int> value = wholeNumber(score)) {
-        const char* sentence = kPoor;
-        for (const Band& band : kBands) {
-            if (*value >= band.lowest) {
-                sentence = band.sentence;
-            }
-        }
-        text = QString::fromLatin1(sentence) + QLatin1Char(' ');
+        text = QString::fromLatin1(bandOf(*value).sentence) + QLatin1Char(' ');
     }
     for (const Code& c : kCodes) {
         if (code.compare(QLatin1String(c.code), Qt::CaseInsensitive) == 0) {

@@ -18,4 +18,8 @@ namespace corkwise {
 // "Non-vintage." (NV); any other code, the empty one included, adds nothing.
 QString vintageRatingText(const QString& score, const QString& code);
 
+// The word for SCORE's band, as the rating sentences grade it: "poor", "below average", "fair",
+// "very good", "excellent" or "exceptional"; empty when SCORE is not a whole number.
+QString scoreWord(const QString& score);
+
 }  // namespace corkwise
