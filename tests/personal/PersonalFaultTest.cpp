@@ -213,9 +213,9 @@ TEST_P(UnreadableFileTest, ReportedByNameAndNeverWritten) {
     QString error;
     EXPECT_FALSE(store.save(&error));
     EXPECT_TRUE(error.contains(path));
-    const QFileInfo after(path);
-    EXPECT_FALSE(after.isFile() && after.size() > 0 && after.isReadable() &&
-                 QString::fromLatin1(GetParam().name) != QStringLiteral("NoPermission"));
+    // Still the FIFO or the folder it was, not replaced by a file.
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo(path).isFile());
     EXPECT_EQ(store.count(), 1);
 }
 
@@ -227,22 +227,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "not a regular file"},
         Unreadable{"Folder", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }, "folder"}),
     [](const auto& row) { return std::string(row.param.name); });
-
-TEST(UnreadableFilePermissionTest, AFileWithoutReadPermissionIsNotOverwritten) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root reads every file; PersonalStoreTest covers permissions unprivileged";
-    }
-    test::TempDir dir;
-    const QString path = dir.write(QStringLiteral("personal.res"), sampleFile());
-    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0200), 0);
-    PersonalStore store(path);
-    EXPECT_FALSE(store.load());
-    EXPECT_TRUE(store.takeMessage().contains(QStringLiteral("Permission denied")));
-    store.add(test::note("x"));
-    EXPECT_FALSE(store.save());
-    ::chmod(QFile::encodeName(path).constData(), 0600);
-    EXPECT_EQ(dir.read(QStringLiteral("personal.res")), sampleFile());
-}
 
 // --- Someone else's changes and links ---
 
