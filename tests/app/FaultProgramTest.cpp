@@ -6,11 +6,13 @@
 #include "app/CommandIds.h"
 #include "app/MainView.h"
 #include "controls/EditCell.h"
+#include "controls/GridList.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalLock.h"
 #include "personal/PersonalStore.h"
 #include "platform/MessageBox.h"
 #include "screens/personal/CPersonal.h"
+#include "screens/personal/DetailsPage.h"
 #include "screens/personal/NotesPage.h"
 #include "testsupport/GuiApp.h"
 #include "testsupport/PersonalSamples.h"
@@ -21,6 +23,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QSysInfo>
@@ -122,6 +125,11 @@ TEST_F(FaultProgramTest, TypingReachesTheFileShortlyAfterTheLastKeystroke) {
     EXPECT_NE(onDisk(personal_).back().text(), kTyped);
     QTRY_COMPARE_WITH_TIMEOUT(onDisk(personal_).back().text(), kTyped,
                               CMainFrame::kAutosaveDelayMs + 2000);
+    // A Details value typed reaches the file the same way.
+    GridList* grid = frame.mainView()->personalPanel()->detailsPage()->noteGrid();
+    QTest::keyClicks(grid->editCellAt(0, 1)->lineEdit(), QStringLiteral("Italia"));
+    QTRY_VERIFY_WITH_TIMEOUT(onDisk(personal_).back().values().front().text() == "Italia",
+                             CMainFrame::kAutosaveDelayMs + 2000);
     // Viewing and leaving with nothing changed writes nothing.
     ASSERT_TRUE(QFile::remove(personal_));
     frame.mainView()->personalPanel()->done();
@@ -187,6 +195,27 @@ TEST_F(FaultProgramTest, ACatalogueCutUnderTheProgramIsToldAndTheProgramClosesWi
     EXPECT_TRUE(told.contains(QStringLiteral("cut short at byte 100"))) << told.toStdString();
     QTRY_VERIFY(!frame.isVisible());
     EXPECT_EQ(onDisk(personal_).size(), test::sampleEntries().size() + 1);
+}
+
+TEST_F(FaultProgramTest, ADamagedFileIsToldOnceWithItsBackupAndKeptAsItWas) {
+    QByteArray damaged = PersonalFile::serialise(test::sampleEntries());
+    test::putU32At(damaged, 0, 1);  // the count says one entry, the file holds three
+    dir_.write(QStringLiteral("personal.res"), damaged);
+    CMainFrame frame(catalogue_, personal_);
+    ASSERT_TRUE(frame.create());
+    frame.show();
+    QTRY_VERIFY(!MessageBox::history().isEmpty());
+    frame.mainView()->handleCommand(command::kNotes);
+    const QString told = MessageBox::history()[0].text;
+    EXPECT_TRUE(told.contains(personal_ + QStringLiteral(" is damaged"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(personal_ + QStringLiteral(".bak"))) << told.toStdString();
+    int damageTold = 0;
+    for (const MessageBox::Record& box : MessageBox::history()) {
+        damageTold += box.text.contains(QStringLiteral(" is damaged")) ? 1 : 0;
+    }
+    EXPECT_EQ(damageTold, 1);
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res.bak")), damaged);
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), damaged);
 }
 
 // --- Odd locks met by the real program at start ---
