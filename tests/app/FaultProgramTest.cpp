@@ -134,13 +134,8 @@ TEST_F(FaultProgramTest, ExitOnAFullDiskStaysByDefaultAndSavesOnceThereIsRoom) {
     if (!disk.available()) {
         GTEST_SKIP() << disk.why().toStdString();
     }
-    const QString path = disk.path(QStringLiteral("personal.res"));
     const QByteArray before = PersonalFile::serialise(test::sampleEntries());
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(before);
-    }
+    const QString path = disk.write(QStringLiteral("personal.res"), before);
     CMainFrame frame(catalogue_, path);
     ASSERT_TRUE(frame.create());
     frame.show();
@@ -154,10 +149,7 @@ TEST_F(FaultProgramTest, ExitOnAFullDiskStaysByDefaultAndSavesOnceThereIsRoom) {
         << asked.text.toStdString();
     EXPECT_EQ(asked.answer, MessageBox::No);
     EXPECT_TRUE(frame.isVisible());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    file.close();
+    EXPECT_EQ(disk.read(QStringLiteral("personal.res")), before);
 
     disk.unfill();
     frame.routeCommand(command::kExit);
