@@ -2,10 +2,13 @@
 
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
+#include "app/CatalogueOpening.h"
 #include "app/CommandIds.h"
 #include "app/EndingSignals.h"
 #include "app/FrameZoom.h"
 #include "app/MainView.h"
+#include "app/RecentCatalogues.h"
+#include "catalog/Catalog.h"
 #include "app/SingleInstance.h"
 #include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
@@ -211,11 +214,27 @@ bool CorkwiseApp::initInstance() {
     }
     ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
 
+    // The catalogue last opened from the File menu, unless the command line names one; one that
+    // has gone or gone bad since gives way to the usual catalogue.
+    settings_ = std::make_unique<QSettings>();
+    auto recent = std::make_unique<RecentCatalogues>(settings_.get());
+    if (options_.catalogue.isEmpty() && !recent->lastOpened().isEmpty()) {
+        const QString remembered = recent->lastOpened();
+        const QString unusable = catalogueProblem(remembered, Catalog(remembered));
+        if (unusable.isEmpty()) {
+            cataloguePath_ = remembered;
+        } else {
+            QTextStream(stderr) << "Corkwise: " << unusable << "; opening " << cataloguePath_
+                                << " instead\n";
+        }
+    }
+
     // A file the reader would open as a catalogue with missing tables or none is refused here,
     // by its path, rather than showing empty lists.
     const CatalogProblem problem = findCatalogProblem(cataloguePath_);
     if (!problem) {
         frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
+        frame_->setRecentCatalogues(std::move(recent));
     }
     if (problem || !frame_->isOpened() || !frame_->create()) {
         frame_.reset();

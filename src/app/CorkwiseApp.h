@@ -9,12 +9,17 @@
 // reading or writing anything; only when the running one cannot be reached does it say
 // "Corkwise is already running." first.
 // When the desktop session ends, the notes are kept as at Exit (CMainFrame::saveBeforeExit).
+//
+// Without --catalogue the program opens the catalogue last opened from File > Open Catalogue...
+// (kept in the settings with the recent catalogues), when it is still usable.
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+
+class QSettings;
 
 namespace corkwise {
 
@@ -101,6 +106,7 @@ private:
     void listenForSecondStarts(const QString& channelName);
 
     CommandLine options_;
+    std::unique_ptr<QSettings> settings_;
     std::unique_ptr<PersonalLock> lock_;
     std::unique_ptr<SingleInstance> channel_;
     std::unique_ptr<EndingSignals> signals_;

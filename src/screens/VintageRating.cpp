@@ -1,26 +1,13 @@
 #include "screens/VintageRating.h"
 
+#include "catalog/ScoreBands.h"
+
 #include <array>
 #include <optional>
 
 namespace corkwise {
 
 namespace {
-
-struct Band {
-    int lowest;  // the band holds the scores from here up to the next band's lowest
-    const char* sentence;
-    const char* word;
-};
-
-constexpr std::array<Band, 5> kBands{{
-    {75, "This vintage is below average.", "below average"},
-    {80, "This is a fair vintage.", "fair"},
-    {85, "This is a very good vintage!", "very good"},
-    {90, "This is an excellent vintage!", "excellent"},
-    {96, "This is an exceptional vintage!", "exceptional"},
-}};
-constexpr Band kPoor{0, "This is a poor vintage!", "poor"};
 
 struct Code {
     const char* code;
@@ -43,27 +30,18 @@ std::optional<int> wholeNumber(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-const Band& bandOf(int score) {
-    const Band* found = &kPoor;
-    for (const Band& band : kBands) {
-        if (score >= band.lowest) {
-            found = &band;
-        }
-    }
-    return *found;
-}
-
 }  // namespace
 
 QString scoreWord(const QString& score) {
     const std::optional<int> value = wholeNumber(score);
-    return value ? QString::fromLatin1(bandOf(*value).word) : QString();
+    return value ? QString::fromLatin1(catalog_format::scoreBandOf(*value).word) : QString();
 }
 
 QString vintageRatingText(const QString& score, const QString& code) {
     QString text;
     if (const std::optional<int> value = wholeNumber(score)) {
-        text = QString::fromLatin1(bandOf(*value).sentence) + QLatin1Char(' ');
+        text = QString::fromLatin1(catalog_format::scoreBandOf(*value).vintageSentence) +
+               QLatin1Char(' ');
     }
     for (const Code& c : kCodes) {
         if (code.compare(QLatin1String(c.code), Qt::CaseInsensitive) == 0) {

@@ -36,7 +36,7 @@ rm -f "$prefix.log"
 # --- exactly these files, nothing else (no tests, benchmarks or build tools)
 expected=(
     bin/corkwise bin/corkwise-catalog bin/corkwise-notes
-    share/corkwise/wcat.res
+    share/corkwise/wcat.res share/corkwise/food_rules.csv
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
