@@ -41,14 +41,13 @@ namespace {
 
 const QString kTyped = QStringLiteral("Typed before the end, never Done");
 
-QString binary(const char* name) {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
-}
-
-QProcessEnvironment headless() {
+// Starts the program NAME built next to this test, headless, with ARGUMENTS.
+void startHeadless(QProcess& process, const char* name, const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return env;
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name),
+                  arguments);
 }
 
 // The entries of the personal file at PATH as it is on disk.
@@ -86,8 +85,7 @@ class EndingTest : public FaultProgramTest, public ::testing::WithParamInterface
 
 TEST_P(EndingTest, WhatWasTypedIsOnDiskAfterwards) {
     QProcess child;
-    child.setProcessEnvironment(headless());
-    child.start(binary("corkwise_fault_child"), {catalogue_, personal_, kTyped});
+    startHeadless(child, "corkwise_fault_child", {catalogue_, personal_, kTyped});
     ASSERT_TRUE(child.waitForStarted());
     while (!child.canReadLine()) {
         ASSERT_TRUE(child.waitForReadyRead(60000)) << child.readAllStandardError().toStdString();
@@ -142,13 +140,8 @@ TEST_F(FaultProgramTest, ExitOnAFullDiskStaysByDefaultAndSavesOnceThereIsRoom) {
     if (!disk.available()) {
         GTEST_SKIP() << disk.why().toStdString();
     }
-    const QString path = disk.path(QStringLiteral("personal.res"));
     const QByteArray before = PersonalFile::serialise(test::sampleEntries());
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(before);
-    }
+    const QString path = disk.write(QStringLiteral("personal.res"), before);
     CMainFrame frame(catalogue_, path);
     ASSERT_TRUE(frame.create());
     frame.show();
@@ -162,10 +155,7 @@ TEST_F(FaultProgramTest, ExitOnAFullDiskStaysByDefaultAndSavesOnceThereIsRoom) {
         << asked.text.toStdString();
     EXPECT_EQ(asked.answer, MessageBox::No);
     EXPECT_TRUE(frame.isVisible());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    file.close();
+    EXPECT_EQ(disk.read(QStringLiteral("personal.res")), before);
 
     disk.unfill();
     frame.routeCommand(command::kExit);
@@ -240,8 +230,7 @@ TEST_P(OddLockTest, IsToldByPathOrTakenOverAndTheNotesStayAsTheyWere) {
     const QByteArray notes = dir_.read(QStringLiteral("personal.res"));
     const QString shot = dir_.path(QStringLiteral("shot.png"));
     QProcess program;
-    program.setProcessEnvironment(headless());
-    program.start(binary("corkwise"),
+    startHeadless(program, "corkwise",
                   {QStringLiteral("--catalogue"), catalogue_, QStringLiteral("--personal"),
                    personal_, QStringLiteral("--screenshot"), shot});
     ASSERT_TRUE(program.waitForFinished(60000));
