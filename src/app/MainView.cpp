@@ -5,6 +5,7 @@
 #include "app/HomePicture.h"
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
+#include "catalog/CatalogProblem.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
 #include "guide/SearchFlow.h"
@@ -103,11 +104,14 @@ bool MainView::catalogueUnchanged() {
     }
     if (!catalogueToldChanged_) {
         catalogueToldChanged_ = true;
+        // What is wrong with the file now, when anything is, in the words start-up would use.
+        const CatalogProblem problem = findCatalogProblem(file->path());
         MessageBox::show(this, MessageBox::Icon::Warning, kCaption,
                          QStringLiteral("The catalogue %1 was changed while Corkwise was running. "
-                                        "Corkwise saves your notes and closes; start it again to "
-                                        "read the catalogue as it is now.")
-                             .arg(QDir::toNativeSeparators(file->path())));
+                                        "%2Corkwise saves your notes and closes; start it again "
+                                        "to read the catalogue as it is now.")
+                             .arg(QDir::toNativeSeparators(file->path()),
+                                  problem ? problem.text + QLatin1Char(' ') : QString()));
     }
     closeFlow();
     if (QWidget* frame = window(); frame != nullptr && frame != this) {

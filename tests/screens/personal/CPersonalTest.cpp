@@ -420,6 +420,20 @@ TEST_F(CPersonalTest, FailingSaveOnDoneIsReportedAndKeepsEverythingInMemory) {
     }
 }
 
+TEST_F(CPersonalTest, TheOnlyEntryDeletedStaysDeletedWhenItsSaveFails) {
+    writePersonal({bookmark("Only")});
+    start();
+    ASSERT_TRUE(view_->handleCommand(command::kBookmarks));
+    makePersonalUnwritable();
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(boxes(MessageBox::Icon::Warning), 1);
+    // Leaving the panel looks at the store again: an empty store is still a loaded one.
+    view_->updatePersonalMenu();
+    EXPECT_EQ(guide_->personalCount(), 0);
+    EXPECT_TRUE(guide_->personalModified());
+}
+
 TEST_F(CPersonalTest, FailingSaveOnTheLastDeleteIsReported) {
     writePersonal({note("Alpha"), bookmark("B1")});
     start();
