@@ -55,6 +55,9 @@ QListWidget* makeListBox(QWidget* page, int id, const QRect& rect, const char* n
     list->setProperty("controlId", id);
     list->setFont(SearchPage::pageFont(13, false));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line of one font: the view need not measure each of a thousand entries
+    // to lay them out, which would cost more than filling them.
+    list->setUniformItemSizes(true);
     list->setFrameShape(QFrame::Box);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
