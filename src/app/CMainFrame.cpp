@@ -3,7 +3,9 @@
 #include "app/AppIdentity.h"
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
+#include "app/HelpWindow.h"
 #include "app/MainView.h"
+#include "app/NotesExchange.h"
 #include "catalog/Catalog.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalStore.h"
@@ -34,6 +36,7 @@ CMainFrame::CMainFrame(const QString& cataloguePath, const QString& personalPath
 }
 
 CMainFrame::~CMainFrame() {
+    exchange_.reset();
     // The view hands open pages back to their owner; the pages go before the guide whose
     // catalogue their cursors read.
     delete view_;
@@ -63,6 +66,7 @@ bool CMainFrame::create() {
     layout->addWidget(view_);
     layout->addWidget(bar_);
 
+    exchange_ = std::make_unique<NotesExchange>(*guide_, *store_, view_, this);
     connect(bar_, &CommandBar::command, this, &CMainFrame::routeCommand);
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(applicationIcon());
@@ -77,7 +81,24 @@ void CMainFrame::routeCommand(int commandId) {
         close();
         return;
     }
+    if (commandId == command::kHelp) {
+        showHelp();
+        return;
+    }
+    if (exchange_ != nullptr && exchange_->handleCommand(commandId)) {
+        return;
+    }
     Q_EMIT unhandledCommand(commandId);
+}
+
+HelpWindow* CMainFrame::showHelp() {
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(bar_, this);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+    return help_;
 }
 
 bool CMainFrame::saveBeforeExit(bool mayAsk) {

@@ -5,7 +5,8 @@
 // PersonalStore, and, only when the catalogue is open, the WineGuide with every page of the five
 // searches and the MainView. create() then builds the window: the main view as its child and the
 // command bar with the Ctrl+Q, Ctrl+X, Ctrl+C and Ctrl+V accelerators. Every command goes to the
-// main view first, then to the frame (Exit) and the application (About).
+// main view first, then to the frame (Exit, Help, the File menu's notes commands) and the
+// application (About).
 //
 // Closing the frame (Exit, Ctrl+Q, the window's close button) first keeps the user's notes:
 // saveBeforeExit.
@@ -18,7 +19,9 @@
 namespace corkwise {
 
 class CommandBar;
+class HelpWindow;
 class MainView;
+class NotesExchange;
 class PersonalStore;
 class WineGuide;
 
@@ -46,6 +49,13 @@ public:
     // Offers COMMANDID to the main view, then to the frame; emits unhandledCommand for the rest.
     void routeCommand(int commandId);
 
+    // Shows the help window (made the first time, then brought to the front) and returns it.
+    HelpWindow* showHelp();
+    // The help window, or null before the first showHelp.
+    HelpWindow* helpWindow() const { return help_; }
+    // The File menu's export, import and print of notes and bookmarks; null before create().
+    NotesExchange* notesExchange() const { return exchange_.get(); }
+
     // Before the program ends: stores what the personal panel shows back into the store, as
     // Done does, and writes the personal file when the store holds anything the file does not.
     // When that write fails and MAYASK, asks "Your notes could not be saved: REASON. Quit
@@ -71,6 +81,8 @@ private:
     std::unique_ptr<WineGuide> guide_;
     // Owns the pages of the searches while their flow is not open.
     std::unique_ptr<QWidget> pageOwner_;
+    std::unique_ptr<NotesExchange> exchange_;
+    HelpWindow* help_ = nullptr;  // a child window of the frame
 };
 
 }  // namespace corkwise

@@ -39,6 +39,7 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
         QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
 
     QMenu* file = addPopup(QStringLiteral("File"), "fileMenu");
+    addNotesItems(file);
     QAction* exit = addItem(file, QStringLiteral("Exit"), command::kExit, true);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -66,6 +67,8 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     }
 
     QMenu* help = addPopup(QStringLiteral("Help"), "helpMenu");
+    addItem(help, QStringLiteral("Corkwise &Help"), command::kHelp, true)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     addItem(help, QStringLiteral("About Corkwise..."), command::kAbout, true);
 
     // Search takes the next position but sits before Help on the bar.
@@ -86,6 +89,15 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     for (int p = kFirstPersonalPosition + 1; p <= kLastPersonalPosition; ++p) {
         setButtonVisible(p, false);
     }
+}
+
+void CommandBar::addNotesItems(QMenu* file) {
+    addItem(file, QStringLiteral("&Export Notes and Bookmarks..."), command::kExportNotes, true);
+    addItem(file, QStringLiteral("&Import Notes and Bookmarks..."), command::kImportNotes, true);
+    addItem(file, QStringLiteral("Export Bookmarks as a &List..."), command::kExportBookmarkList,
+            true);
+    addItem(file, QStringLiteral("&Print Bookmarks..."), command::kPrintBookmarks, true);
+    file->addSeparator();
 }
 
 QMenu* CommandBar::addPopup(const QString& title, const char* objectName) {

@@ -51,6 +51,8 @@ Q_SIGNALS:
     void command(int commandId);
 
 private:
+    // File's ways of taking notes and bookmarks in and out, above Exit.
+    void addNotesItems(QMenu* file);
     QMenu* addPopup(const QString& title, const char* objectName);
     QAction* addItem(QMenu* menu, const QString& text, int commandId, bool usable);
 

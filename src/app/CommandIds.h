@@ -31,4 +31,11 @@ inline constexpr int kSearchVintageChart = 32843;
 inline constexpr int kSearchBestValues = 32844;
 inline constexpr int kSearchBestProducers = 32845;
 
+// Help and the File menu's ways of taking notes and bookmarks in and out.
+inline constexpr int kHelp = 32890;
+inline constexpr int kExportNotes = 32891;
+inline constexpr int kImportNotes = 32892;
+inline constexpr int kExportBookmarkList = 32893;
+inline constexpr int kPrintBookmarks = 32894;
+
 }  // namespace corkwise::command

@@ -7,26 +7,15 @@ namespace corkwise {
 
 namespace {
 
-struct Band {
-    int lowest;  // the band holds the scores from here up to the next band's lowest
-    const char* sentence;
-};
-
-constexpr std::array<Band, 5> kBands{{
+constexpr std::array<VintageBand, 5> kBands{{
     {75, "This vintage is below average."},
     {80, "This is a fair vintage."},
     {85, "This is a very good vintage!"},
     {90, "This is an excellent vintage!"},
     {96, "This is an exceptional vintage!"},
 }};
-constexpr const char* kPoor = "This is a poor vintage!";
 
-struct Code {
-    const char* code;
-    const char* sentence;
-};
-
-constexpr std::array<Code, 5> kCodes{{
+constexpr std::array<VintageCode, 5> kCodes{{
     {"H", "Hold it to improve."},
     {"D", "Drink it now or hold it to improve quality."},
     {"W", "Warning, may be too old."},
@@ -44,18 +33,26 @@ std::optional<int> wholeNumber(const QString& text) {
 
 }  // namespace
 
+std::span<const VintageBand> vintageBands() {
+    return kBands;
+}
+
+std::span<const VintageCode> vintageCodes() {
+    return kCodes;
+}
+
 QString vintageRatingText(const QString& score, const QString& code) {
     QString text;
     if (const std::optional<int> value = wholeNumber(score)) {
-        const char* sentence = kPoor;
-        for (const Band& band : kBands) {
+        const char* sentence = kPoorVintageSentence;
+        for (const VintageBand& band : kBands) {
             if (*value >= band.lowest) {
                 sentence = band.sentence;
             }
         }
         text = QString::fromLatin1(sentence) + QLatin1Char(' ');
     }
-    for (const Code& c : kCodes) {
+    for (const VintageCode& c : kCodes) {
         if (code.compare(QLatin1String(c.code), Qt::CaseInsensitive) == 0) {
             text += QLatin1String(c.sentence);
             break;

@@ -1,9 +1,32 @@
 #pragma once
-// The sentence that rates one year of a vintage chart and says what to do with its wines.
+// The sentence that rates one year of a vintage chart and says what to do with its wines, and the
+// bands and codes it is made from (the help window shows the same table, so the two agree).
 
 #include <QString>
 
+#include <span>
+
 namespace corkwise {
+
+// One band of scores: the scores from LOWEST up to the next band's lowest (no limit for the
+// last band), and the sentence that rates them.
+struct VintageBand {
+    int lowest;
+    const char* sentence;
+};
+
+// One code of a chart year and the sentence that says what to do with its wines.
+struct VintageCode {
+    const char* code;
+    const char* sentence;
+};
+
+// The sentence of a score below the first band.
+inline constexpr const char* kPoorVintageSentence = "This is a poor vintage!";
+// The bands, lowest first; a score below the first band is poor (kPoorVintageSentence).
+std::span<const VintageBand> vintageBands();
+// Every code the chart explains, in the order it is looked for.
+std::span<const VintageCode> vintageCodes();
 
 // The rating of a year whose chart shows SCORE and CODE.
 //
