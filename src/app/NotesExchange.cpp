@@ -4,6 +4,7 @@
 #include "app/MainView.h"
 #include "guide/BookmarkList.h"
 #include "guide/WineGuide.h"
+#include "personal/PersonalFile.h"
 #include "personal/PersonalImport.h"
 #include "personal/PersonalJson.h"
 #include "personal/PersonalStore.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace corkwise {
@@ -36,16 +36,6 @@ QString reason(QString text) {
         text.chop(1);
     }
     return text.isEmpty() ? QStringLiteral("unknown error") : text;
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -176,7 +166,7 @@ bool NotesExchange::exportBookmarkList() {
         return false;
     }
     QString error;
-    if (!writeWhole(path, BookmarkList::toCsv(lines), &error)) {
+    if (!PersonalFile::writeAtomically(path, BookmarkList::toCsv(lines), &error)) {
         tell(QStringLiteral("Could not write %1: %2.").arg(shown(path), reason(error)), true);
         return false;
     }

@@ -259,7 +259,10 @@ bool PersonalFile::writeAtomically(const QString& path, const QByteArray& bytes,
         }
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a write the disk cuts short (full, or over the size a process may
+    // write) shows as a short count here; buffered, the cut surfaces nowhere and commit()
+    // would put the shortened file in place of the whole one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return fail(file.errorString());
     }
     const bool written = writer ? writer(file, bytes) : file.write(bytes) == bytes.size();

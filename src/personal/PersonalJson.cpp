@@ -9,7 +9,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 
 #include <cmath>
 #include <limits>
@@ -298,16 +297,7 @@ std::optional<std::vector<PersonalEntry>> PersonalJson::fromJson(const QByteArra
 
 bool PersonalJson::writeFile(const QString& path, const std::vector<PersonalEntry>& entries,
                              QString* error) {
-    const QByteArray json = toJson(entries);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return PersonalFile::writeAtomically(path, toJson(entries), error);
 }
 
 std::optional<std::vector<PersonalEntry>> PersonalJson::readFile(const QString& path,

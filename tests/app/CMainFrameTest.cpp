@@ -106,11 +106,13 @@ TEST_F(CMainFrameTest, WindowIsTitledCorkwiseWithTheViewOverTheCommandBar) {
     EXPECT_EQ(view()->size(), QSize(240, 268));
     EXPECT_EQ(view()->geometry().topLeft(), QPoint(0, 0));
     EXPECT_GE(bar()->geometry().top(), view()->geometry().bottom());
-    EXPECT_EQ(bar()->popup(CommandBar::kFilePosition)->actions().size(), 1);
-    EXPECT_EQ(bar()->popup(CommandBar::kFilePosition)->actions()[0]->text(),
+    // Exit ends the File menu; Help opens the help window, then the About box.
+    EXPECT_EQ(bar()->popup(CommandBar::kFilePosition)->actions().constLast()->text(),
               QStringLiteral("Exit"));
-    ASSERT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions().size(), 1);
+    ASSERT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions().size(), 2);
     EXPECT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions()[0]->text(),
+              QStringLiteral("Corkwise &Help"));
+    EXPECT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions()[1]->text(),
               QStringLiteral("About Corkwise..."));
 }
 
