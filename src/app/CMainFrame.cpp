@@ -3,18 +3,26 @@
 #include "app/AppIdentity.h"
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
+#include "app/FrameZoom.h"
 #include "app/HelpWindow.h"
 #include "app/MainView.h"
 #include "app/NotesExchange.h"
 #include "catalog/Catalog.h"
+#include "controls/CutTextTips.h"
 #include "guide/WineGuide.h"
+#include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
+#include "personal/SafeWrite.h"
 #include "platform/MessageBox.h"
 #include "screens/FlowPageFactory.h"
+#include "screens/SearchPage.h"
 #include "screens/personal/CPersonal.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace corkwise {
@@ -50,13 +58,21 @@ bool CMainFrame::create() {
     if (!opened_ || view_ != nullptr) {
         return false;
     }
-    auto* layout = new QVBoxLayout(this);
+    // The view over the command bar keeps its design size; the frame around it may grow, and
+    // shows the page background where the content does not cover it.
+    content_ = new QWidget(this);
+    content_->setObjectName(QStringLiteral("frameContent"));
+    auto* layout = new QVBoxLayout(content_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    QPalette surplus = palette();
+    surplus.setColor(QPalette::Window, SearchPage::kBackground);
+    setPalette(surplus);
+    setAutoFillBackground(true);
 
-    bar_ = new CommandBar(this);
-    view_ = new MainView(*guide_, bar_, this);
+    bar_ = new CommandBar(content_);
+    view_ = new MainView(*guide_, bar_, content_);
     if (!view_->createChildren()) {
         delete view_;
         view_ = nullptr;
@@ -67,7 +83,25 @@ bool CMainFrame::create() {
     layout->addWidget(bar_);
 
     exchange_ = std::make_unique<NotesExchange>(*guide_, *store_, view_, this);
+
+    // What the user types reaches the file shortly after the last keystroke, without Done.
+    autosave_ = new QTimer(this);
+    autosave_->setSingleShot(true);
+    autosave_->setInterval(kAutosaveDelayMs);
+    connect(autosave_, &QTimer::timeout, this, &CMainFrame::autosave);
+    store_->setChangeListener([this] { autosave_->start(); });
+    if (CPersonal* panel = view_->personalPanel()) {
+        connect(panel, &CPersonal::edited, autosave_, qOverload<>(&QTimer::start));
+    }
+
     connect(bar_, &CommandBar::command, this, &CMainFrame::routeCommand);
+    CutTextTips::install();
+    // The bar's style sheet sets its height: measured before polishing, the content comes out
+    // short and the window would not fit it.
+    content_->ensurePolished();
+    layout->activate();
+    zoom_ = new FrameZoom(this, content_);
+    resize(zoom_->contentSize());
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(applicationIcon());
     return true;
@@ -75,6 +109,18 @@ bool CMainFrame::create() {
 
 void CMainFrame::routeCommand(int commandId) {
     if (view_ != nullptr && view_->handleCommand(commandId)) {
+        return;
+    }
+    if (commandId == command::kZoomIn) {
+        zoom_->zoomIn();
+        return;
+    }
+    if (commandId == command::kZoomOut) {
+        zoom_->zoomOut();
+        return;
+    }
+    if (commandId == command::kActualSize) {
+        zoom_->actualSize();
         return;
     }
     if (commandId == command::kExit) {
@@ -115,6 +161,19 @@ bool CMainFrame::saveBeforeExit(bool mayAsk) {
     if (guide_->savePersonal(&error)) {
         return true;
     }
+    if (guide_->personalChangedOnDisk()) {
+        // Another program's version is kept beside the file, so nothing is lost either way.
+        const bool keepBoth =
+            !mayAsk ||
+            MessageBox::show(this, MessageBox::Icon::Question, QStringLiteral("Corkwise"),
+                             QStringLiteral("%1\nSave your notes and bookmarks, keeping the other "
+                                            "version beside it?")
+                                 .arg(error),
+                             MessageBox::Yes | MessageBox::No, MessageBox::Yes) == MessageBox::Yes;
+        if (keepBoth && guide_->savePersonalKeepingBoth(&error, nullptr)) {
+            return true;
+        }
+    }
     while (error.endsWith(QLatin1Char('.'))) {
         error.chop(1);
     }
@@ -124,9 +183,73 @@ bool CMainFrame::saveBeforeExit(bool mayAsk) {
         QTextStream(stderr) << "Corkwise: " << text << '\n';
         return true;
     }
-    // Unattended, the default answer ends the program as asked.
+    // No, the default, stays with the notes in memory.
     return MessageBox::show(this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"), text,
-                            MessageBox::Yes | MessageBox::No, MessageBox::Yes) == MessageBox::Yes;
+                            MessageBox::Yes | MessageBox::No, MessageBox::No) == MessageBox::Yes;
+}
+
+void CMainFrame::autosave() {
+    if (guide_ == nullptr) {
+        return;
+    }
+    if (view_ != nullptr && view_->personalPanel() != nullptr) {
+        view_->personalPanel()->keepShown();
+    }
+    if (!guide_->personalModified()) {
+        return;
+    }
+    QString error;
+    if (guide_->savePersonal(&error)) {
+        autosaveError_.clear();
+        return;
+    }
+    if (guide_->personalChangedOnDisk()) {
+        if (view_ != nullptr) {
+            view_->savePersonal();
+        }
+        return;
+    }
+    // Told once per cause, not at every keystroke; the next change or Exit tries again.
+    if (error != autosaveError_) {
+        autosaveError_ = error;
+        MessageBox::show(this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"),
+                         QStringLiteral("%1\nYour changes are kept while Corkwise runs and saved "
+                                        "as soon as that is possible again.")
+                             .arg(error));
+    }
+}
+
+QString CMainFrame::saveWithoutAsking() {
+    if (guide_ == nullptr) {
+        return QString();
+    }
+    if (view_ != nullptr && view_->personalPanel() != nullptr) {
+        view_->personalPanel()->keepShown();
+    }
+    if (!guide_->personalModified()) {
+        return QString();
+    }
+    QString error;
+    if (guide_->savePersonal(&error)) {
+        return QString();
+    }
+    if (guide_->personalChangedOnDisk()) {
+        QString keptAs;
+        if (guide_->savePersonalKeepingBoth(&error, &keptAs)) {
+            return QString();
+        }
+    }
+    // The file cannot take them: a copy elsewhere beats losing them.
+    const QString rescue =
+        QDir(QDir::tempPath())
+            .filePath(
+                QStringLiteral("corkwise-unsaved-%1.res").arg(QCoreApplication::applicationPid()));
+    QString why;
+    if (store_ != nullptr &&
+        replaceFile(rescue, PersonalFile::serialise(store_->entries()), &why)) {
+        return QStringLiteral("%1; the notes were written to %2 instead").arg(error, rescue);
+    }
+    return QStringLiteral("%1; a copy could not be written either (%2)").arg(error, why);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -9,16 +9,20 @@
 // application (About).
 //
 // Closing the frame (Exit, Ctrl+Q, the window's close button) first keeps the user's notes:
-// saveBeforeExit.
+// saveBeforeExit. Between times, every change to the notes and every keystroke on the personal
+// panel restarts a short timer after which the store saves itself (kAutosaveDelayMs).
 
 #include <QString>
 #include <QWidget>
+
+class QTimer;
 
 #include <memory>
 
 namespace corkwise {
 
 class CommandBar;
+class FrameZoom;
 class HelpWindow;
 class MainView;
 class NotesExchange;
@@ -43,6 +47,8 @@ public:
 
     MainView* mainView() const { return view_; }
     CommandBar* commandBar() const { return bar_; }
+    // The zoom of the window (View menu, resizing); null before create().
+    FrameZoom* zoom() const { return zoom_; }
     WineGuide* guide() const { return guide_.get(); }
     PersonalStore* store() const { return store_.get(); }
 
@@ -61,8 +67,16 @@ public:
     // When that write fails and MAYASK, asks "Your notes could not be saved: REASON. Quit
     // anyway?" and returns false on No: the program should stay, with the notes in memory and
     // the panel as it was. True otherwise (nothing to write, written, Yes, or not allowed to
-    // ask, in which case the failure goes to stderr).
+    // ask, in which case the failure goes to stderr). No is the default answer.
     bool saveBeforeExit(bool mayAsk = true);
+    // For an end nobody can be asked about (a signal, the display gone): keeps the notes as
+    // saveBeforeExit does, keeping both versions of a file changed on disk, and when the file
+    // cannot take them writes them to a file in the temporary folder. Returns what went wrong
+    // for stderr, empty when all was saved.
+    QString saveWithoutAsking();
+
+    // How long after the last change or keystroke the notes are saved.
+    static constexpr int kAutosaveDelayMs = 1500;
 
 Q_SIGNALS:
     // A command neither the view nor the frame handles (About goes to the application).
@@ -74,7 +88,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The autosave timer ran out: stores the panel's pages and saves; a failure is told once
+    // per cause.
+    void autosave();
+
     CommandBar* bar_ = nullptr;
+    QTimer* autosave_ = nullptr;
+    QString autosaveError_;
+    QWidget* content_ = nullptr;
+    FrameZoom* zoom_ = nullptr;
     bool opened_ = false;
     MainView* view_ = nullptr;
     std::unique_ptr<PersonalStore> store_;

@@ -34,9 +34,9 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     setNativeMenuBar(false);
     QFont barFont = SearchPage::pageFont(13, true);
     setFont(barFont);
-    // Five buttons (File, Edit, Personal, Search, Help) must fit the 240-pixel width.
+    // Six buttons (File, Edit, Personal, Search, View, Help) must fit the 240-pixel width.
     setStyleSheet(
-        QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; }"));
+        QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 2px; }"));
 
     QMenu* file = addPopup(QStringLiteral("File"), "fileMenu");
     addNotesItems(file);
@@ -83,6 +83,18 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     addItem(search, QStringLiteral("Vintage Chart"), command::kSearchVintageChart, true);
     addItem(search, QStringLiteral("Best Values"), command::kSearchBestValues, true);
     addItem(search, QStringLiteral("Best Producers"), command::kSearchBestProducers, true);
+
+    // View sits after Search, before Help.
+    QMenu* view = addPopup(QStringLiteral("&View"), "viewMenu");
+    removeAction(view->menuAction());
+    insertMenu(help->menuAction(), view);
+    addItem(view, QStringLiteral("Zoom &In"), command::kZoomIn, true)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    addItem(view, QStringLiteral("Zoom &Out"), command::kZoomOut, true)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    addItem(view, QStringLiteral("&Actual Size"), command::kActualSize, true)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     // Until the main view picks its variant, one Personal button and no Edit button.
     setButtonVisible(kEditPosition, false);

@@ -7,7 +7,8 @@
 //
 // A twelfth button, Search (position 11), is shown between the Personal buttons and Help: "Find by
 // Name..." (Ctrl+F), then the five searches of the home picture. The main view greys it while the
-// personal panel is up.
+// personal panel is up. A thirteenth, View (position 12), follows Search: Zoom In (Ctrl++ and
+// Ctrl+=), Zoom Out (Ctrl+-) and Actual Size (Ctrl+0).
 //
 // Choosing a usable item emits command() with its command id; the frame routes it. Greyed items
 // do nothing.
@@ -23,22 +24,23 @@ class CommandBar : public QMenuBar {
     Q_OBJECT
 
 public:
-    static constexpr int kButtonCount = 12;
+    static constexpr int kButtonCount = 13;
     static constexpr int kFilePosition = 0;
     static constexpr int kEditPosition = 1;
     static constexpr int kFirstPersonalPosition = 2;
     static constexpr int kLastPersonalPosition = 9;
     static constexpr int kHelpPosition = 10;
     static constexpr int kSearchPosition = 11;
+    static constexpr int kViewPosition = 12;
 
     explicit CommandBar(QWidget* parent = nullptr);
 
-    // The popup of the button at POSITION, or null outside 0-11.
+    // The popup of the button at POSITION, or null outside 0-12.
     QMenu* popup(int position) const;
     // The item with COMMANDID in the popup at POSITION, or null.
     QAction* item(int position, int commandId) const;
 
-    // Shows or hides, greys or enables the button at POSITION; positions outside 0-11 are
+    // Shows or hides, greys or enables the button at POSITION; positions outside 0-12 are
     // ignored.
     void setButtonVisible(int position, bool visible);
     void setButtonEnabled(int position, bool enabled);

@@ -31,6 +31,11 @@ inline constexpr int kSearchVintageChart = 32843;
 inline constexpr int kSearchBestValues = 32844;
 inline constexpr int kSearchBestProducers = 32845;
 
+// The View menu: the zoom of the whole window.
+inline constexpr int kZoomIn = 32850;
+inline constexpr int kZoomOut = 32851;
+inline constexpr int kActualSize = 32852;
+
 // Help and the File menu's ways of taking notes and bookmarks in and out.
 inline constexpr int kHelp = 32890;
 inline constexpr int kExportNotes = 32891;

@@ -3,7 +3,10 @@
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
+#include "app/EndingSignals.h"
+#include "app/FrameZoom.h"
 #include "app/MainView.h"
+#include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
 #include "personal/PersonalLock.h"
 #include "platform/DataLocations.h"
@@ -13,18 +16,32 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSessionManager>
+#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
+
+#include <cstdlib>
 
 namespace corkwise {
 
 const QString CorkwiseApp::kProblemReadingText =
-    QStringLiteral("Problem reading wines data.Please reinstall application.");
+    QStringLiteral("Problem reading wines data. Please reinstall application.");
 const QString CorkwiseApp::kAlreadyRunningText = QStringLiteral("Corkwise is already running.");
 
 namespace {
 
 constexpr double kMaxScale = 8.0;
+
+// The program while it runs, for the last save at exit().
+CorkwiseApp* gRunning = nullptr;
+
+// When the display goes away, the toolkit ends the program with exit() from the event loop: no
+// window can be asked anything any more, but the notes can still be written.
+void saveAtExit() {
+    if (gRunning != nullptr) {
+        gRunning->endWithoutAsking(0);
+    }
+}
 
 bool parseScale(const QString& text, double* scale) {
     bool ok = false;
@@ -48,7 +65,7 @@ QString usageText() {
         "  --personal FILE    keep notes and bookmarks in FILE instead of personal.res\n"
         "  --screenshot FILE  write the window as a PNG after it first appears, then quit;\n"
         "                     messages are written to stderr instead of being shown\n"
-        "  --scale N          enlarge the window N times (1 to 8)\n"
+        "  --scale N          zoom the window N times (1 to 8) for this run\n"
         "  --help             show this text\n"
         "  --version          show the version\n");
 }
@@ -108,7 +125,24 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 
 CorkwiseApp::CorkwiseApp(CommandLine options) : options_(std::move(options)) {}
 
-CorkwiseApp::~CorkwiseApp() = default;
+CorkwiseApp::~CorkwiseApp() {
+    if (gRunning == this) {
+        gRunning = nullptr;
+    }
+}
+
+void CorkwiseApp::endWithoutAsking(int signalNumber) {
+    if (frame_ == nullptr) {
+        return;
+    }
+    const QString problem = frame_->saveWithoutAsking();
+    if (!problem.isEmpty()) {
+        QTextStream(stderr) << "Corkwise: " << problem << '\n';
+    }
+    if (signalNumber != 0) {
+        QCoreApplication::exit(0);
+    }
+}
 
 bool CorkwiseApp::initInstance() {
     const bool screenshot = !options_.screenshot.isEmpty();
@@ -142,6 +176,14 @@ bool CorkwiseApp::initInstance() {
             postQuit();
             return true;
         case PersonalLock::Result::Failed:
+            if (lock_->isOdd()) {
+                // A lock that cannot be judged may be another program's: the user decides.
+                lock_.reset();
+                MessageBox::show(nullptr, MessageBox::Icon::Warning, QStringLiteral("Corkwise"),
+                                 why);
+                postQuit();
+                return true;
+            }
             // A folder the lock cannot be made in cannot take a save either; the notes can
             // still be read, and a failing save is reported when it happens.
             lock_.reset();
@@ -150,17 +192,25 @@ bool CorkwiseApp::initInstance() {
     }
     ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
 
-    frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
-    if (!frame_->isOpened() || !frame_->create()) {
+    // A file the reader would open as a catalogue with missing tables or none is refused here,
+    // by its path, rather than showing empty lists.
+    const CatalogProblem problem = findCatalogProblem(cataloguePath_);
+    if (!problem) {
+        frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
+    }
+    if (problem || !frame_->isOpened() || !frame_->create()) {
         frame_.reset();
-        if (!MessageBox::unattended()) {
-            QTextStream(stderr) << "Corkwise: " << kProblemReadingText << " (" << cataloguePath_
-                                << ")\n";
-        }
         // A frame whose window cannot be built leaves the program as unable to run as a missing
         // catalogue does, and is reported the same way.
-        MessageBox::show(nullptr, MessageBox::Icon::Error, QStringLiteral("Corkwise"),
-                         kProblemReadingText);
+        const QString text = catalogueMessage(problem, options_.catalogue);
+        if (!MessageBox::unattended()) {
+            QTextStream(stderr) << "Corkwise: " << text;
+            if (text == kProblemReadingText) {
+                QTextStream(stderr) << " (" << (problem ? problem.text : cataloguePath_) << ")";
+            }
+            QTextStream(stderr) << "\n";
+        }
+        MessageBox::show(nullptr, MessageBox::Icon::Error, QStringLiteral("Corkwise"), text);
         postQuit();
         return true;
     }
@@ -187,8 +237,35 @@ bool CorkwiseApp::initInstance() {
         });
     }
 #endif
+    // Ending signals and a lost display save the notes as Exit does, without a question.
+    signals_ = std::make_unique<EndingSignals>([this](int number) { endWithoutAsking(number); });
+    gRunning = this;
+    static const bool registered = std::atexit(saveAtExit) == 0;
+    Q_UNUSED(registered);
+    // A screenshot shows the design size (or --scale), whatever the user's last zoom was.
+    const double scaleOverride = options_.scale != 1.0 ? options_.scale : (screenshot ? 1.0 : 0.0);
+    QSettings settings;
+    frame_->zoom()->restore(settings, scaleOverride);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (frame_ != nullptr) {
+            QSettings kept;
+            frame_->zoom()->save(kept);
+        }
+    });
     frame_->show();
     return true;
+}
+
+QString CorkwiseApp::catalogueMessage(const CatalogProblem& problem, const QString& namedPath) {
+    // Reinstalling helps with the catalogue the program brings, not with a file the user named.
+    if (namedPath.isEmpty()) {
+        return kProblemReadingText;
+    }
+    if (problem) {
+        return problem.text;
+    }
+    return QStringLiteral("%1 cannot be opened as a catalogue.")
+        .arg(QDir::toNativeSeparators(namedPath));
 }
 
 bool CorkwiseApp::commitData(bool mayAsk) {

@@ -17,7 +17,9 @@
 namespace corkwise {
 
 class CMainFrame;
+class EndingSignals;
 class PersonalLock;
+struct CatalogProblem;
 
 // What the command line asks for.
 struct CommandLine {
@@ -40,10 +42,16 @@ class CorkwiseApp : public QObject {
     Q_OBJECT
 
 public:
-    // The text shown when the catalogue cannot be read.
+    // The text shown when the catalogue the program brings cannot be read. A catalogue named
+    // with --catalogue is told by its path and the reason instead (CatalogProblem).
     static const QString kProblemReadingText;
     // The text shown when another program holds the personal file's lock.
     static const QString kAlreadyRunningText;
+
+    // What the user is told when the catalogue cannot be used: kProblemReadingText for the
+    // program's own catalogue (NAMEDPATH empty), else PROBLEM's sentence naming the file.
+    // PROBLEM may be None when the file passed the check but the frame could not be built.
+    static QString catalogueMessage(const CatalogProblem& problem, const QString& namedPath);
 
     // OPTIONS as parsed.
     explicit CorkwiseApp(CommandLine options);
@@ -73,6 +81,10 @@ public:
     // chose to stay (the session manager is then asked to cancel the shutdown); MAYASK false
     // when the session manager allows no question.
     bool commitData(bool mayAsk);
+    // SIGTERM, SIGINT or SIGHUP arrived (SIGNALNUMBER), or the program is ending on its own
+    // (0): the notes are saved without asking (CMainFrame::saveWithoutAsking, problems to
+    // stderr); after a signal the program then quits with code 0.
+    void endWithoutAsking(int signalNumber);
 
 private:
     // Quits with code 0 once the event loop runs.
@@ -81,6 +93,7 @@ private:
 
     CommandLine options_;
     std::unique_ptr<PersonalLock> lock_;
+    std::unique_ptr<EndingSignals> signals_;
     std::unique_ptr<CMainFrame> frame_;
     QString cataloguePath_;
     QString personalPath_;

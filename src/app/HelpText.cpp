@@ -50,7 +50,7 @@ QString chartTable() {
     if (!bands.empty()) {
         table += QStringLiteral("| below %1 | %2 |\n")
                      .arg(bands.front().lowest)
-                     .arg(QLatin1String(kPoorVintageSentence));
+                     .arg(QLatin1String(kPoorVintage.sentence));
     }
     for (size_t i = 0; i < bands.size(); ++i) {
         const QString range =

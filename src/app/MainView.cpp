@@ -15,8 +15,10 @@
 #include "screens/NameSearchPanel.h"
 #include "screens/NavigationStrip.h"
 #include "screens/SearchPage.h"
+#include "screens/WineCard.h"
 #include "screens/personal/CPersonal.h"
 
+#include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -82,10 +84,43 @@ bool MainView::createChildren() {
     nameSearch_->hide();
     connect(nameSearch_, &NameSearchPanel::wineChosen, this, &MainView::openWine);
     connect(nameSearch_, &NameSearchPanel::closed, this, &MainView::closeNameSearch);
+    for (QWidget* place :
+         {static_cast<QWidget*>(strip_), static_cast<QWidget*>(advancedPanel_),
+          static_cast<QWidget*>(personalPanel_.get()), static_cast<QWidget*>(nameSearch_)}) {
+        place->installEventFilter(this);
+    }
     return true;
 }
 
+bool MainView::catalogueUnchanged() {
+    const Catalog* catalog = guide_.catalog();
+    const CatalogFile* file = catalog != nullptr ? catalog->file() : nullptr;
+    if (file == nullptr || !file->hasChangedOnDisk()) {
+        return true;
+    }
+    if (!catalogueToldChanged_) {
+        catalogueToldChanged_ = true;
+        MessageBox::show(this, MessageBox::Icon::Warning, kCaption,
+                         QStringLiteral("The catalogue %1 was changed while Corkwise was running. "
+                                        "Corkwise saves your notes and closes; start it again to "
+                                        "read the catalogue as it is now.")
+                             .arg(QDir::toNativeSeparators(file->path())));
+    }
+    closeFlow();
+    if (QWidget* frame = window(); frame != nullptr && frame != this) {
+        QMetaObject::invokeMethod(frame, &QWidget::close, Qt::QueuedConnection);
+    }
+    return false;
+}
+
 bool MainView::handleCommand(int commandId) {
+    const bool personal = commandId == command::kNotes || commandId == command::kBookmarks ||
+                          commandId == command::kAddNote;
+    // The notes stay reachable; everything else reads the catalogue.
+    if (!personal && commandId != command::kCut && commandId != command::kCopy &&
+        commandId != command::kPaste && !catalogueUnchanged()) {
+        return commandId != command::kExit;
+    }
     switch (commandId) {
         case command::kNotes:
             showPersonal(EntryKind::Note);
@@ -94,7 +129,7 @@ bool MainView::handleCommand(int commandId) {
             showPersonal(EntryKind::Bookmark);
             return true;
         case command::kAddNote:
-            guide_.loadPersonal();
+            loadPersonal();
             guide_.addPersonalEntry(QStringLiteral("New Note"), EntryKind::Note);
             showPersonal(EntryKind::Note);
             return true;
@@ -159,7 +194,13 @@ void MainView::hidePage(int index) {
 }
 
 void MainView::startFlow(int flowId) {
+    if (!catalogueUnchanged()) {
+        pages_.clear();
+        current_ = -1;
+        return;
+    }
     const QList<SearchPage*>* list = guide_.selectFlow(flowId);
+    openFlowId_ = flowId;
     pages_.clear();
     current_ = -1;
     if (list == nullptr) {
@@ -182,7 +223,7 @@ void MainView::startFlow(int flowId) {
 }
 
 void MainView::goNext() {
-    if (!hasFlow()) {
+    if (!hasFlow() || !catalogueUnchanged()) {
         return;
     }
     if (current_ < pages_.size() - 1) {
@@ -202,6 +243,9 @@ void MainView::goNext() {
 }
 
 void MainView::goBack() {
+    if (!catalogueUnchanged()) {
+        return;
+    }
     if (current_ < 1) {
         closeFlow();
         return;
@@ -370,7 +414,7 @@ void MainView::startSearch(int flowId) {
 }
 
 void MainView::showPersonal(EntryKind kind) {
-    guide_.loadPersonal();
+    loadPersonal();
     if (!personalPanel_->showKind(kind)) {
         MessageBox::show(this, MessageBox::Icon::None, kCaption,
                          kind == EntryKind::Note ? QStringLiteral("Not have stored notes.")
@@ -381,10 +425,11 @@ void MainView::showPersonal(EntryKind kind) {
     strip_->hide();
     personalPanel_->show();
     personalPanel_->raise();
+    updateTitle();
 }
 
 void MainView::addBookmark(const QString& name) {
-    guide_.loadPersonal();
+    loadPersonal();
     guide_.addPersonalEntry(name, EntryKind::Bookmark);
     if (!personalPanel_->showKind(EntryKind::Bookmark)) {
         MessageBox::show(this, MessageBox::Icon::None, kCaption,
@@ -399,6 +444,7 @@ void MainView::addBookmark(const QString& name) {
     enablePersonalMenu(false);
     personalPanel_->show();
     personalPanel_->raise();
+    updateTitle();
 }
 
 void MainView::leavePersonal() {
@@ -414,7 +460,7 @@ void MainView::leavePersonal() {
 }
 
 void MainView::updatePersonalMenu() {
-    guide_.loadPersonal();
+    loadPersonal();
     int position = 3;
     const bool bookmarks = guide_.hasEntryOfKind(EntryKind::Bookmark);
     const bool notes = guide_.hasEntryOfKind(EntryKind::Note);
@@ -473,10 +519,39 @@ void MainView::showException() {
     MessageBox::show(this, MessageBox::Icon::None, kCaption, QStringLiteral("Exception !!!"));
 }
 
+void MainView::loadPersonal() {
+    guide_.loadPersonal();
+    const QString message = guide_.takePersonalMessage();
+    if (!message.isEmpty()) {
+        MessageBox::show(this, MessageBox::Icon::Warning, kCaption, message);
+    }
+}
+
 bool MainView::savePersonal() {
     QString error;
     if (guide_.savePersonal(&error)) {
         return true;
+    }
+    if (guide_.personalChangedOnDisk()) {
+        // Someone else's notes are as precious as these: both are kept.
+        const MessageBox::Button answer = MessageBox::show(
+            this, MessageBox::Icon::Question, kCaption,
+            QStringLiteral("%1\nSave your notes and bookmarks, keeping the other version beside "
+                           "it?")
+                .arg(error),
+            MessageBox::Yes | MessageBox::No, MessageBox::Yes);
+        if (answer != MessageBox::Yes) {
+            return false;
+        }
+        QString keptAs;
+        if (guide_.savePersonalKeepingBoth(&error, &keptAs)) {
+            if (!keptAs.isEmpty()) {
+                MessageBox::show(this, MessageBox::Icon::Information, kCaption,
+                                 QStringLiteral("The other version is kept as %1.")
+                                     .arg(QDir::toNativeSeparators(keptAs)));
+            }
+            return true;
+        }
     }
     MessageBox::show(
         this, MessageBox::Icon::Warning, kCaption,
@@ -513,10 +588,75 @@ void MainView::openWine(int table, int row) {
         return;
     }
     const RecordCursor wine(file, records, row);
+    openWineRecord(wine);
+}
+
+void MainView::openWineRecord(const RecordCursor& wine) {
     closeNameSearch();
+    advancedPanel_->hide();
     closeFlow();
     guide_.selectRecord(wine);
     startPrefilled(kFindWineFlow, true);
+}
+
+void MainView::showWineCard(const RecordCursor& wine) {
+    auto* card = new WineCard(wine, this);
+    connect(card, &WineCard::bookmarkRequested, this, [this, card] {
+        const std::unique_ptr<RecordCursor> chosen = card->wine().clone();
+        bookmarkWine(*chosen);
+    });
+    card->show();
+    const QRect frame = window()->frameGeometry();
+    card->move(frame.center() - QPoint(card->width() / 2, card->height() / 2));
+    card->raise();
+    card->activateWindow();
+}
+
+void MainView::bookmarkWine(const RecordCursor& wine) {
+    if (personalPanel_->isVisible()) {
+        return;
+    }
+    openWineRecord(wine);
+    // A bookmark replays Find Wine, so it is stored from the wine page the wine led to.
+    SearchPage* page = currentPage();
+    const QString name = page != nullptr && page->pageId() == kFindWineWinePage
+                             ? page->composeBookmark()
+                             : QString();
+    if (!name.isEmpty()) {
+        addBookmark(name);
+    }
+}
+
+QString MainView::placeTitle() const {
+    QString place;
+    if (personalPanel_ != nullptr && personalPanel_->isVisible()) {
+        place = personalPanel_->shownKind() == EntryKind::Bookmark ? QStringLiteral("Bookmarks")
+                                                                   : QStringLiteral("Notes");
+    } else if (nameSearch_ != nullptr && nameSearch_->isVisible()) {
+        place = QStringLiteral("Find by Name");
+    } else if (advancedPanel_ != nullptr && advancedPanel_->isVisible()) {
+        place = QStringLiteral("More Search");
+    } else if (hasFlow()) {
+        for (const HomeBanner& banner : kHomeBanners) {
+            if (banner.flowId == openFlowId_) {
+                place = QString::fromUtf8(banner.caption);
+            }
+        }
+    }
+    return place.isEmpty() ? kCaption : place + QStringLiteral(" — ") + kCaption;
+}
+
+void MainView::updateTitle() {
+    if (QWidget* frame = window(); frame != this) {
+        frame->setWindowTitle(placeTitle());
+    }
+}
+
+bool MainView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        updateTitle();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainView::startFromMenu(int flowId) {
@@ -526,6 +666,11 @@ void MainView::startFromMenu(int flowId) {
     closeNameSearch();
     advancedPanel_->hide();
     closeFlow();
+    // Only the menu of searches' own buttons start from the wine More Search remembered; the
+    // Search menu starts afresh, as a home banner does. The record would otherwise pre-fill this
+    // search, and every later start from the home picture, until a menu-of-searches start
+    // dropped it.
+    guide_.clearRecord();
     startFlowAt(flowId);
 }
 

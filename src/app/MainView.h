@@ -78,7 +78,11 @@ public:
     // the Personal button is greyed, that is while the personal panel is up.
     void enablePersonalMenu(bool on);
     void showException() override;
+    // Writes the personal file; a failure is shown, and a file another program changed since it
+    // was read is only replaced when the user agrees to keep the other version beside it.
     bool savePersonal() override;
+    // Reads the personal file once and shows what the store found wrong with it, if anything.
+    void loadPersonal();
 
     // --- Search menu ---
 
@@ -92,9 +96,22 @@ public:
     // on the wine page with the wine's vintage and product. Nothing when TABLE is not a record
     // table.
     void openWine(int table, int row);
-    // Starts FLOWID as a tap on its home banner does, from whatever is shown. Nothing while the
-    // personal panel is up.
+    // Starts FLOWID as a tap on its home banner does, from whatever is shown, with nothing
+    // remembered: the guide forgets its current record (and an opened bookmark). Nothing while
+    // the personal panel is up.
     void startFromMenu(int flowId);
+
+    // --- Wine card ---
+
+    // Shows WINE's card, a window of its own over the frame.
+    void showWineCard(const RecordCursor& wine) override;
+    // Opens WINE in Find Wine as openWine does and bookmarks it there from the wine page.
+    void bookmarkWine(const RecordCursor& wine);
+
+    // The window title for what is shown now: "Corkwise" at home, otherwise the place's name
+    // (the home banner's words for a search, "Notes", "Bookmarks", "Find by Name", "More
+    // Search") followed by " — Corkwise".
+    QString placeTitle() const;
 
     // --- State, for the frame and for tests ---
 
@@ -115,22 +132,32 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Follows the panels and the strip being shown and hidden, to keep the title up to date.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // False, after telling the user once and asking the frame to close (which saves the notes),
+    // when the catalogue changed on disk since it was opened: what it reads is unreliable.
+    bool catalogueUnchanged();
     void startFlowAt(int flowId);
     // After Find Wine's pre-filled start has shown the producer page: fills it and the pages
     // after it from WINE as far as its values are found and shows the last page reached.
     void followRecord(const RecordCursor& wine);
     bool hasFlow() const { return current_ >= 0 && current_ < pages_.size(); }
+    bool catalogueToldChanged_ = false;
     void showPage(int index);
     void hidePage(int index);
     const QImage& homePicture();
+    // Opens WINE in Find Wine from whatever is shown, as far as the pages follow it.
+    void openWineRecord(const RecordCursor& wine);
+    void updateTitle();
 
     QList<SearchPage*> pages_;
     std::unique_ptr<CPersonal> personalPanel_;
     int personalVariant_ = 2;
     bool firstPaintDone_ = false;
+    int openFlowId_ = -1;
     int current_ = -1;
     NavigationStrip* strip_ = nullptr;
     QImage home_;

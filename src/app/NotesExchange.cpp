@@ -4,10 +4,10 @@
 #include "app/MainView.h"
 #include "guide/BookmarkList.h"
 #include "guide/WineGuide.h"
-#include "personal/PersonalFile.h"
 #include "personal/PersonalImport.h"
 #include "personal/PersonalJson.h"
 #include "personal/PersonalStore.h"
+#include "personal/SafeWrite.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
@@ -166,7 +166,7 @@ bool NotesExchange::exportBookmarkList() {
         return false;
     }
     QString error;
-    if (!PersonalFile::writeAtomically(path, BookmarkList::toCsv(lines), &error)) {
+    if (!replaceFile(path, BookmarkList::toCsv(lines), &error)) {
         tell(QStringLiteral("Could not write %1: %2.").arg(shown(path), reason(error)), true);
         return false;
     }

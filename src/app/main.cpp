@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
     // The command line is read before the application object exists: --help and --version need
-    // no display, and the scale must be set before the first window.
+    // no display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -26,9 +26,6 @@ int main(int argc, char** argv) {
     if (line.version) {
         QTextStream(stdout) << "Corkwise 2.3\n";
         return 0;
-    }
-    if (line.scale != 1.0) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(line.scale));
     }
     // A screenshot needs no screen: unless told otherwise, draw off screen.
     if (!line.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <map>
 #include <memory>
+#include <vector>
 
 namespace corkwise {
 
@@ -29,6 +31,11 @@ public:
     CatalogTable* tableAt(int number) const;
     // The number of the first table with the whole name NAME, or -1.
     int indexOfTable(const QByteArray& name) const;
+    // The numbers, ascending, of the record tables that the record nodes of the search tree
+    // rooted at the level table NAME point to, whatever those tables are called: every level of
+    // the tree (the chain of next levels from NAME) is read node by node the first time, and the
+    // answer is kept for the life of the catalogue. Empty when there is no such tree.
+    const std::vector<int>& treeRecordTables(const QByteArray& name) const;
     // The short name of table NUMBER ("VINTAGE" for "DictVINTAGE"), or an empty text when there
     // is no such table.
     QByteArray tableShortName(int number) const;
@@ -41,6 +48,8 @@ public:
 
 private:
     std::unique_ptr<CatalogFile> file_;
+    // treeRecordTables' answers by tree name; the file never changes while it is open.
+    mutable std::map<QByteArray, std::vector<int>> treeRecordTables_;
 };
 
 }  // namespace corkwise

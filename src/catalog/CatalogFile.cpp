@@ -4,6 +4,7 @@
 #include "catalog/CatalogTable.h"
 #include "catalog/DictionaryTable.h"
 #include "catalog/LevelTable.h"
+#include "catalog/MapGuard.h"
 #include "catalog/RecordTable.h"
 #include "catalog/WCATArray.h"
 #include "common/ErrorLog.h"
@@ -17,6 +18,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 #endif
+#include <sys/stat.h>
 
 namespace corkwise {
 
@@ -39,7 +41,11 @@ CatalogFile::CatalogFile(const QString& path, Access access) : file_(path) {
                 madvise(const_cast<uchar*>(map_), static_cast<size_t>(size_), MADV_RANDOM);
             }
 #endif
+            if (map_ != nullptr) {
+                map_guard::watch(map_, size_);
+            }
         }
+        identity_ = identityOf(file_.handle(), path);
         logLine("TRY TO INIT DBS OBJECTS");
         tables_ = std::make_unique<WCATArray>();
         readDirectory();
@@ -53,8 +59,36 @@ CatalogFile::~CatalogFile() {
     tables_.reset();
     owned_.clear();
     if (map_ != nullptr) {
+        map_guard::forget(map_);
         file_.unmap(const_cast<uchar*>(map_));
     }
+}
+
+CatalogFile::Identity CatalogFile::identityOf(int fd, const QString& path) {
+    Identity identity;
+    struct stat opened {};
+    struct stat named {};
+    if (fd >= 0 && ::fstat(fd, &opened) == 0) {
+        identity.size = opened.st_size;
+        identity.modified = opened.st_mtim.tv_sec * 1000000000LL + opened.st_mtim.tv_nsec;
+        identity.inode = opened.st_ino;
+        identity.device = opened.st_dev;
+    }
+    if (::stat(QFile::encodeName(path).constData(), &named) == 0) {
+        identity.namedInode = named.st_ino;
+        identity.namedDevice = named.st_dev;
+    }
+    return identity;
+}
+
+bool CatalogFile::hasChangedOnDisk() const {
+    if (!open_) {
+        return false;
+    }
+    if (map_ != nullptr && map_guard::faulted(map_)) {
+        return true;
+    }
+    return !(identityOf(file_.handle(), file_.fileName()) == identity_);
 }
 
 namespace {

@@ -54,6 +54,13 @@ public:
     int tableCount() const;
     // Size of the file in bytes (0 when not open).
     qint64 size() const { return size_; }
+    // True when the file was changed since it was opened: cut short, written over, or replaced
+    // by another file under its name. A read of a mapped page the file no longer has reads
+    // zeros instead of ending the program (catalog/MapGuard.h); what such reads return is then
+    // unreliable, and the program should tell the user and stop using the catalogue.
+    bool hasChangedOnDisk() const;
+    // The path the file was opened by.
+    QString path() const { return file_.fileName(); }
 
     // The table numbered NUMBER, or null when there is none. Owned by this file.
     CatalogTable* tableAt(int number) const { return tables_ ? tables_->at(number) : nullptr; }
@@ -131,6 +138,19 @@ public:
     qint64 readDirect(qint64 position, char* out, qint64 length);
 
 private:
+    // What identifies the file's contents: the open file's size, time of change and inode, and
+    // the inode the path names now.
+    struct Identity {
+        qint64 size = -1;
+        qint64 modified = -1;
+        quint64 inode = 0;
+        quint64 device = 0;
+        quint64 namedInode = 0;
+        quint64 namedDevice = 0;
+        bool operator==(const Identity& other) const = default;
+    };
+    static Identity identityOf(int fd, const QString& path);
+
     // Copies up to LENGTH bytes at the current position into OUT and moves past them;
     // returns the number copied.
     qint64 readRaw(char* out, qint64 length);
@@ -145,6 +165,7 @@ private:
     qint64 size_ = 0;
     qint64 position_ = 0;
     bool open_ = false;
+    Identity identity_;
     int entryCount_ = 0;
     int entryStride_ = -1;
     std::unique_ptr<WCATArray> tables_;

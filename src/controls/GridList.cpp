@@ -237,7 +237,7 @@ void GridList::updateScrollRange() {
 
 void GridList::addRow(GridRow row, std::unique_ptr<RecordCursor> cursor) {
     rows_.add(std::move(row), std::move(cursor));
-    selected_ = -1;
+    selected_ = kNoSelection;
     const int count = rows_.count();
     if (count > visible_) {
         updateScrollRange();
@@ -257,7 +257,7 @@ void GridList::clear() {
     }
     rows_.clear();
     removeHighlights();
-    selected_ = -1;
+    selected_ = kNoSelection;
     nextSlot_ = firstSlotId();
     top_ = 0;
     if (scrollBar_) {
@@ -309,7 +309,7 @@ void GridList::select(int slot) {
 }
 
 RecordCursor* GridList::selectedCursor() const {
-    if (selected_ < 0) {
+    if (selected_ == kNoSelection) {
         return nullptr;
     }
     return cursorAt(top_ + selected_);
@@ -357,7 +357,7 @@ void GridList::relayout(int height) {
 
     top_ = 0;
     nextSlot_ = firstSlotId();
-    selected_ = -1;
+    selected_ = kNoSelection;
 
     layOut();
     fillSlots(0);
@@ -423,6 +423,31 @@ void GridList::tapped(int slotId, int x, int y, bool hold) {
     }
 }
 
+void GridList::opened(int slotId) {
+    const int s = slotOfId(slotId);
+    if (editable_ || s < 0 || s >= visible_ || top_ + s >= rows_.count()) {
+        return;
+    }
+    selected_ = s;
+    if (selectable_) {
+        removeHighlights();
+        highlightSlot(s);
+    }
+    if (listener_) {
+        listener_->onRowOpened(cursorAt(top_ + s));
+    }
+}
+
+bool GridList::openSelectedOnEnter(const QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || editable_ ||
+        listener_ == nullptr || selectedCursor() == nullptr) {
+        return false;
+    }
+    listener_->onRowOpened(selectedCursor());
+    return true;
+}
+
 bool GridList::cellCommand(int cellId, int code) {
     if (code != 0 || editable_) {
         return false;
@@ -441,16 +466,10 @@ bool GridList::cellCommand(int cellId, int code) {
 void GridList::scroll(Scroll action, int thumb) {
     const int count = rows_.count();
     const int oldTop = top_;
-    bool selectionMoved = false;
     switch (action) {
         case Scroll::LineUp:
             if (top_ == 0) {
                 return;
-            }
-            // The rows move down a slot; the selection goes with its row.
-            if (selectable_ && selected_ >= 0 && selected_ + 1 < count) {
-                ++selected_;
-                selectionMoved = true;
             }
             takeOverTypedTexts();
             --top_;
@@ -458,10 +477,6 @@ void GridList::scroll(Scroll action, int thumb) {
         case Scroll::LineDown:
             if (top_ + visible_ >= count) {
                 return;
-            }
-            if (selectable_ && selected_ - 1 >= 0) {
-                --selected_;
-                selectionMoved = true;
             }
             takeOverTypedTexts();
             ++top_;
@@ -489,10 +504,7 @@ void GridList::scroll(Scroll action, int thumb) {
     // Never past the last full page: the row in slot s is always row top + s, so taps and the
     // selection name the row the user sees.
     top_ = qBound(0, top_, qMax(0, count - visible_));
-    if (selectionMoved) {
-        removeHighlights();
-        highlightSlot(selected_);
-    }
+    const bool selectionMoved = keepSelectionOnItsRow(oldTop);
     if (scrollBar_) {
         // setValue, not setSliderPosition: the latter would come back here as a thumb move.
         scrollBar_->setValue(top_);
@@ -500,6 +512,19 @@ void GridList::scroll(Scroll action, int thumb) {
     if (top_ != oldTop || selectionMoved) {
         fillSlots(top_);
     }
+}
+
+bool GridList::keepSelectionOnItsRow(int oldTop) {
+    // The highlight, the selected cursor and what a listener said about the row (a chart's
+    // rating sentence) all stay with the row the user chose, however the rows move: otherwise
+    // the highlight would land on a row the rest of the page does not describe.
+    if (!selectable_ || selected_ == kNoSelection || top_ == oldTop) {
+        return false;
+    }
+    selected_ += oldTop - top_;
+    removeHighlights();
+    highlightSlot(selected_);  // none while the row is out of view
+    return true;
 }
 
 void GridList::onScrollAction(int action) {
@@ -585,6 +610,10 @@ void GridList::moveFromEditCell(EditCell* cell, int step) {
 }
 
 void GridList::keyPressEvent(QKeyEvent* event) {
+    if (openSelectedOnEnter(event)) {
+        event->accept();
+        return;
+    }
     const int count = rows_.count();
     switch (event->key()) {
         case Qt::Key_Up:

@@ -6,6 +6,7 @@
 #include "controls/GridRows.h"
 
 #include <QWidget>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -75,8 +76,9 @@ public:
     // When selectable, selects SLOT and highlights it (other highlights stay). Nothing when the
     // grid is not selectable or SLOT is not a slot.
     void select(int slot);
-    // The slot last tapped or selected; negative when none.
-    int selectedSlot() const { return selected_; }
+    // The slot last tapped or selected, moved with its row by scrolling; -1 when none, and
+    // negative too while the selected row lies above the rows shown.
+    int selectedSlot() const { return selected_ == kNoSelection ? -1 : selected_; }
     // The cursor of the selected row; null when nothing is selected or the row has none. Owned
     // by the grid.
     RecordCursor* selectedCursor() const;
@@ -104,6 +106,9 @@ public:
     // Reports from the cells: a tap (HOLD false, X and Y within the cell) or a tap-and-hold
     // (HOLD true, X and Y on the screen) on the cell with SLOTID.
     void tapped(int slotId, int x, int y, bool hold);
+    // A cell of slot SLOTID was double-clicked: the row is selected as by a tap, then opened
+    // (GridListener::onRowOpened). Nothing for an editable grid or a slot without a row.
+    void opened(int slotId);
     // Up (STEP -1) or Down (STEP 1) pressed in edit cell CELL: the focus goes to the edit cell
     // of the same column in the slot above or below, scrolling a line at the edges.
     void moveFromEditCell(EditCell* cell, int step);
@@ -112,11 +117,11 @@ public:
 
     // Scroll bar actions, as the scroll bar's arrows, page areas and thumb give them.
     enum class Scroll { LineUp = 0, LineDown = 1, PageUp = 2, PageDown = 3, ThumbTrack = 5 };
-    // Scrolls by ACTION; THUMB is the thumb position for ThumbTrack. Line scrolls move the
-    // selected slot with its row (a selected row scrolled out at the bottom stays selected
-    // unseen; one scrolled out at the top hands the selection to the row now in slot 0). Page
-    // and thumb scrolls leave the selected slot as it is. Typed texts are taken over first. The
-    // grid never scrolls past its last full page.
+    // Scrolls by ACTION; THUMB is the thumb position for ThumbTrack. In a selectable grid every
+    // scroll keeps the selected row selected: the selected slot moves with its row, and a row
+    // scrolled out of view stays selected unseen (selectedSlot() is then negative or past the
+    // last slot, selectedCursor() still its cursor) until it is scrolled back. Typed texts are
+    // taken over first. The grid never scrolls past its last full page.
     void scroll(Scroll action, int thumb = 0);
 
     // The state of the layout, for the screens and for tests.
@@ -136,6 +141,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Enter on a selected row opens it; true when the key was taken.
+    bool openSelectedOnEnter(const QKeyEvent* event);
     void wheelEvent(QWheelEvent* event) override;
 
 private:
@@ -154,6 +161,9 @@ private:
     void highlightSlot(int slot);
     void updateScrollRange();
     void onScrollAction(int action);
+    // After a scroll from OLDTOP: moves the selected slot and its highlight with the selected
+    // row. Returns whether anything moved.
+    bool keepSelectionOnItsRow(int oldTop);
     EditCell* clipboardTarget() const;
     // Keyboard: moves the selection of a selectable grid by STEP rows (+1 or -1).
     void moveSelection(int step);
@@ -167,7 +177,9 @@ private:
     int visible_ = 0;
     int top_ = 0;
     GridListener* listener_ = nullptr;
-    int selected_ = -1;
+    // No row selected. Any other value, even a negative one, is the selected row less top_.
+    static constexpr int kNoSelection = std::numeric_limits<int>::min();
+    int selected_ = kNoSelection;
     bool editable_ = false;
     bool selectable_ = true;
     int editableColumn_ = -1;

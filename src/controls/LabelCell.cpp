@@ -113,6 +113,13 @@ void LabelCell::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void LabelCell::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    if (grid_ && event->button() == Qt::LeftButton) {
+        grid_->opened(slotId_);
+    }
+}
+
 void LabelCell::onTapped(QPoint pos) {
     if (grid_) {
         grid_->tapped(slotId_, pos.x(), pos.y(), false);

@@ -62,6 +62,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Inside a grid, opens the cell's row (GridList::opened).
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void onTapped(QPoint pos);

@@ -6,6 +6,7 @@
 #include "catalog/DisplayText.h"
 #include "catalog/RecordTable.h"
 #include "common/TextCodec.h"
+#include "guide/SearchFlow.h"
 
 #include <algorithm>
 #include <array>
@@ -212,12 +213,11 @@ public:
 
     std::vector<WineTable> wineTables() const {
         std::vector<WineTable> tables;
-        for (int k = 0;; ++k) {
-            const int number = catalog_.indexOfTable("Wines" + QByteArray::number(k));
-            const RecordTable* table = number < 0 ? nullptr : file_->recordTableAt(number);
-            if (table == nullptr) {
-                break;
-            }
+        // The wines are the records the Find Wine tree's wine nodes stand for, in whatever
+        // tables they lie and whatever those are called.
+        const SearchFlow* findWine = SearchFlow::find(kFindWineFlow);
+        for (const int number : catalog_.treeRecordTables(findWine->levelTable)) {
+            const RecordTable* table = file_->recordTableAt(number);
             WineTable wine{number, table, {}, {}};
             wine.position.fill(-1);
             wine.dictionary.fill(-1);

@@ -9,8 +9,9 @@
 //
 // The search reads the catalogue through the reader on every query and keeps nothing between
 // queries: each name dictionary's texts once, then the name columns of every record of the wine
-// tables "Wines0", "Wines1", ... (docs/catalogue-sources.md). A damaged catalogue gives fewer
-// wines, never a failure.
+// tables. The wine tables are the record tables the Find Wine tree's wine nodes point to, whatever
+// their names and however many (the catalogue works them out once, Catalog::treeRecordTables).
+// A damaged catalogue gives fewer wines, never a failure.
 
 #include <QString>
 

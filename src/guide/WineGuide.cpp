@@ -10,6 +10,8 @@
 #include "guide/PageFactory.h"
 #include "personal/PersonalStore.h"
 
+#include <QSet>
+
 #include <array>
 
 namespace corkwise {
@@ -234,6 +236,18 @@ bool WineGuide::personalModified() const {
     return store_ != nullptr && store_->isModified();
 }
 
+bool WineGuide::personalChangedOnDisk() const {
+    return store_ != nullptr && store_->changedOnDisk();
+}
+
+bool WineGuide::savePersonalKeepingBoth(QString* error, QString* keptAs) {
+    return store_ != nullptr && store_->saveKeepingBoth(error, keptAs);
+}
+
+QString WineGuide::takePersonalMessage() {
+    return store_ != nullptr ? store_->takeMessage() : QString();
+}
+
 int WineGuide::personalCount() const {
     return store_ != nullptr ? store_->count() : 0;
 }
@@ -289,12 +303,34 @@ void WineGuide::setPersonalFields(const StringMap& fields, int i) {
     if (store_ == nullptr || catalog_ == nullptr) {
         return;
     }
+    const std::optional<PersonalEntry> entry = store_->entryAt(i);
+    if (!entry) {
+        return;
+    }
+    // Values the page does not show (hidden fields, dictionaries this catalogue lacks) stay as
+    // they are, in their place and with their ids; a shown value keeps its id while its text is
+    // unchanged.
     std::vector<DictValue> values;
-    for (int k = 0; k < fields.count(); ++k) {
-        const int table = catalog_->indexOfTable(dictionaryTableName(toWindows1252(fields.key(k))));
-        if (table < 0) {
+    QSet<QString> used;
+    for (const DictValue& value : entry->values()) {
+        const QString name = dictionaryName(value.dictionary());
+        if (name.isEmpty() || !isDetailField(name) || !fields.contains(name) ||
+            used.contains(name)) {
+            values.push_back(value);
             continue;
         }
+        used.insert(name);
+        const QByteArray text =
+            PersonalEntry::encodeLimited(*fields.get(name), PersonalEntry::kMaxValueTextLength);
+        values.push_back(text == value.text() ? value : DictValue(-1, value.dictionary(), text));
+    }
+    for (int k = 0; k < fields.count(); ++k) {
+        const QString key = fields.key(k);
+        const int table = catalog_->indexOfTable(dictionaryTableName(toWindows1252(key)));
+        if (table < 0 || used.contains(key)) {
+            continue;
+        }
+        used.insert(key);
         values.emplace_back(
             -1, table,
             PersonalEntry::encodeLimited(fields.value(k), PersonalEntry::kMaxValueTextLength));

@@ -133,6 +133,14 @@ public:
     // True when the store holds changes its file does not have yet; see
     // PersonalStore::isModified.
     bool personalModified() const;
+    // True when the last save was refused because another program changed the file since it
+    // was read; savePersonalKeepingBoth then keeps the other version beside it (*KEPTAS) and
+    // saves.
+    bool personalChangedOnDisk() const;
+    bool savePersonalKeepingBoth(QString* error, QString* keptAs);
+    // What the last load has to tell the user (damage and its backup, a file that cannot be
+    // read), once; empty when nothing.
+    QString takePersonalMessage();
     int personalCount() const;
     // A copy of entry I, or nullopt when I is out of range.
     std::optional<PersonalEntry> personalEntryAt(int i) const;
@@ -145,9 +153,11 @@ public:
     void removePersonalEntry(int i);
     void renamePersonalEntry(int i, const QString& name);
     void setPersonalText(int i, const QString& text);
-    // Rebuilds the values of entry I from FIELDS (dictionary short name to text), in the
-    // map's order: each key whose table "Dict"+key exists gives a value with id -1, that table
-    // number and the key's text; other keys are dropped.
+    // Stores FIELDS (dictionary short name to text, as the Details page shows them) into entry
+    // I. A value shown under a key takes the key's text, keeping its id when the text is the
+    // same and -1 otherwise; values the page does not show (hidden fields, dictionaries this
+    // catalogue lacks) stay as they are, in their place. A key no value had is appended when
+    // its table "Dict"+key exists, with id -1; other keys are dropped.
     void setPersonalFields(const StringMap& fields, int i);
     bool hasEntryOfKind(EntryKind kind) const;
 

@@ -1,9 +1,10 @@
 #include "personal/PersonalFile.h"
 
 #include "personal/PersonalFormat.h"
+#include "personal/SafeWrite.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 #include <algorithm>
@@ -171,6 +172,15 @@ PersonalFileContents PersonalFile::parse(const QByteArray& bytes) {
         }
     }
     std::sort(starts.begin(), starts.end());
+    // The records must account for every byte after the table: a count too small, a zero count
+    // over a file full of records, or a table pointing past bytes all leave bytes unexplained.
+    if (starts.empty() ? size > tableEnd && slots == count : starts.front() != tableEnd) {
+        damage(QStringLiteral("%1 bytes after the entry table belong to no listed entry")
+                   .arg(starts.empty() ? size - tableEnd : starts.front() - tableEnd));
+    }
+    if (std::adjacent_find(starts.begin(), starts.end()) != starts.end()) {
+        damage(QStringLiteral("two entries share one record"));
+    }
     contents.entries.reserve(starts.size());
     for (qint64 i = 0; i < slots; ++i) {
         const qint64 start = slot(i);
@@ -186,6 +196,16 @@ PersonalFileContents PersonalFile::parse(const QByteArray& bytes) {
             parseRecord(data + start, static_cast<qsizetype>(end - start), &cut, &problem);
         if (!entry || cut) {
             damage(QStringLiteral("entry %1: %2").arg(i).arg(problem));
+        } else if (entry->storedRecord().isEmpty()) {
+            // A sound record is exactly as long as its fields laid out; any other length means
+            // an offset or a count disagrees with the bytes (a flipped text offset, say).
+            const qint64 laidOut = serialiseRecord(*entry).size();
+            if (laidOut != end - start) {
+                damage(QStringLiteral("entry %1: the record holds %2 bytes, its fields %3")
+                           .arg(i)
+                           .arg(end - start)
+                           .arg(laidOut));
+            }
         }
         if (entry) {
             contents.entries.push_back(std::move(*entry));
@@ -239,47 +259,24 @@ QByteArray PersonalFile::serialise(const std::vector<PersonalEntry>& entries) {
 
 bool PersonalFile::write(QIODevice* device, const std::vector<PersonalEntry>& entries,
                          QString* error) {
-    const QByteArray bytes = serialise(entries);
-    if (device == nullptr || device->write(bytes) != bytes.size()) {
-        if (error != nullptr) {
-            *error = device != nullptr ? device->errorString() : QStringLiteral("no device");
-        }
-        return false;
-    }
-    return true;
+    return writeWhole(device, serialise(entries), error);
 }
 
 bool PersonalFile::writeAtomically(const QString& path, const QByteArray& bytes, QString* error,
                                    const Writer& writer) {
-    QSaveFile file(path);
-    auto fail = [&file, error](const QString& why) {
-        file.cancelWriting();
-        if (error != nullptr) {
-            *error = why;
-        }
-        return false;
-    };
-    // Unbuffered, so that a write the disk cuts short (full, or over the size a process may
-    // write) shows as a short count here; buffered, the cut surfaces nowhere and commit()
-    // would put the shortened file in place of the whole one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(file.errorString());
-    }
-    const bool written = writer ? writer(file, bytes) : file.write(bytes) == bytes.size();
-    if (!written) {
-        return fail(file.error() != QFileDevice::NoError ? file.errorString()
-                                                         : QStringLiteral("write interrupted"));
-    }
-    if (!file.commit()) {
-        if (error != nullptr) {
-            *error = file.errorString();
-        }
-        return false;
-    }
-    return true;
+    return replaceFile(path, bytes, error, writer);
 }
 
 std::optional<QByteArray> PersonalFile::readAll(const QString& path, QString* error) {
+    // A FIFO or a device would block or never end; only a plain file is opened.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        if (error != nullptr) {
+            *error = info.isDir() ? QStringLiteral("it is a folder, not a file")
+                                  : QStringLiteral("it is not a regular file");
+        }
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error != nullptr) {

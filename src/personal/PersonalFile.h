@@ -49,14 +49,16 @@ public:
     static bool write(QIODevice* device, const std::vector<PersonalEntry>& entries,
                       QString* error = nullptr);
 
-    // Writes a whole file: BYTES go to a temporary file beside PATH, which replaces PATH only
-    // once everything is written and flushed; on any failure PATH is left as it was. WRITER,
-    // when given, does the writing into the open device (tests use it to fail midway).
+    // Writes a whole file through replaceFile (personal/SafeWrite.h): PATH changes only once
+    // every byte is on the disk; on any failure PATH is left as it was and *ERROR holds the
+    // system's reason. WRITER, when given, does the writing into the open device (tests use it
+    // to fail midway).
     using Writer = std::function<bool(QIODevice& device, const QByteArray& bytes)>;
     static bool writeAtomically(const QString& path, const QByteArray& bytes, QString* error,
                                 const Writer& writer = {});
 
-    // Reads the whole file at PATH; nothing when it cannot be opened.
+    // Reads the whole file at PATH; nothing when it cannot be opened or is not a regular file
+    // (a FIFO would block the reader).
     static std::optional<QByteArray> readAll(const QString& path, QString* error = nullptr);
 };
 

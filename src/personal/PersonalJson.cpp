@@ -2,6 +2,7 @@
 
 #include "common/TextCodec.h"
 #include "personal/PersonalFile.h"
+#include "personal/SafeWrite.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -297,7 +298,7 @@ std::optional<std::vector<PersonalEntry>> PersonalJson::fromJson(const QByteArra
 
 bool PersonalJson::writeFile(const QString& path, const std::vector<PersonalEntry>& entries,
                              QString* error) {
-    return PersonalFile::writeAtomically(path, toJson(entries), error);
+    return replaceFile(path, toJson(entries), error);
 }
 
 std::optional<std::vector<PersonalEntry>> PersonalJson::readFile(const QString& path,

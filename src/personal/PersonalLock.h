@@ -3,8 +3,11 @@
 // (PATH + ".lock", docs/personal-format.md) held for as long as this object holds it.
 //
 // The program holds it while it runs; the tools that write a personal file hold it while they
-// write. A lock left behind by a process that no longer runs (a crash, a kill) is taken over.
-// Locks never go stale with age: the program may run for days.
+// write. The lock belongs to the file itself: links are followed, so two links to one file share
+// one lock. A lock left behind by a process of this computer that no longer runs (a crash, a
+// kill) is taken over. Locks never go stale with age: the program may run for days. A lock that
+// cannot be judged (not a file, unreadable, empty, garbage, or from another computer) is never
+// taken over: tryLock fails with a sentence that names it and says what to do (isOdd()).
 
 #include <QString>
 
@@ -34,12 +37,16 @@ public:
     Result tryLock(QString* error = nullptr);
     bool isLocked() const;
     void unlock();
+    // True when the last tryLock failed on a lock file that cannot be judged (see above): the
+    // program must not run on the file until the user has looked at it.
+    bool isOdd() const { return odd_; }
 
     // The lock file of the personal file at PERSONALPATH.
     static QString lockPath(const QString& personalPath);
 
 private:
     std::unique_ptr<QLockFile> lock_;
+    bool odd_ = false;
 };
 
 }  // namespace corkwise

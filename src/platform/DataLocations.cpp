@@ -19,7 +19,10 @@ QString installedDataDirectory(const QString& executableDir) {
 }
 
 QString userDataDirectory() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Named by hand rather than AppDataLocation, which would put the organisation's folder in
+    // between: the files stay in ~/.local/share/corkwise whatever the settings are called.
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return base.isEmpty() ? QString() : QDir(base).filePath(QStringLiteral("corkwise"));
 }
 
 DataLocations resolveDataLocations(const LocationInputs& in) {

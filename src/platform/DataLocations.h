@@ -38,7 +38,7 @@ QString executableDirectory();
 // "share/corkwise" directory beside its "bin" directory.
 QString installedDataDirectory(const QString& executableDir);
 
-// The user's writable data directory (QStandardPaths::AppDataLocation); may not exist yet.
+// The user's writable data directory, ~/.local/share/corkwise on Linux; may not exist yet.
 QString userDataDirectory();
 
 // Chooses the three paths:

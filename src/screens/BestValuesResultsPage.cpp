@@ -7,7 +7,9 @@
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "screens/FindWineControls.h"
+#include "screens/PageHost.h"
 #include "screens/RecordItems.h"
+#include "screens/WineListKeys.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,6 +54,12 @@ int BestValuesResultsPage::createControls() {
     winesLabel_ = findwine::makeLabel(this, QStringLiteral("Appellation/Description :"),
                                       edges(10, 40, 230, 55), "wineLabel");
     wines_ = findwine::makeListBox(this, 1039, edges(10, 55, 230, 182), "wineList");
+    WineListKeys::watch(wines_, [this](int row) {
+        const RecordCursor* wine = recordAt(wines_, row);
+        if (wine != nullptr && host() != nullptr) {
+            host()->showWineCard(*wine);
+        }
+    });
     info_ = findwine::makeInfoBox(this, kInfoTitle, edges(10, 188, 230, 235), "infoBox", true);
     // A description may run past the box's three lines: the producer and the name, which come
     // first, stay in sight and the end is cut instead.

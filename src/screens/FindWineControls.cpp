@@ -1,6 +1,7 @@
 #include "screens/FindWineControls.h"
 
 #include "controls/DropDownList.h"
+#include "controls/InfoBox.h"
 #include "screens/SearchPage.h"
 
 #include <QAbstractItemView>
@@ -65,7 +66,7 @@ QListWidget* makeListBox(QWidget* page, int id, const QRect& rect, const char* n
 
 QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const char* name,
                     bool listFont) {
-    auto* info = new QLabel(text, page);
+    auto* info = new InfoBox(text, page);
     info->setObjectName(QString::fromLatin1(name));
     info->setProperty("controlId", -1);
     if (listFont) {

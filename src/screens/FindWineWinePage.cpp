@@ -220,6 +220,15 @@ void FindWineWinePage::onRowEvent(std::unique_ptr<GridEvent> event) {
     }
 }
 
+void FindWineWinePage::onRowOpened(const RecordCursor* cursor) {
+    if (cursor != nullptr) {
+        info_->setText(infoText(*cursor));
+        if (host() != nullptr) {
+            host()->showWineCard(*cursor);
+        }
+    }
+}
+
 void FindWineWinePage::onGridEvent(const GridEvent& event) {
     if (event.cursor() != nullptr) {
         info_->setText(infoText(*event.cursor()));

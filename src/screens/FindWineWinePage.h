@@ -47,6 +47,8 @@ public:
 
     // GridListener: forwards to onGridEvent.
     void onRowEvent(std::unique_ptr<GridEvent> event) override;
+    // GridListener: a double-clicked wine, or Enter on one, shows its card.
+    void onRowOpened(const RecordCursor* cursor) override;
 
     // The Info box text for a wine: its producer, then its appellation, variety and designation
     // unless they are the catalogue's placeholders, each followed by one space; a column the

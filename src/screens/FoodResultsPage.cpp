@@ -9,6 +9,7 @@
 #include "screens/FindWineControls.h"
 #include "screens/PageHost.h"
 #include "screens/RecordItems.h"
+#include "screens/WineListKeys.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -41,6 +42,12 @@ int FoodResultsPage::createControls() {
     // Nothing is listed yet, so there is no wine to search on from.
     moreSearch_->setEnabled(false);
     wines_ = findwine::makeListBox(this, 1039, edges(10, 55, 230, 235), "wineList");
+    WineListKeys::watch(wines_, [this](int row) {
+        const RecordCursor* wine = recordAt(wines_, row);
+        if (wine != nullptr && host() != nullptr) {
+            host()->showWineCard(*wine);
+        }
+    });
 
     connect(moreSearch_, &QPushButton::clicked, this, &FoodResultsPage::onMoreSearch);
     return 0;

@@ -4,4 +4,6 @@ namespace corkwise {
 
 PageHost::~PageHost() = default;
 
+void PageHost::showWineCard(const RecordCursor& /*wine*/) {}
+
 }  // namespace corkwise

@@ -7,6 +7,8 @@
 
 namespace corkwise {
 
+class RecordCursor;
+
 class PageHost {
 public:
     virtual ~PageHost();
@@ -34,6 +36,8 @@ public:
     // Writes the personal file through the guide; when that fails the user is told why and the
     // result is false. Everything that saves notes and bookmarks goes through here.
     virtual bool savePersonal() = 0;
+    // A list of wines, on a double-click or Enter: shows WINE's card. The base shows nothing.
+    virtual void showWineCard(const RecordCursor& wine);
 };
 
 }  // namespace corkwise

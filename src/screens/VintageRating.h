@@ -9,10 +9,11 @@
 namespace corkwise {
 
 // One band of scores: the scores from LOWEST up to the next band's lowest (no limit for the
-// last band), and the sentence that rates them.
+// last band), the sentence that rates them and the word that grades them.
 struct VintageBand {
     int lowest;
     const char* sentence;
+    const char* word;
 };
 
 // One code of a chart year and the sentence that says what to do with its wines.
@@ -21,9 +22,9 @@ struct VintageCode {
     const char* sentence;
 };
 
-// The sentence of a score below the first band.
-inline constexpr const char* kPoorVintageSentence = "This is a poor vintage!";
-// The bands, lowest first; a score below the first band is poor (kPoorVintageSentence).
+// The band of every score below the first of vintageBands (its LOWEST is 0).
+inline constexpr VintageBand kPoorVintage{0, "This is a poor vintage!", "poor"};
+// The bands, lowest first; a score below the first band is poor (kPoorVintage).
 std::span<const VintageBand> vintageBands();
 // Every code the chart explains, in the order it is looked for.
 std::span<const VintageCode> vintageCodes();
@@ -40,5 +41,9 @@ std::span<const VintageCode> vintageCodes();
 // now or hold it to improve quality." (D), "Warning, may be too old." (W), "Avoid it!" (A) or
 // "Non-vintage." (NV); any other code, the empty one included, adds nothing.
 QString vintageRatingText(const QString& score, const QString& code);
+
+// The word for SCORE's band, as the rating sentences grade it: "poor", "below average", "fair",
+// "very good", "excellent" or "exceptional"; empty when SCORE is not a whole number.
+QString scoreWord(const QString& score);
 
 }  // namespace corkwise

@@ -427,11 +427,18 @@ TEST_F(CMainFrameTest, AFailedSaveAtExitAsksAndNoKeepsTheProgramAndTheNote) {
     EXPECT_TRUE(frame_->isVisible());
     EXPECT_EQ(frame_->store()->entryAt(0)->text(), kTyped);
     EXPECT_EQ(panel->notesPage()->contents(), kTyped);
-    // The session ending goes on without asking; unattended, a close ends the program.
+    // The session ending goes on without asking; unattended, a close takes the default, No.
     EXPECT_TRUE(frame_->saveBeforeExit(false));
     frame_->windowHandle()->close();
-    EXPECT_EQ(MessageBox::history().size(), 2);
+    ASSERT_EQ(MessageBox::history().size(), 2);
+    EXPECT_EQ(MessageBox::history()[1].answer, MessageBox::No);
+    EXPECT_TRUE(frame_->isVisible());
+    // Once the cause is gone, Exit saves.
+    ASSERT_TRUE(QDir(personalPath_).removeRecursively());
+    frame_->routeCommand(command::kExit);
     EXPECT_FALSE(frame_->isVisible());
+    EXPECT_EQ(PersonalFile::parse(dir_.read(QStringLiteral("personal.res"))).entries.back().text(),
+              kTyped);
 }
 
 }  // namespace

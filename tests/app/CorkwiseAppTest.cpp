@@ -6,6 +6,7 @@
 #include "app/AboutDialog.h"
 #include "app/AppIdentity.h"
 #include "app/CMainFrame.h"
+#include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalLock.h"
@@ -76,28 +77,64 @@ protected:
     CommandLine line_;
 };
 
-TEST_F(CorkwiseAppTest, UnreadableCatalogueIsToldAndTheProgramQuitsWithZeroAndNoWindow) {
-    line_.catalogue = dir_.path(QStringLiteral("missing/wcat.res"));
-    CorkwiseApp app(line_);
-    EXPECT_TRUE(app.initInstance());
-    EXPECT_EQ(app.mainFrame(), nullptr);
+TEST_F(CorkwiseAppTest, UnusableCatalogueIsToldByItsPathAndTheProgramQuitsWithZeroAndNoWindow) {
+    const struct {
+        const char* file;
+        QByteArray bytes;  // written unless the file is to be missing
+        const char* reason;
+    } cases[] = {
+        {"missing/wcat.res", QByteArray(), " does not exist."},
+        {"empty.res", QByteArray(""), " is empty."},
+        {"cut.res", catalogue_.bytes.left(100), " is cut short at byte 100."},
+        {"notes.res", QByteArray("Chateau Rouge 1997, to drink by 2010\n"),
+         " is not a Corkwise catalogue."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        MessageBox::clearHistory();
+        line_.catalogue = c.bytes.isNull() ? dir_.path(QString::fromLatin1(c.file))
+                                           : dir_.write(QString::fromLatin1(c.file), c.bytes);
+        CorkwiseApp app(line_);
+        EXPECT_TRUE(app.initInstance());
+        EXPECT_EQ(app.mainFrame(), nullptr);
 
-    ASSERT_EQ(MessageBox::history().size(), 1);
-    const MessageBox::Record& box = MessageBox::history()[0];
-    EXPECT_EQ(box.caption, QStringLiteral("Corkwise"));
-    EXPECT_EQ(box.text, QStringLiteral("Problem reading wines data.Please reinstall application."));
-    EXPECT_EQ(box.icon, MessageBox::Icon::Error);
-    EXPECT_EQ(box.buttons, MessageBox::Ok);
-    EXPECT_FALSE(box.hadOwner);
+        ASSERT_EQ(MessageBox::history().size(), 1);
+        const MessageBox::Record& box = MessageBox::history()[0];
+        EXPECT_EQ(box.caption, QStringLiteral("Corkwise"));
+        EXPECT_EQ(box.text, line_.catalogue + QString::fromLatin1(c.reason));
+        EXPECT_EQ(box.icon, MessageBox::Icon::Error);
+        EXPECT_EQ(box.buttons, MessageBox::Ok);
+        EXPECT_FALSE(box.hadOwner);
 
-    // The quit request was posted: the event loop ends at once, with code 0.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(5000);
-    EXPECT_EQ(QApplication::exec(), 0);
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+        // The quit request was posted: the event loop ends at once, with code 0.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(5000);
+        EXPECT_EQ(QApplication::exec(), 0);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+        }
+    }
+}
+
+TEST(CatalogueMessageTest, TheProgramsOwnCatalogueAsksForAReinstallANamedOneIsToldByPath) {
+    CatalogProblem cut;
+    cut.kind = CatalogProblem::Kind::CutShort;
+    cut.text = QStringLiteral("/data/wcat.res is cut short at byte 7.");
+    const struct {
+        CatalogProblem problem;
+        const char* named;
+        const char* message;
+    } cases[] = {
+        {cut, "", "Problem reading wines data. Please reinstall application."},
+        {CatalogProblem(), "", "Problem reading wines data. Please reinstall application."},
+        {cut, "/data/wcat.res", "/data/wcat.res is cut short at byte 7."},
+        {CatalogProblem(), "/data/wcat.res", "/data/wcat.res cannot be opened as a catalogue."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CorkwiseApp::catalogueMessage(c.problem, QString::fromLatin1(c.named)),
+                  QString::fromLatin1(c.message));
     }
 }
 
@@ -198,7 +235,9 @@ TEST_F(CorkwiseAppTest, ProgramWithoutACatalogueSaysSoOnStderrAndExitsWithZero) 
         {QStringLiteral("--catalogue"), dir_.path(QStringLiteral("no.res")),
          QStringLiteral("--personal"), line_.personal, QStringLiteral("--screenshot"), shot});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_TRUE(run.err.contains("Problem reading wines data.Please reinstall application."));
+    const QByteArray told =
+        QFile::encodeName(dir_.path(QStringLiteral("no.res"))) + QByteArray(" does not exist.");
+    EXPECT_TRUE(run.err.contains(told)) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(shot));
 }
 

@@ -163,11 +163,12 @@ TEST_F(GridListTest, PageDownWithTwentyFiveRowsShowsTheLastNineAndStopsThere) {
     EXPECT_EQ(shownRow(grid, 0), 16);
     EXPECT_EQ(grid->scrollBar()->value(), 16);
 
-    // Page up goes back one page; page and thumb moves leave the selected slot where it is.
+    // Page up goes back one page; page and thumb moves keep the selected row, here out of view.
     grid->scrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(grid->top(), 7);
     EXPECT_EQ(shownRow(grid, 0), 7);
-    EXPECT_EQ(grid->selectedSlot(), 0);
+    EXPECT_EQ(grid->selectedSlot(), 9);
+    EXPECT_FALSE(grid->isHighlighted(0));
     grid->scrollBar()->setSliderPosition(3);  // dragging the thumb
     EXPECT_EQ(grid->top(), 3);
     EXPECT_EQ(shownRow(grid, 8), 11);
@@ -179,7 +180,7 @@ TEST_F(GridListTest, PageDownWithTwentyFiveRowsShowsTheLastNineAndStopsThere) {
     grid->scrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(grid->top(), 0);
     EXPECT_EQ(grid->scrollBar()->value(), 0);
-    EXPECT_EQ(grid->selectedSlot(), 0);
+    EXPECT_EQ(grid->selectedCursor()->row(), 16);
 }
 
 TEST_F(GridListTest, LineScrollingKeepsTheSelectedRowSelected) {
@@ -207,11 +208,15 @@ TEST_F(GridListTest, LineScrollingKeepsTheSelectedRowSelected) {
     EXPECT_EQ(grid->top(), 0);
     EXPECT_EQ(grid->selectedSlot(), 3);
 
-    // The selection stays in the first slot when its row scrolls away above.
+    // A row scrolled away above stays selected unseen, and is highlighted again when it is back.
     tap(grid, 0);
     grid->scroll(GridList::Scroll::LineDown);
+    EXPECT_EQ(grid->selectedSlot(), -1);
+    EXPECT_EQ(grid->selectedCursor()->row(), 0);
+    EXPECT_FALSE(grid->isHighlighted(0));
+    grid->scroll(GridList::Scroll::LineUp);
     EXPECT_EQ(grid->selectedSlot(), 0);
-    EXPECT_EQ(grid->selectedCursor()->row(), 1);
+    EXPECT_TRUE(grid->isHighlighted(0));
     // The listener hears of taps only, not of scrolling.
     EXPECT_EQ(listener.events.size(), 2u);
 }
@@ -482,7 +487,7 @@ TEST_F(GridListTest, KeyboardMovesTheSelectionAndPagesLikeTheScrollBar) {
     QTest::keyClick(grid, Qt::Key_PageDown);
     EXPECT_EQ(grid->top(), 16);
     EXPECT_EQ(grid->scrollBar()->value(), 16);
-    EXPECT_EQ(grid->selectedSlot(), 7);  // page moves leave the selected slot alone
+    EXPECT_EQ(grid->selectedCursor()->row(), 8);  // page moves keep the selected row
     QTest::keyClick(grid, Qt::Key_Home);
     EXPECT_EQ(grid->top(), 0);
     QTest::keyClick(grid, Qt::Key_End);
@@ -494,7 +499,7 @@ TEST_F(GridListTest, KeyboardMovesTheSelectionAndPagesLikeTheScrollBar) {
     QTest::keyClick(grid, Qt::Key_Menu);
     ASSERT_EQ(listener.events.size(), before + 1);
     EXPECT_TRUE(listener.events.back()->isHold());
-    EXPECT_EQ(listener.events.back()->cursor()->row(), 14);
+    EXPECT_EQ(listener.events.back()->cursor()->row(), 8);
 }
 
 TEST_F(GridListTest, ScrollBarArrowClickScrollsOneLine) {

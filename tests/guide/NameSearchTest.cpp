@@ -183,5 +183,75 @@ TEST_F(NameSearchTest, QueriesOfMoreThanSixtyFourWordsNeedThemAll) {
     EXPECT_EQ(NameSearch(missing).find(QStringLiteral("ecluses")).total, 0);
 }
 
+// The compiled catalogue with its wine tables renamed: the format gives record tables no fixed
+// names, so another tool may call them anything.
+struct RenamedTables {
+    const char* name;
+    int recordsPerTable;           // 0: all wines in one table
+    QList<QByteArray> wineTables;  // the new names of "Wines0", "Wines1", ...
+};
+
+// Test names and failure messages show the row's name, not its bytes.
+void PrintTo(const RenamedTables& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class NameSearchRenamedTest : public NameSearchTest,
+                              public ::testing::WithParamInterface<RenamedTables> {};
+
+// Overwrites the name field of the directory entry named FROM.
+void renameTable(QByteArray& bytes, const QByteArray& from, const QByteArray& to) {
+    const int count = (uchar(bytes[0]) << 16) | (uchar(bytes[1]) << 8) | uchar(bytes[2]);
+    const int stride = (uchar(bytes[3]) << 16) | (uchar(bytes[4]) << 8) | uchar(bytes[5]);
+    for (int i = 0; i < count; ++i) {
+        const int name = 6 + i * stride + 6;
+        if (bytes.mid(name, 32) == QByteArray(from).leftJustified(32, '\0')) {
+            bytes.replace(name, 32, QByteArray(to).leftJustified(32, '\0'));
+            return;
+        }
+    }
+    FAIL() << "no table " << from.constData();
+}
+
+TEST_P(NameSearchRenamedTest, FindsTheWinesWhereverTheTreePointsWhateverTheirTablesAreCalled) {
+    const RenamedTables& c = GetParam();
+    open(kWines, c.recordsPerTable);
+    const QStringList queries = {QStringLiteral("ecluses gig"), QStringLiteral("california"),
+                                 QStringLiteral("oeil"), QStringLiteral("rhone")};
+    std::vector<NameSearchResult> before;
+    for (const QString& query : queries) {
+        before.push_back(NameSearch(*catalog_).find(query));
+    }
+
+    QByteArray bytes = dir_.read(QStringLiteral("wcat.res"));
+    // From the last, so that a new name may be an old one of a later table.
+    for (qsizetype k = c.wineTables.size() - 1; k >= 0; --k) {
+        renameTable(bytes, "Wines" + QByteArray::number(k), c.wineTables[k]);
+    }
+    ASSERT_EQ(catalog_->indexOfTable("Wines" + QByteArray::number(c.wineTables.size())), -1)
+        << "every wine table is renamed";
+    catalog_ = std::make_unique<Catalog>(dir_.write(QStringLiteral("renamed.res"), bytes));
+    ASSERT_EQ(catalog_->treeRecordTables("FWLevelTable0").size(),
+              static_cast<size_t>(c.wineTables.size()));
+    for (size_t q = 0; q < before.size(); ++q) {
+        const NameSearchResult after = NameSearch(*catalog_).find(queries[q]);
+        EXPECT_GT(after.total, 0) << queries[q].toStdString();
+        ASSERT_EQ(after.total, before[q].total) << queries[q].toStdString();
+        for (size_t w = 0; w < after.wines.size(); ++w) {
+            EXPECT_EQ(after.wines[w].table, before[q].wines[w].table);
+            EXPECT_EQ(after.wines[w].row, before[q].wines[w].row);
+            EXPECT_EQ(after.wines[w].producer, before[q].wines[w].producer);
+            EXPECT_EQ(after.wines[w].vintage, before[q].wines[w].vintage);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, NameSearchRenamedTest,
+    ::testing::Values(RenamedTables{"OneTableOfAnotherName", 0, {"Cellar"}},
+                      RenamedTables{"TwoTables", 4, {"Reds", "Whites"}},
+                      RenamedTables{"TwoTablesOfTheOldNamesOutOfOrder", 4, {"Wines1", "Wines3"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 }  // namespace
 }  // namespace corkwise

@@ -342,7 +342,8 @@ TEST_F(WineGuideTest, AddingEntriesUsesSelectionsForBookmarksAndBlankForNotes) {
 }
 
 TEST_F(WineGuideTest, SetPersonalFieldsKeepsOnlyKeysWithDictionaries) {
-    guide_.addPersonalEntry(QStringLiteral("n"), EntryKind::Note);
+    store_.add(test::bookmark("n", {}));
+    store_.setKind(0, EntryKind::Note);
     StringMap fields;
     fields.set(QStringLiteral("SCORE"), QStringLiteral("95"));
     fields.set(QStringLiteral("VARIETY"), QStringLiteral("Merlot"));  // no DictVARIETY
@@ -357,6 +358,30 @@ TEST_F(WineGuideTest, SetPersonalFieldsKeepsOnlyKeysWithDictionaries) {
                                    "Fran\xe7"
                                    "e ?"));
     EXPECT_EQ(values[2], DictValue(-1, cat_.product, ""));
+}
+
+TEST_F(WineGuideTest, SetPersonalFieldsKeepsWhatThePageDoesNotShow) {
+    // A bookmark turned note: a hidden PRODUCT, a dictionary this catalogue lacks, and shown
+    // values with catalogue ids.
+    const std::vector<DictValue> stored = {{7, cat_.origin, "France"},
+                                           {12, cat_.product, "Grand Vin"},
+                                           {3, 999, "from another catalogue"},
+                                           {4, cat_.score, "92"}};
+    store_.add(test::bookmark("converted", stored, "text"));
+    store_.setKind(0, EntryKind::Note);
+    ASSERT_TRUE(store_.save());
+    StringMap shown;  // what the Details page hands back when nothing was typed
+    shown.set(QStringLiteral("ORIGIN"), QStringLiteral("France"));
+    shown.set(QStringLiteral("SCORE"), QStringLiteral("92"));
+    guide_.setPersonalFields(shown, 0);
+    EXPECT_EQ(guide_.personalEntryAt(0)->values(), stored);
+    EXPECT_FALSE(store_.isModified());
+
+    shown.set(QStringLiteral("SCORE"), QStringLiteral("93"));
+    guide_.setPersonalFields(shown, 0);
+    std::vector<DictValue> expected = stored;
+    expected[3] = DictValue(-1, cat_.score, "93");
+    EXPECT_EQ(guide_.personalEntryAt(0)->values(), expected);
 }
 
 TEST_F(WineGuideTest, ConvertingTheOpenedBookmarkTouchesOnlyIt) {

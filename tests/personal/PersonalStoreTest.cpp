@@ -58,7 +58,7 @@ TEST_F(PersonalStoreTest, FourZeroBytesLoadAsEmptyStore) {
     EXPECT_FALSE(store.isDamaged());
 }
 
-TEST_F(PersonalStoreTest, LoadReadsTheFileOnlyIntoAnEmptyStore) {
+TEST_F(PersonalStoreTest, LoadReadsTheFileOnceEvenWhenTheStoreIsEmptied) {
     PersonalStore store(writeSample());
     ASSERT_TRUE(store.load());
     ASSERT_EQ(store.count(), 3);
@@ -66,15 +66,17 @@ TEST_F(PersonalStoreTest, LoadReadsTheFileOnlyIntoAnEmptyStore) {
     dir_.write(QStringLiteral("personal.res"), PersonalFile::serialise({test::note("other")}));
     EXPECT_TRUE(store.load());
     EXPECT_EQ(store.count(), 3);
-    // Once every entry is gone and saved, the next load reads the file again.
-    while (store.count() > 0) {
-        store.removeAt(0);
+    // Nor does an empty store: the deleted entries must not come back.
+    PersonalStore emptied(writeSample());
+    ASSERT_TRUE(emptied.load());
+    while (emptied.count() > 0) {
+        emptied.removeAt(0);
     }
-    ASSERT_TRUE(store.save());
-    dir_.write(QStringLiteral("personal.res"), PersonalFile::serialise({test::note("other")}));
-    EXPECT_TRUE(store.load());
-    ASSERT_EQ(store.count(), 1);
-    EXPECT_EQ(store.entryAt(0)->name(), QStringLiteral("other"));
+    EXPECT_TRUE(emptied.load());
+    EXPECT_EQ(emptied.count(), 0);
+    EXPECT_TRUE(emptied.isModified());
+    ASSERT_TRUE(emptied.save());
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), QByteArray(4, '\0'));
 }
 
 TEST_F(PersonalStoreTest, SaveAndLoadKeepEntriesInStoreOrder) {
@@ -241,16 +243,37 @@ TEST_F(PersonalStoreTest, DamagedFileIsKeptAsBackupBeforeFirstSave) {
 TEST_F(PersonalStoreTest, FailedBackupStopsTheSave) {
     QByteArray damaged = PersonalFile::serialise(test::sampleEntries());
     damaged.chop(3);
-    dir_.write(QStringLiteral("personal.res"), damaged);
-    ASSERT_TRUE(QDir().mkpath(dir_.path(QStringLiteral("personal.res.bak/inside"))));
+    const QString sub = dir_.path(QStringLiteral("ro"));
+    ASSERT_TRUE(QDir().mkpath(sub));
+    dir_.write(QStringLiteral("ro/personal.res"), damaged);
+    ASSERT_EQ(chmod(QFile::encodeName(dir_.path(QString())).constData(), 0755), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(sub).constData(), 0555), 0);
+    const QString file = sub + QStringLiteral("/personal.res");
+    const int status = runUnprivileged([&file] {
+        PersonalStore store(file);
+        if (!store.load() || !store.isDamaged() ||
+            !store.takeMessage().contains(QStringLiteral("No copy"))) {
+            return false;
+        }
+        store.add(test::note("new"));
+        QString error;
+        return !store.save(&error) && error.contains(QStringLiteral("personal.res.bak"));
+    });
+    EXPECT_EQ(status, 0);
+    chmod(QFile::encodeName(sub).constData(), 0755);
+    EXPECT_EQ(dir_.read(QStringLiteral("ro/personal.res")), damaged);
+}
 
+TEST_F(PersonalStoreTest, AnEarlierBackupIsNeverReplaced) {
+    QByteArray damaged = PersonalFile::serialise(test::sampleEntries());
+    damaged.chop(3);
+    dir_.write(QStringLiteral("personal.res"), damaged);
+    dir_.write(QStringLiteral("personal.res.bak"), "older and longer backup");
     PersonalStore store(path());
     ASSERT_TRUE(store.load());
-    ASSERT_TRUE(store.isDamaged());
-    QString error;
-    EXPECT_FALSE(store.save(&error));
-    EXPECT_TRUE(error.contains(QStringLiteral("personal.res.bak")));
-    EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), damaged);
+    EXPECT_TRUE(store.takeMessage().contains(QStringLiteral("personal.res.bak.1")));
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res.bak")), QByteArray("older and longer backup"));
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res.bak.1")), damaged);
 }
 
 }  // namespace

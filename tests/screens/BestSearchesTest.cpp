@@ -5,7 +5,6 @@
 // France, Best Values lacks Washington.
 
 #include "CompiledProgramFixture.h"
-#include "testsupport/SourceCatalogue.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
 #include "screens/AdvancedSearchPanel.h"
@@ -14,6 +13,7 @@
 #include "screens/BestValuesFormPage.h"
 #include "screens/BestValuesResultsPage.h"
 #include "testsupport/LogCapture.h"
+#include "testsupport/SourceCatalogue.h"
 
 #include <QLabel>
 
@@ -199,6 +199,38 @@ TEST_F(BestSearchesTest, MenuOfSearchesOffersWhatCanFollowTheWineAndLandsOnTheRe
     EXPECT_TRUE(form(kBestValuesFlow)->isVisible() && shown("nextButton"));
     EXPECT_EQ(chosen(kBestValuesFlow), kDefaults);
     EXPECT_FALSE(guide().hasSelection());
+}
+
+TEST_F(BestSearchesTest, SearchMenuOrBannerAfterMoreSearchStartsWithNothingRemembered) {
+    const struct {
+        int flowId;
+        int command;
+    } cases[] = {
+        {kBestProducersFlow, command::kSearchBestProducers},
+        {kBestValuesFlow, command::kSearchBestValues},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.flowId);
+        // From the menu of searches the Search menu leaves for a search of its own.
+        rememberWine(kColumbia);
+        view()->moreSearch();
+        ASSERT_TRUE(view()->advancedPanel()->isVisible());
+        EXPECT_TRUE(view()->handleCommand(c.command));
+        EXPECT_FALSE(view()->advancedPanel()->isVisible());
+        EXPECT_FALSE(guide().hasSelection());
+        EXPECT_TRUE(form(c.flowId)->isVisible() && shown("nextButton"));
+        EXPECT_EQ(chosen(c.flowId), kDefaults);
+        // Cancelled, the home picture's banner starts with the same defaults.
+        click("cancelButton");
+        tapHome(c.flowId);
+        EXPECT_EQ(chosen(c.flowId), kDefaults);
+        click("cancelButton");
+    }
+    // The menu of searches itself still starts from the wine.
+    rememberWine(kColumbia);
+    view()->moreSearch();
+    click("bestProducersButton");
+    EXPECT_EQ(texts(producers()->producerList()), QStringList{"Columbia"});
 }
 
 }  // namespace

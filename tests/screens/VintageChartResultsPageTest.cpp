@@ -4,12 +4,19 @@
 
 #include "ChartFixture.h"
 
+#include "catalog/RecordCursor.h"
 #include "controls/GridList.h"
 #include "screens/AdvancedSearchPanel.h"
 #include "screens/VintageChartResultsPage.h"
+#include "screens/VintageRating.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <functional>
 
 namespace corkwise::test {
 namespace {
@@ -149,6 +156,66 @@ TEST_F(VintageChartResultsPageTest, MoreSearchMakesTheChartsRecordCurrentAndShow
     click("moreSearchButton");
     EXPECT_EQ(guide().currentRecord()->columnText("REGION"), QByteArray("Oregon"));
     EXPECT_FALSE(menu->bestProducersButton()->isEnabled());
+}
+
+// A chart of sixteen years, more than the grid shows at once.
+class LongChartTest : public VintageChartResultsPageTest {
+protected:
+    CatalogueSources sources() const override {
+        CatalogueSources s = chartSources();
+        const char* codes[] = {"H", "D", "W", "A"};
+        for (int year = 1988; year <= 2003; ++year) {
+            s.charts += QStringLiteral("U.S.,Still,Red,California,Zinfandel,%1,%2,%3\n")
+                            .arg(year)
+                            .arg(80 + year % 20)
+                            .arg(QLatin1String(codes[year % 4]))
+                            .toLatin1();
+        }
+        return s;
+    }
+};
+
+void wheel(GridList* grid, int notches) {
+    QWheelEvent event(QPointF(20, 20), grid->mapToGlobal(QPointF(20, 20)), QPoint(),
+                      QPoint(0, -120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(grid, &event);
+}
+
+TEST_F(LongChartTest, EveryScrollKeepsTheHighlightOnTheRowTheSentenceRates) {
+    showCalifornia(QStringLiteral("Zinfandel"));
+    GridList* grid = chart()->grid();
+    ASSERT_EQ(grid->rowCount(), 16);
+    ASSERT_EQ(grid->visibleSlots(), 8);
+    const RecordCursor* record = grid->cursorAt(0);
+    const std::function<void()> scrolls[] = {
+        [&] { wheel(grid, 1); },   // three lines: the row reaches the first slot
+        [&] { wheel(grid, 1); },   // and goes out of view above
+        [&] { wheel(grid, -2); },  // and back
+        [&] { grid->scrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
+        [&] { grid->scrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd); },
+        [&] { grid->scrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub); },
+        [&] { grid->scrollBar()->setSliderPosition(5); },
+        [&] { grid->scrollBar()->setSliderPosition(2); },
+        [&] { QTest::keyClick(grid, Qt::Key_End); },
+    };
+    // 2000 sits in the fourth slot at first.
+    QTest::mouseClick(grid->cellAt(3, 0), Qt::LeftButton, {}, QPoint(5, 5));
+    const QString sentence = chart()->infoBox()->text();
+    ASSERT_EQ(sentence, vintageRatingText(QStringLiteral("80"), QStringLiteral("H")));
+    for (size_t i = 0; i < std::size(scrolls); ++i) {
+        scrolls[i]();
+        SCOPED_TRACE(testing::Message() << "scroll " << i << ", top " << grid->top());
+        EXPECT_EQ(chart()->infoBox()->text(), sentence);
+        EXPECT_EQ(grid->top() + grid->selectedSlot(), 3) << "the selected row is still 2000";
+        for (int slot = 0; slot < grid->visibleSlots(); ++slot) {
+            EXPECT_EQ(grid->isHighlighted(slot), grid->cellText(slot, 0) == QStringLiteral("2000"))
+                << "slot " << slot << " shows " << grid->cellText(slot, 0).toStdString();
+        }
+    }
+    // More Search hands on the chart's record, whichever row is selected.
+    click("moreSearchButton");
+    EXPECT_EQ(guide().currentRecord()->row(), record->row());
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 namespace corkwise::test {
 
-FailDevice::FailDevice(qint64 limit) : limit_(limit) {
+FailDevice::FailDevice(qint64 limit, QIODevice* target) : limit_(limit), target_(target) {
     open(QIODevice::WriteOnly);
 }
 
@@ -17,6 +17,10 @@ qint64 FailDevice::writeData(const char* data, qint64 size) {
         return -1;
     }
     const qint64 taken = qMin(room, size);
+    if (target_ != nullptr && target_->write(data, taken) != taken) {
+        setErrorString(target_->errorString());
+        return -1;
+    }
     written_.append(data, static_cast<qsizetype>(taken));
     return taken;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A write-only device that takes the first LIMIT bytes and then fails, like a disk that
-// fills up midway. Everything written before the failure is kept in written().
+// A write-only device that takes the first LIMIT bytes and then fails with "No space left on
+// device", like a disk that fills up midway. Everything written before the failure is kept in
+// written() and, when a TARGET is given, also passed on to it (a real file, say).
 
 #include <QByteArray>
 #include <QIODevice>
@@ -10,7 +11,7 @@ namespace corkwise::test {
 class FailDevice : public QIODevice {
 public:
     // Opens itself for writing.
-    explicit FailDevice(qint64 limit);
+    explicit FailDevice(qint64 limit, QIODevice* target = nullptr);
 
     const QByteArray& written() const { return written_; }
 
@@ -20,6 +21,7 @@ protected:
 
 private:
     qint64 limit_;
+    QIODevice* target_;
     QByteArray written_;
 };
 

@@ -1,8 +1,8 @@
 #include "catalogtool/CatalogFind.h"
 
 #include "common/ErrorLog.h"
-#include "testsupport/SourceCatalogue.h"
 #include "testsupport/CommandRun.h"
+#include "testsupport/SourceCatalogue.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +55,9 @@ TEST_F(CatalogFindTest, WrongArgumentsAndMissingCataloguesFail) {
         {{QStringLiteral("rhone")}, 2, "usage: corkwise-catalog find TEXT FILE\n"},
         {{QStringLiteral("r -"), path_}, 2, "find: the text needs at least 2 letters or digits\n"},
         {{QStringLiteral("rhone"), dir_.path(QStringLiteral("none.res"))},
+         1,
+         "cannot open catalogue: "},
+        {{QStringLiteral("rhone"), dir_.write(QStringLiteral("cut.res"), QByteArray(1, '\0'))},
          1,
          "cannot open catalogue: "},
     };

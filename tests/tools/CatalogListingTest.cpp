@@ -92,12 +92,12 @@ TEST_F(CatalogListingTest, ErrorsNameTheFileOrTable) {
     for (CommandFunction f : {&runTables}) {
         const Result r = run(f, {missing});
         EXPECT_EQ(r.code, 1);
-        EXPECT_EQ(r.err, "cannot open catalogue: " + missing + "\n");
+        EXPECT_EQ(r.err, "cannot open catalogue: " + missing + " does not exist.\n");
         EXPECT_TRUE(r.out.isEmpty());
     }
     Result r = run(&runDump, {missing, "Wines"});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "cannot open catalogue: " + missing + "\n");
+    EXPECT_EQ(r.err, "cannot open catalogue: " + missing + " does not exist.\n");
     r = run(&runDump, {path_, "Nope"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "no table named Nope\n");
@@ -162,7 +162,7 @@ TEST_F(CatalogListingTest, ExecutableDispatchesAndReportsErrors) {
     tool = test::runExecutable(program, {"tables", dir_.path("none.res")});
     ASSERT_TRUE(tool.ran) << tool.err.toStdString();
     EXPECT_EQ(tool.code, 1);
-    EXPECT_EQ(tool.err, "cannot open catalogue: " + dir_.path("none.res") + "\n");
+    EXPECT_EQ(tool.err, "cannot open catalogue: " + dir_.path("none.res") + " does not exist.\n");
     const QString workingDirectory = dir_.path(QString());
     tool = test::runExecutable(program, {"dump", path_, "DictREGION"}, workingDirectory);
     ASSERT_TRUE(tool.ran) << tool.err.toStdString();

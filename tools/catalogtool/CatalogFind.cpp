@@ -1,6 +1,7 @@
 #include "catalogtool/CatalogFind.h"
 
 #include "catalog/Catalog.h"
+#include "catalog/CatalogProblem.h"
 #include "guide/NameSearch.h"
 
 namespace corkwise::tool {
@@ -15,6 +16,11 @@ int runFind(const QStringList& args, QTextStream& out, QTextStream& err) {
         err << "find: the text needs at least " << NameSearch::kMinimumCharacters
             << " letters or digits\n";
         return 2;
+    }
+    // The program refuses a damaged catalogue at start; so does its search here.
+    if (const CatalogProblem problem = findCatalogProblem(args[1])) {
+        err << "cannot open catalogue: " << problem.text << '\n';
+        return 1;
     }
     const Catalog catalog(args[1]);
     if (!catalog.isOpen()) {

@@ -3,6 +3,7 @@
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
 #include "catalog/CatalogFormat.h"
+#include "catalog/CatalogProblem.h"
 #include "catalog/CatalogTable.h"
 #include "catalog/DisplayText.h"
 #include "catalog/LevelTable.h"
@@ -18,11 +19,12 @@ namespace {
 
 namespace fmt = catalog_format;
 
-// Opens FILE, or says why not on ERR.
+// Opens FILE, or says why not on ERR. A damaged file that the reader opens is shown as it
+// reads: looking into such files is what these commands are for.
 std::unique_ptr<Catalog> openCatalog(const QString& path, QTextStream& err) {
     auto catalog = std::make_unique<Catalog>(path);
     if (!catalog->isOpen()) {
-        err << "cannot open catalogue: " << path << '\n';
+        err << "cannot open catalogue: " << findCatalogProblem(path).text << '\n';
         return nullptr;
     }
     return catalog;

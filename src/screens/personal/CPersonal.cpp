@@ -45,6 +45,8 @@ CPersonal::CPersonal(WineGuide& guide, QWidget* parent)
     notes_ = new NotesPage();
     tabPanel_->addPage(details_);
     tabPanel_->addPage(notes_);
+    connect(notes_, &NotesPage::edited, this, &CPersonal::edited);
+    connect(details_, &DetailsPage::edited, this, &CPersonal::edited);
 }
 
 CPersonal::~CPersonal() = default;
@@ -257,6 +259,15 @@ void CPersonal::deleteEntry() {
         return;
     }
     const int s = positions_[k];
+    // A deleted entry is gone for good once saved, so the user confirms it; No is the default.
+    const QString question = kind_ == EntryKind::Note
+                                 ? QStringLiteral("Delete the note \"%1\"?")
+                                 : QStringLiteral("Delete the bookmark \"%1\"?");
+    if (MessageBox::show(this, MessageBox::Icon::Question, QStringLiteral("Corkwise"),
+                         question.arg(entryList_->itemText(k)), MessageBox::Yes | MessageBox::No,
+                         MessageBox::No) != MessageBox::Yes) {
+        return;
+    }
     entryList_->removeItem(k);
     positions_.removeAt(k);
     // The entries behind the removed one move one place forward in the store.

@@ -10,9 +10,9 @@
 // savePersonal).
 //
 // What the user changes on the pages reaches the store when the entry shown is stored back
-// (another entry chosen, Go to, Done), and the personal file only on Go to, Done and the delete
-// that empties the list. A save that fails is reported to the user by the host; the entries stay
-// in memory either way.
+// (another entry chosen, Go to, Done, or keepShown, which the program's autosave calls shortly
+// after edited() was last emitted). Delete asks first. A save that fails is reported to the user
+// by the host; the entries stay in memory either way.
 
 #include "common/StringMap.h"
 #include "personal/EntryKind.h"
@@ -81,6 +81,10 @@ public:
     DetailsPage* detailsPage() const { return details_; }
     NotesPage* notesPage() const { return notes_; }
     RenameBox* renameBox() const { return renameBox_; }
+
+Q_SIGNALS:
+    // The user typed into the Notes page or a Details cell; keepShown() stores it.
+    void edited();
 
 private:
     // Puts the entry at store index INDEX on the pages.

@@ -1,10 +1,18 @@
 #include "screens/personal/DetailsPage.h"
 
+#include "common/TextCodec.h"
 #include "controls/ControlLook.h"
+#include "controls/EditCell.h"
 #include "controls/GridColumn.h"
 #include "controls/GridList.h"
 #include "controls/GridRow.h"
 #include "personal/PersonalEntry.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QValidator>
 
 #include <vector>
 
@@ -28,6 +36,15 @@ GridList* makeGrid(QWidget* parent, bool editable) {
     return grid;
 }
 
+// Refuses a character the personal file cannot hold, as it is typed or pasted.
+class Windows1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        return isWindows1252(input) ? Acceptable : Invalid;
+    }
+};
+
 }  // namespace
 
 DetailsPage::DetailsPage(QWidget* parent) : TabPage(QStringLiteral("Details"), parent) {
@@ -45,7 +62,52 @@ bool DetailsPage::createControls() {
     }
     noteGrid_ = makeGrid(this, true);
     noteGrid_->setObjectName(QStringLiteral("noteGrid"));
-    return noteGrid_->create(gridRect_, this, false);
+    if (!noteGrid_->create(gridRect_, this, false)) {
+        return false;
+    }
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(QStringLiteral("refusalWord"));
+    refusal_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 200); color: black;"));
+    refusal_->hide();
+    // The word stays long enough to be read, then goes.
+    refusalShown_.setSingleShot(true);
+    refusalShown_.setInterval(kRefusalShownMs);
+    connect(&refusalShown_, &QTimer::timeout, refusal_, &QWidget::hide);
+    watchEditCells();
+    return true;
+}
+
+void DetailsPage::watchEditCells() {
+    if (noteGrid_ == nullptr) {
+        return;
+    }
+    for (EditCell* cell : noteGrid_->findChildren<EditCell*>()) {
+        QLineEdit* line = cell->lineEdit();
+        if (line == nullptr || line->validator() != nullptr) {
+            continue;
+        }
+        line->setValidator(new Windows1252Validator(line));
+        connect(line, &QLineEdit::textEdited, this, &DetailsPage::edited);
+        connect(line, &QLineEdit::inputRejected, this, [this, line] {
+            showRefusal(line->text().size() >= PersonalEntry::kMaxValueTextLength
+                            ? QStringLiteral("Not kept: at most %1 characters")
+                                  .arg(PersonalEntry::kMaxValueTextLength)
+                            : QStringLiteral("Not kept: not a Windows-1252 character"));
+        });
+    }
+}
+
+void DetailsPage::showRefusal(const QString& word) {
+    refusal_->setText(word);
+    refusal_->adjustSize();
+    refusal_->move(width() - 12 - refusal_->width(), height() - 12 - refusal_->height());
+    refusal_->show();
+    refusal_->raise();
+    refusalShown_.start();
+}
+
+QString DetailsPage::refusal() const {
+    return refusal_ != nullptr && !refusal_->isHidden() ? refusal_->text() : QString();
 }
 
 GridList* DetailsPage::currentGrid() const {
@@ -77,6 +139,9 @@ void DetailsPage::showFields(const StringMap& fields) {
     for (int i = 0; i < fields.count(); ++i) {
         shown->addRow(GridRow{fields.key(i), fields.value(i)});
     }
+    if (refusal_ != nullptr) {
+        refusal_->hide();
+    }
 }
 
 void DetailsPage::reset() {
@@ -97,6 +162,7 @@ void DetailsPage::resizePage(int /*left*/, int /*top*/, int /*right*/, int botto
     grid->hide();
     grid->relayout(bottom);
     grid->show();
+    watchEditCells();
 }
 
 void DetailsPage::cut() {
@@ -112,8 +178,23 @@ void DetailsPage::copy() {
 }
 
 void DetailsPage::paste() {
-    if (kind_ == EntryKind::Note && noteGrid_ != nullptr) {
-        noteGrid_->paste();
+    if (kind_ != EntryKind::Note || noteGrid_ == nullptr) {
+        return;
+    }
+    // A paste that does not fit is cut by the cell without a word; say what was not kept.
+    const QLineEdit* line = nullptr;
+    for (const EditCell* cell : noteGrid_->findChildren<EditCell*>()) {
+        if (cell->lineEdit() != nullptr && cell->lineEdit()->hasFocus()) {
+            line = cell->lineEdit();
+        }
+    }
+    const QString pasted = QGuiApplication::clipboard()->text();
+    noteGrid_->paste();
+    if (line != nullptr && isWindows1252(pasted) &&
+        line->text().size() - line->selectedText().size() + pasted.size() >
+            PersonalEntry::kMaxValueTextLength) {
+        showRefusal(QStringLiteral("Not kept: at most %1 characters")
+                        .arg(PersonalEntry::kMaxValueTextLength));
     }
 }
 

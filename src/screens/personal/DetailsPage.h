@@ -6,15 +6,19 @@
 // edited for notes. Both are hidden until the first showFields; from then on exactly the grid of
 // the kind shown last is visible. The page knows nothing of the store: the personal panel hands
 // it a field map and reads the note's fields back with contents(). A Value cell takes at most
-// PersonalEntry::kMaxValueTextLength characters, as the file keeps no more.
+// PersonalEntry::kMaxValueTextLength characters of Windows-1252, as the file keeps no more; what
+// goes beyond is refused as it is typed or pasted and a word at the page's foot says so.
 
 #include "common/StringMap.h"
 #include "personal/EntryKind.h"
 #include "screens/personal/TabPage.h"
 
 #include <QRect>
+#include <QTimer>
 
 #include <optional>
+
+class QLabel;
 
 namespace corkwise {
 
@@ -26,6 +30,8 @@ class DetailsPage : public TabPage {
 public:
     static constexpr int kTypeWidth = 70;
     static constexpr int kValueWidth = 130;
+    // How long the word for a refused input stays.
+    static constexpr int kRefusalShownMs = 5000;
 
     explicit DetailsPage(QWidget* parent = nullptr);
     ~DetailsPage() override;
@@ -53,12 +59,24 @@ public:
     GridList* noteGrid() const { return noteGrid_; }
     // The grid of the current kind.
     GridList* currentGrid() const;
+    // The word shown for what was refused last; empty when none is shown.
+    QString refusal() const;
+
+Q_SIGNALS:
+    // The user typed into a Value cell.
+    void edited();
 
 protected:
     bool createControls() override;
 
 private:
+    // Gives every Value cell its check and its report of typing.
+    void watchEditCells();
+    void showRefusal(const QString& word);
+
     GridList* bookmarkGrid_ = nullptr;
+    QLabel* refusal_ = nullptr;
+    QTimer refusalShown_;
     GridList* noteGrid_ = nullptr;
     EntryKind kind_ = EntryKind::Bookmark;
     QRect gridRect_;

@@ -1,8 +1,12 @@
 #include "screens/personal/NotesPage.h"
 
+#include "common/TextCodec.h"
 #include "controls/ControlLook.h"
 #include "controls/EditCell.h"
 #include "personal/PersonalEntry.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -26,26 +30,73 @@ bool NotesPage::createControls() {
         return false;
     }
     connect(edit_, &EditCell::textChanged, this, &NotesPage::keepWithinLimit);
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(QStringLiteral("refusalWord"));
+    refusal_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 200); color: black;"));
+    refusal_->hide();
+    // The word stays long enough to be read, then goes.
+    refusalShown_.setSingleShot(true);
+    refusalShown_.setInterval(kRefusalShownMs);
+    connect(&refusalShown_, &QTimer::timeout, refusal_, &QWidget::hide);
     return true;
 }
 
 void NotesPage::keepWithinLimit() {
     QPlainTextEdit* text = edit_->textEdit();
-    if (text == nullptr) {
+    if (text == nullptr || refusing_) {
         return;
     }
-    // The personal file keeps at most kMaxTextLength characters of a text. Refusing what goes
-    // beyond while the user types is better than cutting the end off silently when it is saved.
-    const int extra = text->document()->characterCount() - 1 - PersonalEntry::kMaxTextLength;
-    if (extra <= 0) {
-        return;
+    refusing_ = true;
+    // The personal file holds Windows-1252 text of at most kMaxTextLength characters. What it
+    // cannot hold is taken out again as it is typed or pasted, and the page says so: nothing is
+    // changed silently at the next save.
+    QStringList refused;
+    QTextDocument* document = text->document();
+    const QString all = document->toPlainText();
+    for (qsizetype i = all.size(); i > 0;) {
+        const qsizetype end = i;
+        i -= (i >= 2 && all[i - 1].isLowSurrogate() && all[i - 2].isHighSurrogate()) ? 2 : 1;
+        const QString character = all.mid(i, end - i);
+        if (!isWindows1252(character)) {
+            QTextCursor cursor(document);
+            cursor.setPosition(static_cast<int>(i));
+            cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            if (!refused.contains(character)) {
+                refused.prepend(character);
+            }
+        }
     }
-    QTextCursor cursor = text->textCursor();
-    const int end =
-        cursor.position() >= extra ? cursor.position() : text->document()->characterCount() - 1;
-    cursor.setPosition(std::max(0, end - extra));
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
+    const int extra = document->characterCount() - 1 - PersonalEntry::kMaxTextLength;
+    if (extra > 0) {
+        QTextCursor cursor = text->textCursor();
+        const int end =
+            cursor.position() >= extra ? cursor.position() : document->characterCount() - 1;
+        cursor.setPosition(std::max(0, end - extra));
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    refusing_ = false;
+    if (!refused.isEmpty()) {
+        showRefusal(QStringLiteral("Not kept: %1").arg(refused.join(QLatin1Char(' '))));
+    } else if (extra > 0) {
+        showRefusal(
+            QStringLiteral("Not kept: at most %1 characters").arg(PersonalEntry::kMaxTextLength));
+    }
+    Q_EMIT edited();
+}
+
+void NotesPage::showRefusal(const QString& word) {
+    refusal_->setText(word);
+    refusal_->adjustSize();
+    refusal_->move(width() - 12 - refusal_->width(), height() - 12 - refusal_->height());
+    refusal_->show();
+    refusal_->raise();
+    refusalShown_.start();
+}
+
+QString NotesPage::refusal() const {
+    return refusal_ != nullptr && !refusal_->isHidden() ? refusal_->text() : QString();
 }
 
 QString NotesPage::contents() const {
@@ -54,7 +105,12 @@ QString NotesPage::contents() const {
 
 void NotesPage::showText(const QString& text) {
     if (edit_ != nullptr) {
+        // Showing a stored text is no edit.
+        const QSignalBlocker quiet(this);
         edit_->setText(text);
+    }
+    if (refusal_ != nullptr) {
+        refusal_->hide();
     }
 }
 

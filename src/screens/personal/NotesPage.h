@@ -1,7 +1,15 @@
 #pragma once
 // The "Notes" page of the personal panel: the entry's free text in a several-line edit.
+//
+// What the personal file cannot hold (a character outside Windows-1252, text beyond
+// PersonalEntry::kMaxTextLength characters) is refused as it is typed or pasted, and a word at
+// the page's foot names what was not kept.
 
 #include "screens/personal/TabPage.h"
+
+#include <QTimer>
+
+class QLabel;
 
 namespace corkwise {
 
@@ -11,6 +19,9 @@ class NotesPage : public TabPage {
     Q_OBJECT
 
 public:
+    // How long the word for a refused input stays.
+    static constexpr int kRefusalShownMs = 5000;
+
     explicit NotesPage(QWidget* parent = nullptr);
     ~NotesPage() override;
 
@@ -27,6 +38,12 @@ public:
     void paste() override;
 
     EditCell* edit() const { return edit_; }
+    // The word shown for what was refused last; empty when none is shown.
+    QString refusal() const;
+
+Q_SIGNALS:
+    // The user changed the text (showText is no change).
+    void edited();
 
 protected:
     bool createControls() override;
@@ -34,8 +51,12 @@ protected:
 private:
     // Removes what was just typed or pasted beyond the longest text the file keeps.
     void keepWithinLimit();
+    void showRefusal(const QString& word);
 
     EditCell* edit_ = nullptr;
+    QLabel* refusal_ = nullptr;
+    QTimer refusalShown_;
+    bool refusing_ = false;
 };
 
 }  // namespace corkwise

@@ -254,6 +254,7 @@ TEST_F(CPersonalTest, DeletingTheFirstBookmarkShiftsThePositions) {
     EXPECT_EQ(panel_->goToButton()->text(), QStringLiteral("Go to"));
     ASSERT_EQ(panel_->positions(), (QList<int>{0, 2, 5}));
 
+    MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
     EXPECT_EQ(panel_->positions(), (QList<int>{1, 4}));
     EXPECT_EQ(listed(), (QStringList{"B2", "B5"}));
@@ -266,6 +267,7 @@ TEST_F(CPersonalTest, DeletingTheFirstBookmarkShiftsThePositions) {
 
     // The shifted positions lead to the right entries: delete B5 through them.
     choose(panel_, 1);
+    MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
     EXPECT_EQ(panel_->positions(), QList<int>{1});
     EXPECT_EQ(guide_->personalCount(), 4);
@@ -277,6 +279,7 @@ TEST_F(CPersonalTest, DeletingTheLastOfAKindSavesAndLeavesThoughOthersRemain) {
     start();
     ASSERT_EQ(bar_->visiblePersonalPosition(), 2);
     ASSERT_TRUE(view_->handleCommand(command::kBookmarks));
+    MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
 
     EXPECT_FALSE(panel_->isVisibleTo(view_));
@@ -287,7 +290,21 @@ TEST_F(CPersonalTest, DeletingTheLastOfAKindSavesAndLeavesThoughOthersRemain) {
     EXPECT_EQ(saved[1], note("N2"));
     // Only notes remain, so only Notes is usable.
     EXPECT_EQ(bar_->visiblePersonalPosition(), 5);
-    EXPECT_TRUE(MessageBox::history().isEmpty());
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].text, QStringLiteral("Delete the bookmark \"B1\"?"));
+}
+
+TEST_F(CPersonalTest, DeleteAsksFirstAndNoKeepsTheEntry) {
+    writePersonal({note("N0"), note("N1")});
+    const QByteArray before = fileBytes();
+    start();
+    ASSERT_TRUE(view_->handleCommand(command::kNotes));
+    QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);  // unattended: the default, No
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].answer, MessageBox::No);
+    EXPECT_EQ(listed(), (QStringList{"N0", "N1"}));
+    EXPECT_EQ(guide_->personalCount(), 2);
+    EXPECT_EQ(fileBytes(), before);
 }
 
 TEST_F(CPersonalTest, BookmarkDetailsAreReadOnlyAndHideProductAndSegment) {
@@ -315,20 +332,25 @@ TEST_F(CPersonalTest, BookmarkDetailsAreReadOnlyAndHideProductAndSegment) {
     EXPECT_EQ(saved[0].values(), bookmark("B0").values());
 }
 
-TEST_F(CPersonalTest, ConvertedBookmarkLosesProductAndSegmentWhenItsFieldsAreKept) {
+TEST_F(CPersonalTest, ConvertedBookmarkKeepsProductAndSegmentAndViewingWritesNothing) {
     PersonalEntry converted = bookmark("Was a bookmark");
     converted.setKind(EntryKind::Note);
     writePersonal({converted});
+    const QByteArray before = fileBytes();
     start();
     ASSERT_TRUE(view_->handleCommand(command::kNotes));
     ASSERT_EQ(panel_->detailsPage()->noteGrid()->rowCount(), 3);
     QTest::mouseClick(panel_->doneButton(), Qt::LeftButton);
+    EXPECT_EQ(fileBytes(), before);
+
+    // A change to a shown field keeps the hidden ones, in their place and with their ids.
+    ASSERT_TRUE(view_->handleCommand(command::kNotes));
+    typeIntoNotes(panel_, QStringLiteral("changed"));
+    QTest::mouseClick(panel_->doneButton(), Qt::LeftButton);
     const std::vector<PersonalEntry> saved = fileEntries();
     ASSERT_EQ(saved.size(), 1u);
-    EXPECT_EQ(saved[0].values().size(), 3u);
-    EXPECT_FALSE(valueOf(saved[0], product).has_value());
-    EXPECT_FALSE(valueOf(saved[0], segment).has_value());
-    EXPECT_EQ(valueOf(saved[0], vintage), QByteArray("2010"));
+    EXPECT_EQ(saved[0].values(), converted.values());
+    EXPECT_EQ(valueOf(saved[0], product), QByteArray("Grand Vin"));
 }
 
 TEST_F(CPersonalTest, GoToSavesAndReplaysFindWineFromTheBookmark) {
@@ -401,6 +423,7 @@ TEST_F(CPersonalTest, FailingSaveOnTheLastDeleteIsReported) {
     start();
     ASSERT_TRUE(view_->handleCommand(command::kBookmarks));
     makePersonalUnwritable();
+    MessageBox::setNextAnswer(MessageBox::Yes);
     QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
 
     EXPECT_EQ(boxes(MessageBox::Icon::Warning), 1);

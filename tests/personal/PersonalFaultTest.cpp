@@ -1,0 +1,298 @@
+// Faults the personal file must survive, each checked on the bytes left on disk: writes that
+// fail (a device that fills up, /dev/full, a real full file system), damaged files of every
+// kind, files that cannot be read, a file changed by someone else, and two links to one file.
+
+#include "notestool/NotesTool.h"
+#include "personal/PersonalFile.h"
+#include "personal/PersonalStore.h"
+#include "personal/SafeWrite.h"
+#include "testsupport/CommandRun.h"
+#include "testsupport/FailDevice.h"
+#include "testsupport/PersonalSamples.h"
+#include "testsupport/SmallDisk.h"
+#include "testsupport/TempDir.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+
+namespace corkwise {
+namespace {
+
+const QString kNoSpace = QStringLiteral("No space left on device");
+
+QByteArray sampleFile() {
+    return PersonalFile::serialise(test::sampleEntries());
+}
+
+// --- Writes that fail midway leave the old file byte for byte ---
+
+struct FailingWrite {
+    const char* name;
+    qint64 limit;  // bytes the device takes before it is full; below 0, counted from the end
+};
+
+class FailingWriteTest : public ::testing::TestWithParam<FailingWrite> {};
+
+TEST_P(FailingWriteTest, OldFileStaysAndTheReasonIsTheSystems) {
+    test::TempDir dir;
+    const QString path = dir.write(QStringLiteral("personal.res"), sampleFile());
+    const QByteArray next = PersonalFile::serialise({test::fullNote()});
+    QString error;
+    const bool ok = PersonalFile::writeAtomically(
+        path, next, &error, [](QIODevice& file, const QByteArray& bytes) {
+            const qint64 limit = GetParam().limit;
+            test::FailDevice full(limit >= 0 ? limit : bytes.size() + limit, &file);
+            return writeWhole(&full, bytes, nullptr);
+        });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res")), sampleFile());
+    EXPECT_EQ(QDir(dir.path(QString())).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("personal.res")});
+    EXPECT_FALSE(error.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, FailingWriteTest,
+                         ::testing::Values(FailingWrite{"Nothing", 0}, FailingWrite{"Ten", 10},
+                                           FailingWrite{"AllButOne", -1}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(SafeWriteTest, WriteWholeReportsTheDevicesReason) {
+    test::FailDevice device(10);
+    QString error;
+    EXPECT_FALSE(writeWhole(&device, sampleFile(), &error));
+    EXPECT_EQ(error, kNoSpace);
+    EXPECT_EQ(device.written(), sampleFile().left(10));
+
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    EXPECT_FALSE(writeWhole(&full, sampleFile(), &error));
+    EXPECT_EQ(error, kNoSpace);
+}
+
+// --- A real file system that is full ---
+
+class FullDiskTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!disk_.available()) {
+            GTEST_SKIP() << disk_.why().toStdString();
+        }
+        path_ = disk_.path(QStringLiteral("personal.res"));
+        QFile file(path_);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(sampleFile());
+    }
+    void fill(bool leavePage = false) { disk_.fill(leavePage); }
+    void unfill() { disk_.unfill(); }
+    QByteArray onDisk() const {
+        QFile file(path_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    test::TempDir dir_;
+    test::SmallDisk disk_;
+    QString path_;
+};
+
+TEST_F(FullDiskTest, SaveFailsWithTheReasonKeepsTheFileAndSavesOnceThereIsRoom) {
+    PersonalStore store(path_);
+    ASSERT_TRUE(store.load());
+    store.add(test::note("typed on a full disk", "kept in memory"));
+    fill();
+    QString error;
+    EXPECT_FALSE(store.save(&error));
+    EXPECT_TRUE(error.contains(kNoSpace)) << error.toStdString();
+    EXPECT_EQ(onDisk(), sampleFile());
+    EXPECT_TRUE(store.isModified());
+    unfill();
+    ASSERT_TRUE(store.save(&error)) << error.toStdString();
+    EXPECT_EQ(onDisk(), PersonalFile::serialise(store.entries()));
+    EXPECT_EQ(store.count(), 4);
+}
+
+TEST_F(FullDiskTest, NotesToolImportFailsAndLeavesTheFile) {
+    // Something bigger than what is there, so that it cannot fit once the disk is full.
+    PersonalStore bigger(dir_.path(QStringLiteral("big.res")));
+    for (int i = 0; i < 4; ++i) {
+        bigger.add(test::fullNote());
+    }
+    ASSERT_TRUE(bigger.save());
+    const QString bigJson = dir_.write(
+        QStringLiteral("big.json"),
+        test::runCommand(&runNotesTool, {QStringLiteral("export"), bigger.path()}).out.toUtf8());
+    fill(true);  // the lock file fits, the new file does not
+    const test::CommandRun run = test::runCommand(
+        &runNotesTool, {QStringLiteral("import"), bigJson, QStringLiteral("-o"), path_});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains(kNoSpace)) << run.err.toStdString();
+    EXPECT_EQ(onDisk(), sampleFile());
+}
+
+// --- Damaged files: what can be read loads, the original is kept, one message names both ---
+
+struct Damage {
+    const char* name;
+    std::function<void(QByteArray&)> apply;
+    int readable;  // entries that still load
+};
+
+class DamagedFileTest : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedFileTest, ReadableEntriesLoadAndTheOriginalIsKeptBeforeAnyWrite) {
+    test::TempDir dir;
+    QByteArray bytes = sampleFile();
+    GetParam().apply(bytes);
+    const QString path = dir.write(QStringLiteral("personal.res"), bytes);
+    PersonalStore store(path);
+    ASSERT_TRUE(store.load());
+    EXPECT_TRUE(store.isDamaged());
+    EXPECT_EQ(store.count(), GetParam().readable);
+    const QString message = store.takeMessage();
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path) + QStringLiteral(".bak")));
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res.bak")), bytes);
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res")), bytes);  // nothing written yet
+
+    store.add(test::note("after"));
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res.bak")), bytes);
+    PersonalStore again(path);
+    ASSERT_TRUE(again.load());
+    EXPECT_FALSE(again.isDamaged());
+    EXPECT_EQ(again.count(), GetParam().readable + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, DamagedFileTest,
+    ::testing::Values(
+        Damage{"CountTooSmall", [](QByteArray& b) { test::putU32At(b, 0, 2); }, 2},
+        Damage{"CountZero", [](QByteArray& b) { test::putU32At(b, 0, 0); }, 0},
+        Damage{"AllZeros", [](QByteArray& b) { b.fill('\0'); }, 0},
+        Damage{"CountTooLarge", [](QByteArray& b) { test::putU32At(b, 0, 1000); }, 0},
+        Damage{"RecordOffsetFlipped",
+               [](QByteArray& b) { test::putU32At(b, 8, test::u32At(b, 8) ^ 0x10); }, 2},
+        Damage{"TextOffsetFlipped",
+               [](QByteArray& b) {
+                   const qsizetype record = test::u32At(b, 8);
+                   test::putU32At(b, record + 36, test::u32At(b, record + 36) ^ 0x04);
+               },
+               3},
+        Damage{"BytesBehindTheLastRecord", [](QByteArray& b) { b.append("left over"); }, 3},
+        Damage{"CutShort", [](QByteArray& b) { b.chop(3); }, 2}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// --- Files that cannot be read are named and never overwritten ---
+
+struct Unreadable {
+    const char* name;
+    std::function<void(const QString& path)> make;
+    const char* why;
+};
+
+class UnreadableFileTest : public ::testing::TestWithParam<Unreadable> {};
+
+TEST_P(UnreadableFileTest, ReportedByNameAndNeverWritten) {
+    test::TempDir dir;
+    const QString path = dir.path(QStringLiteral("personal.res"));
+    GetParam().make(path);
+    PersonalStore store(path);
+    EXPECT_FALSE(store.load());  // a FIFO must not block here
+    EXPECT_FALSE(store.isLoaded());
+    const QString message = store.takeMessage();
+    EXPECT_TRUE(message.contains(path)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String(GetParam().why))) << message.toStdString();
+    store.add(test::note("typed anyway"));
+    QString error;
+    EXPECT_FALSE(store.save(&error));
+    EXPECT_TRUE(error.contains(path));
+    const QFileInfo after(path);
+    EXPECT_FALSE(after.isFile() && after.size() > 0 && after.isReadable() &&
+                 QString::fromLatin1(GetParam().name) != QStringLiteral("NoPermission"));
+    EXPECT_EQ(store.count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UnreadableFileTest,
+    ::testing::Values(
+        Unreadable{"Fifo",
+                   [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p), 0600), 0); },
+                   "not a regular file"},
+        Unreadable{"Folder", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }, "folder"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(UnreadableFilePermissionTest, AFileWithoutReadPermissionIsNotOverwritten) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file; PersonalStoreTest covers permissions unprivileged";
+    }
+    test::TempDir dir;
+    const QString path = dir.write(QStringLiteral("personal.res"), sampleFile());
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0200), 0);
+    PersonalStore store(path);
+    EXPECT_FALSE(store.load());
+    EXPECT_TRUE(store.takeMessage().contains(QStringLiteral("Permission denied")));
+    store.add(test::note("x"));
+    EXPECT_FALSE(store.save());
+    ::chmod(QFile::encodeName(path).constData(), 0600);
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res")), sampleFile());
+}
+
+// --- Someone else's changes and links ---
+
+TEST(SharedFileTest, AFileChangedOnDiskIsNotOverwrittenUnlessBothAreKept) {
+    test::TempDir dir;
+    const QString path = dir.write(QStringLiteral("personal.res"), sampleFile());
+    PersonalStore store(path);
+    ASSERT_TRUE(store.load());
+    store.add(test::note("mine"));
+    const QByteArray theirs = PersonalFile::serialise({test::note("theirs")});
+    dir.write(QStringLiteral("personal.res"), theirs);
+    QString error;
+    EXPECT_FALSE(store.save(&error));
+    EXPECT_TRUE(store.changedOnDisk());
+    EXPECT_TRUE(error.contains(QStringLiteral("changed by another program")));
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res")), theirs);
+
+    QString keptAs;
+    ASSERT_TRUE(store.saveKeepingBoth(&error, &keptAs));
+    EXPECT_EQ(keptAs, path + QStringLiteral(".other"));
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res.other")), theirs);
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res")), PersonalFile::serialise(store.entries()));
+    // From now on the store's own file is what it knows.
+    store.add(test::note("more"));
+    EXPECT_TRUE(store.save());
+}
+
+TEST(SharedFileTest, SavingThroughALinkReplacesTheFileItNamesAndKeepsTheLink) {
+    test::TempDir dir;
+    const QString real = dir.write(QStringLiteral("real.res"), sampleFile());
+    const QString link = dir.path(QStringLiteral("link.res"));
+    ASSERT_TRUE(QFile::link(real, link));
+    PersonalStore store(link);
+    ASSERT_TRUE(store.load());
+    store.add(test::note("through the link"));
+    ASSERT_TRUE(store.save());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(dir.read(QStringLiteral("real.res")), PersonalFile::serialise(store.entries()));
+}
+
+TEST(SharedFileTest, NothingIsWrittenWhenNothingChanged) {
+    test::TempDir dir;
+    const QString path = dir.write(QStringLiteral("personal.res"), sampleFile());
+    PersonalStore store(path);
+    ASSERT_TRUE(store.load());
+    store.setText(1, store.entryAt(1)->text());
+    ASSERT_TRUE(QFile::remove(path));  // a write would bring it back
+    EXPECT_TRUE(store.save());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+}  // namespace
+}  // namespace corkwise
