@@ -6,11 +6,17 @@
 // enters it with Next: activate(true) on its input, with the guide accepting the page as the
 // next one. See docs/performance.md.
 //
-//   bench_pagefill [--catalogue FILE] [--runs N]
+//   bench_pagefill [--catalogue FILE] [--runs N] [--zoom Z]
+//
+// With --zoom the program's zoom is applied first (Z from 1 to 4, as the View menu's steps),
+// the page is shown, and each fill is followed by a paint of the whole page at that zoom: the
+// "fill + paint" column is what the user waits for before the page is seen, and "cpu" the
+// processor time of that fill and paint on this thread (what a busy machine does not inflate).
 //
 // Without --catalogue the largest catalogue (293,346 wines, generator key 1) is generated and
 // compiled first.
 
+#include "app/ScreenZoom.h"
 #include "catalog/Catalog.h"
 #include "catalog/NodeCursor.h"
 #include "catalogtool/CatalogCompiler.h"
@@ -25,12 +31,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -111,6 +120,12 @@ std::unique_ptr<NodeCursor> largestAt(const NodeCursor& root, int depth, int rea
     return best;
 }
 
+double threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 // The pages ask nothing of their host while they fill.
 class QuietHost : public PageHost {
 public:
@@ -163,13 +178,16 @@ int main(int argc, char** argv) {
     ErrorLog::setEnabled(false);
     QString path;
     int runs = 31;
+    double zoom = 0.0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--catalogue") == 0 && i + 1 < argc) {
             path = QString::fromLocal8Bit(argv[++i]);
         } else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
             runs = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--zoom") == 0 && i + 1 < argc) {
+            zoom = std::clamp(std::atof(argv[++i]), 1.0, 4.0);
         } else {
-            fail(QStringLiteral("usage: bench_pagefill [--catalogue FILE] [--runs N]"));
+            fail(QStringLiteral("usage: bench_pagefill [--catalogue FILE] [--runs N] [--zoom Z]"));
         }
     }
     QTemporaryDir scratch;
@@ -177,9 +195,15 @@ int main(int argc, char** argv) {
         path = generateLargest(scratch);
     }
 
+    if (zoom > 0) {
+        screenzoom::apply(zoom);
+    }
     QWidget owner;
     QWidget view;
     view.resize(240, 268);
+    if (zoom > 0) {
+        view.show();
+    }
     QuietHost host;
     FlowPageFactory factory(&owner);
     WineGuide guide(std::make_unique<Catalog>(path), nullptr, &factory);
@@ -187,8 +211,13 @@ int main(int argc, char** argv) {
         fail(QStringLiteral("cannot open ") + path);
     }
 
-    std::printf("%-40s %8s %8s %10s %10s %10s\n", "page", "page id", "nodes", "median ms", "min ms",
+    std::printf("%-40s %8s %8s %10s %10s %10s", "page", "page id", "nodes", "median ms", "min ms",
                 "max ms");
+    if (zoom > 0) {
+        std::printf(" %12s %12s %10s %10s  (zoom %.2f, ratio %.2f)", "+paint med", "+paint max",
+                    "cpu med", "cpu max", zoom, view.devicePixelRatioF());
+    }
+    std::printf("\n");
     for (const Scenario& s : kScenarios) {
         SearchPage* page = findPage(guide, s.pageId);
         const SearchFlow* flow = SearchFlow::ofPage(s.pageId);
@@ -203,6 +232,11 @@ int main(int argc, char** argv) {
         const std::unique_ptr<NodeCursor> input = largestAt(*root, s.depth, s.reach, &nodes);
         page->setInput(input.get());
         std::vector<double> times;
+        std::vector<double> withPaint;
+        std::vector<double> cpu;
+        if (zoom > 0) {
+            page->show();
+        }
         for (int r = 0; r < runs; ++r) {
             // A flow just chosen has no current page, so the guide accepts the page's arrival
             // and the page fills as it does after Next.
@@ -211,16 +245,33 @@ int main(int argc, char** argv) {
             page->clearPage();
             QElapsedTimer timer;
             timer.start();
+            const double cpuStart = threadCpuMs();
             page->activate(true);
             times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            if (zoom > 0) {
+                // The whole page drawn at the zoom's device pixel ratio, as the window shows it.
+                const double ratio = view.devicePixelRatioF();
+                QImage picture(page->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+                picture.setDevicePixelRatio(ratio);
+                page->render(&picture);
+                withPaint.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+                cpu.push_back(threadCpuMs() - cpuStart);
+            }
         }
         page->activate(false);
         page->clearPage();
         page->destroyWindow();
         std::sort(times.begin(), times.end());
-        std::printf("%-40s %8d %8lld %10.3f %10.3f %10.3f\n", s.name, s.pageId,
+        std::printf("%-40s %8d %8lld %10.3f %10.3f %10.3f", s.name, s.pageId,
                     static_cast<long long>(nodes), times[times.size() / 2], times.front(),
                     times.back());
+        if (!withPaint.empty()) {
+            std::sort(withPaint.begin(), withPaint.end());
+            std::sort(cpu.begin(), cpu.end());
+            std::printf(" %12.3f %12.3f %10.3f %10.3f", withPaint[withPaint.size() / 2],
+                        withPaint.back(), cpu[cpu.size() / 2], cpu.back());
+        }
+        std::printf("\n");
     }
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "catalog/CatalogFile.h"
 #include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
+#include "controls/ReadablePalette.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalLock.h"
 #include "platform/DataLocations.h"
@@ -153,6 +154,9 @@ bool CorkwiseApp::initInstance() {
         MessageBox::setUnattended(true);
     }
 
+    // Every text readable: the selection and greyed items the toolkit draws otherwise fall short.
+    QApplication::setPalette(readablePalette(QApplication::palette()));
+
     LocationInputs inputs;
     inputs.executableDir = executableDirectory();
     inputs.installedDataDir = installedDataDirectory(inputs.executableDir);
@@ -249,6 +253,11 @@ bool CorkwiseApp::initInstance() {
     const double scaleOverride = options_.scale != 1.0 ? options_.scale : (screenshot ? 1.0 : 0.0);
     QSettings settings;
     frame_->zoom()->restore(settings, scaleOverride);
+    // Kept as soon as it changes, and once more with the window's place when the program ends.
+    connect(frame_->zoom(), &FrameZoom::zoomChanged, this, [this] {
+        QSettings kept;
+        frame_->zoom()->save(kept);
+    });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (frame_ != nullptr) {
             QSettings kept;

@@ -3,6 +3,7 @@
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "common/ErrorLog.h"
+#include "controls/ReadablePalette.h"
 #include "guide/WineGuide.h"
 
 #include <QComboBox>
@@ -220,9 +221,9 @@ QString SearchPage::buttonStyleSheet() {
                "QPushButton { background-color: %1; color: black; border: 1px solid %2;"
                " border-radius: 3px; padding: 0px; }"
                "QPushButton:pressed { background-color: %3; color: white; }"
-               "QPushButton:disabled { color: %2; }"
+               "QPushButton:disabled { color: %4; }"
                "QPushButton:focus { border: 1px solid black; }")
-        .arg(box.name(), frame.name(), box.darker(150).name());
+        .arg(box.name(), frame.name(), box.darker(150).name(), kGreyedText.name());
 }
 
 const NodeCursor* SearchPage::nodeAt(const QWidget* list, bool isCombo, int index) {

@@ -6,10 +6,12 @@
 #include "screens/SearchPage.h"
 #include "screens/VintageRating.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -151,11 +153,19 @@ WineCard::WineCard(const RecordCursor& wine, QWidget* parent)
     layout->addWidget(scroller, 1);
     layout->addLayout(buttons);
 
-    // As wide as the main view; as tall as the record needs, up to the view's height.
+    // As wide as the main view; as tall as the record needs, up to most of the screen (the
+    // rest scrolls).
     constexpr int kWidth = 240;
-    constexpr int kMostHeight = 300;
-    const int wanted = grid->totalHeightForWidth(kWidth) + bookmark->sizeHint().height() + 8;
-    resize(kWidth, std::min(wanted, kMostHeight));
+    const QScreen* where = parent != nullptr ? parent->screen() : screen();
+    const int most = where != nullptr ? where->availableGeometry().height() * 4 / 5 : 400;
+    // Measured with the fonts and margins that polishing gives.
+    ensurePolished();
+    body->ensurePolished();
+    // (Wrapped labels measure short of what they take in a grid: two lines are added.)
+    const int oneLine = QFontMetrics(SearchPage::pageFont(13, false)).lineSpacing();
+    const int wanted = grid->totalHeightForWidth(kWidth) + buttons->sizeHint().height() +
+                       layout->spacing() + 2 * oneLine;
+    resize(kWidth, std::max(120, std::min(wanted, most)));
 }
 
 WineCard::~WineCard() = default;
