@@ -24,6 +24,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Corkwise");
 const QString kJsonFilter = QStringLiteral("JSON files (*.json);;All files (*)");
+constexpr int kFirstVariantWithAddBookmark = 6;
 const QString kNoBookmarks = QStringLiteral("You have no bookmarks to list.");
 
 QString shown(const QString& path) {
@@ -138,7 +139,13 @@ void NotesExchange::refreshPersonal() {
     }
     CPersonal* panel = view_->personalPanel();
     if (panel == nullptr || !panel->isVisible()) {
+        // The menu is picked again for what is stored now; Add Bookmark stays as usable as it
+        // was (the variants that offer it come from the fifth on).
+        const bool addBookmark = view_->personalVariant() >= kFirstVariantWithAddBookmark;
         view_->updatePersonalMenu();
+        if (addBookmark) {
+            view_->allowAddBookmark(true);
+        }
         return;
     }
     // The list is made again with the new entries; the entry shown stays shown (an import only

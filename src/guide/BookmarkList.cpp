@@ -228,8 +228,8 @@ QString BookmarkList::toHtml(const std::vector<BookmarkLine>& lines, const QStri
     QString html = QStringLiteral(
                        "<html><body><h2>%1</h2>"
                        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">"
-                       "<tr><th width=\"30%\">Wine</th><th width=\"8%\">Vintage</th>"
-                       "<th width=\"7%\">Score</th><th width=\"30%\">From</th>"
+                       "<tr><th width=\"27%\">Wine</th><th width=\"11%\">Vintage</th>"
+                       "<th width=\"9%\">Score</th><th width=\"28%\">From</th>"
                        "<th width=\"25%\">Note</th></tr>")
                        .arg(title.toHtmlEscaped());
     for (const BookmarkLine& line : lines) {

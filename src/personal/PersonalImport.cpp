@@ -104,10 +104,9 @@ QString PersonalImport::describe(const ImportPlan& plan) {
             quoted.append(QStringLiteral("%1 more").arg(plan.existingNames.size() - kNamesShown));
         }
         text += QStringLiteral(
-                    "\nYou already have %1 named %2; the imported ones are added "
-                    "beside them.")
-                    .arg(QLatin1String(plan.existingNames.size() == 1 ? "an entry" : "entries"),
-                         listed(quoted));
+                    "\nNames you already use: %1. The imported entries are added "
+                    "beside yours.")
+                    .arg(listed(quoted));
     }
     if (plan.alreadyPresent > 0) {
         text += QStringLiteral("\n%1 you already have exactly %2 left out.")

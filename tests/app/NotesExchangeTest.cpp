@@ -121,9 +121,9 @@ TEST_F(NotesExchangeTest, ImportShowsWhatItAddsAndKeepsNothingOfAFailedSave) {
     MessageBox::setNextAnswer(MessageBox::No);
     choose(command::kImportNotes);
     EXPECT_EQ(lastQuestion(),
-              QStringLiteral("Import notes and bookmarks from %1?\n\nIt adds 2 notes.\nYou "
-                             "already have an entry named \"Dinner\"; the imported ones are "
-                             "added beside them.\n1 entry you already have exactly is left out.")
+              QStringLiteral("Import notes and bookmarks from %1?\n\nIt adds 2 notes.\nNames you "
+                             "already use: \"Dinner\". The imported entries are added beside "
+                             "yours.\n1 entry you already have exactly is left out.")
                   .arg(QDir::toNativeSeparators(json)));
     EXPECT_EQ(guide().personalCount(), 2);
 
@@ -140,10 +140,13 @@ TEST_F(NotesExchangeTest, ImportShowsWhatItAddsAndKeepsNothingOfAFailedSave) {
     EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), before);
     EXPECT_EQ(guide().personalCount(), 2);
 
-    // Yes, and room on the disk: both new notes are added and written.
+    // Yes, and room on the disk: both new notes are added and written. The Personal menu
+    // offers them, and Add Bookmark stays as usable as the page shown made it.
+    view()->allowAddBookmark(true);
     FileDialog::setNextAnswer(json);
     MessageBox::setNextAnswer(MessageBox::Yes);
     choose(command::kImportNotes);
+    EXPECT_EQ(bar()->visiblePersonalPosition(), CommandBar::kFirstPersonalPosition + 4);
     const std::vector<PersonalEntry> expected{note("Dinner", "lamb"), rouge, note("Dinner", "fish"),
                                               note("Picnic", "rosé")};
     EXPECT_EQ(frame_->store()->entries(), expected);

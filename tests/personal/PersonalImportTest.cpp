@@ -62,8 +62,8 @@ TEST(PersonalImportTest, PlanCountsWhatItAddsAndNamesWhatExists) {
          0,
          0,
          {QStringLiteral("Dinner")},
-         QStringLiteral("It adds 2 notes and 1 bookmark.\nYou already have an entry named "
-                        "\"Dinner\"; the imported ones are added beside them.")},
+         QStringLiteral("It adds 2 notes and 1 bookmark.\nNames you already use: \"Dinner\". "
+                        "The imported entries are added beside yours.")},
         {"a repeat inside the file counts once",
          {rouge},
          {dinner, dinner, rouge, later},
@@ -98,7 +98,7 @@ TEST(PersonalImportTest, ManyExistingNamesAreCutShort) {
         incoming.push_back(note(name, "new"));
     }
     const QString text = PersonalImport::describe(PersonalImport::plan(existing, incoming));
-    EXPECT_TRUE(text.contains(QStringLiteral("\"N6\", \"N7\" and 2 more;"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\"N6\", \"N7\" and 2 more."))) << text.toStdString();
 }
 
 TEST(PersonalImportTest, AppliedPlanIsSavedAndAFailedSaveLosesNothing) {
