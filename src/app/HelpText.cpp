@@ -59,7 +59,9 @@ QString chartTable() {
                 : QStringLiteral("%1 and above").arg(bands[i].lowest);
         table += QStringLiteral("| %1 | %2 |\n").arg(range, QLatin1String(bands[i].sentence));
     }
-    table += QStringLiteral("\n| Code | What to do with the wine |\n|---|---|\n");
+    table += QStringLiteral(
+        "\nThe code says what to do with the wine:\n\n"
+        "| Code | What to do with the wine |\n|---|---|\n");
     for (const VintageCode& code : vintageCodes()) {
         table += QStringLiteral("| %1 | %2 |\n")
                      .arg(QLatin1String(code.code), QLatin1String(code.sentence));

@@ -5,6 +5,8 @@
 
 #include <QEvent>
 #include <QTextBrowser>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QVBoxLayout>
 
 namespace corkwise {
@@ -28,6 +30,16 @@ HelpWindow::HelpWindow(const QMenuBar* bar, QWidget* parent)
     browser_->setObjectName(QStringLiteral("helpText"));
     browser_->setOpenLinks(false);
     browser_->setMarkdown(text_);
+    // Markdown tables come without room inside their cells.
+    for (QTextFrame* frame : browser_->document()->rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            QTextTableFormat format = table->format();
+            format.setCellPadding(3);
+            format.setCellSpacing(0);
+            format.setBorderCollapse(true);
+            table->setFormat(format);
+        }
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
