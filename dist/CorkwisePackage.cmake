@@ -7,11 +7,13 @@ set(CPACK_PACKAGE_NAME corkwise)
 set(CPACK_PACKAGE_VENDOR "Corkwise developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "wine guide with guided searches, notes and bookmarks")
+# Lines shorter than 80 characters, as Debian's tools expect of a package description.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Corkwise is a wine guide in a small portrait window driven by taps and holds. It carries a
-read-only catalogue of wines and offers five guided searches over it: Find Wine, Food and Wine,
-Vintage Chart, Best Values and Best Producers. The user keeps notes and bookmarks beside the
-catalogue; a bookmark replays a Find Wine search.
+    "Corkwise is a wine guide in a small portrait window driven by taps and holds.
+It carries a read-only catalogue of wines and offers five guided searches over
+it: Find Wine, Food and Wine, Vintage Chart, Best Values and Best Producers.
+The user keeps notes and bookmarks beside the catalogue; a bookmark replays a
+Find Wine search.
 
 The package holds the program, a sample catalogue, and two command-line tools:
 corkwise-catalog compiles, checks and lists catalogue files, and corkwise-notes

@@ -1,12 +1,14 @@
 #include "app/CMainFrame.h"
 
 #include "app/AppIdentity.h"
+#include "app/CatalogueOpening.h"
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
 #include "app/FrameZoom.h"
 #include "app/HelpWindow.h"
 #include "app/MainView.h"
 #include "app/NotesExchange.h"
+#include "app/RecentCatalogues.h"
 #include "catalog/Catalog.h"
 #include "controls/CutTextTips.h"
 #include "guide/WineGuide.h"
@@ -21,13 +23,21 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace corkwise {
 
-CMainFrame::CMainFrame(const QString& cataloguePath, const QString& personalPath) {
+CMainFrame::CMainFrame(const QString& cataloguePath, const QString& personalPath)
+    : cataloguePath_(cataloguePath), recent_(std::make_unique<RecentCatalogues>()) {
+    chooser_ = [](QWidget* parent, const QString& start) {
+        return QFileDialog::getOpenFileName(
+            parent, QStringLiteral("Open Catalogue"), QFileInfo(start).absolutePath(),
+            QStringLiteral("Corkwise catalogues (*.res);;All files (*)"));
+    };
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Corkwise"));
 
@@ -44,7 +54,6 @@ CMainFrame::CMainFrame(const QString& cataloguePath, const QString& personalPath
 }
 
 CMainFrame::~CMainFrame() {
-    exchange_.reset();
     // The view hands open pages back to their owner; the pages go before the guide whose
     // catalogue their cursors read.
     delete view_;
@@ -72,17 +81,9 @@ bool CMainFrame::create() {
     setAutoFillBackground(true);
 
     bar_ = new CommandBar(content_);
-    view_ = new MainView(*guide_, bar_, content_);
-    if (!view_->createChildren()) {
-        delete view_;
-        view_ = nullptr;
-        return false;
-    }
+    bar_->setRecentCatalogues(recent_->paths());
     // The command bar sits under the view, within reach of the pen.
-    layout->addWidget(view_);
     layout->addWidget(bar_);
-
-    exchange_ = std::make_unique<NotesExchange>(*guide_, *store_, view_, this);
 
     // What the user types reaches the file shortly after the last keystroke, without Done.
     autosave_ = new QTimer(this);
@@ -90,8 +91,8 @@ bool CMainFrame::create() {
     autosave_->setInterval(kAutosaveDelayMs);
     connect(autosave_, &QTimer::timeout, this, &CMainFrame::autosave);
     store_->setChangeListener([this] { autosave_->start(); });
-    if (CPersonal* panel = view_->personalPanel()) {
-        connect(panel, &CPersonal::edited, autosave_, qOverload<>(&QTimer::start));
+    if (!createView()) {
+        return false;
     }
 
     connect(bar_, &CommandBar::command, this, &CMainFrame::routeCommand);
@@ -105,6 +106,98 @@ bool CMainFrame::create() {
     setFocusPolicy(Qt::StrongFocus);
     setWindowIcon(applicationIcon());
     return true;
+}
+
+bool CMainFrame::createView() {
+    view_ = new MainView(*guide_, bar_, content_);
+    if (!view_->createChildren()) {
+        delete view_;
+        view_ = nullptr;
+        return false;
+    }
+    static_cast<QVBoxLayout*>(content_->layout())->insertWidget(0, view_);
+    if (CPersonal* panel = view_->personalPanel()) {
+        connect(panel, &CPersonal::edited, autosave_, qOverload<>(&QTimer::start));
+    }
+    return true;
+}
+
+bool CMainFrame::openCatalogue(const QString& path, QString* why) {
+    auto catalog = std::make_unique<Catalog>(path);
+    *why = catalogueProblem(path, *catalog);
+    if (!why->isEmpty() || view_ == nullptr) {
+        return false;
+    }
+    // The notes on the panel go back to the store, which outlives the switch; the pages go
+    // before the guide whose catalogue their cursors read.
+    if (view_->personalPanel() != nullptr) {
+        view_->personalPanel()->keepShown();
+    }
+    const bool hadFocus = isActiveWindow();
+    delete view_;
+    view_ = nullptr;
+    pageOwner_.reset();
+    guide_.reset();
+
+    pageOwner_ = std::make_unique<QWidget>();
+    pageOwner_->setObjectName(QStringLiteral("pageOwner"));
+    FlowPageFactory factory(pageOwner_.get());
+    guide_ = std::make_unique<WineGuide>(std::move(catalog), store_.get(), &factory);
+    if (!createView()) {
+        // The pages of a catalogue that opened are built as the first one's were; should they
+        // fail all the same, there is no view to go on with.
+        *why = QStringLiteral("%1: the screens could not be built").arg(path);
+        close();
+        return false;
+    }
+    view_->show();
+    if (hadFocus) {
+        view_->setFocus();
+    }
+    const QString previous = cataloguePath_;
+    cataloguePath_ = QFileInfo(path).absoluteFilePath();
+    // The catalogue left stays within reach in the list.
+    recent_->remember(previous, false);
+    recent_->remember(cataloguePath_, true);
+    bar_->setRecentCatalogues(recent_->paths());
+    Q_EMIT catalogueChanged(cataloguePath_);
+    return true;
+}
+
+void CMainFrame::chooseCatalogue() {
+    const QString path = chooser_ ? chooser_(this, cataloguePath_) : QString();
+    if (path.isEmpty()) {
+        return;
+    }
+    QString why;
+    if (!openCatalogue(path, &why)) {
+        refuse(why);
+    }
+}
+
+void CMainFrame::openRecent(int index) {
+    const QStringList& paths = recent_->paths();
+    if (index < 0 || index >= paths.size()) {
+        return;
+    }
+    // A copy: opening rewrites the list.
+    const QString path = paths[index];
+    QString why;
+    if (!openCatalogue(path, &why)) {
+        refuse(why);
+    }
+}
+
+void CMainFrame::refuse(const QString& why) {
+    MessageBox::show(this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"),
+                     QStringLiteral("%1. The catalogue in use stays open.").arg(why));
+}
+
+void CMainFrame::setRecentCatalogues(std::unique_ptr<RecentCatalogues> recent) {
+    recent_ = recent ? std::move(recent) : std::make_unique<RecentCatalogues>();
+    if (bar_ != nullptr) {
+        bar_->setRecentCatalogues(recent_->paths());
+    }
 }
 
 void CMainFrame::routeCommand(int commandId) {
@@ -127,11 +220,21 @@ void CMainFrame::routeCommand(int commandId) {
         close();
         return;
     }
+    if (commandId == command::kOpenCatalogue) {
+        chooseCatalogue();
+        return;
+    }
+    if (commandId >= command::kFirstRecentCatalogue && commandId <= command::kLastRecentCatalogue) {
+        openRecent(commandId - command::kFirstRecentCatalogue);
+        return;
+    }
     if (commandId == command::kHelp) {
         showHelp();
         return;
     }
-    if (exchange_ != nullptr && exchange_->handleCommand(commandId)) {
+    // Made for each command: opening another catalogue replaces the guide and the view.
+    if (guide_ != nullptr &&
+        NotesExchange(*guide_, *store_, view_, this).handleCommand(commandId)) {
         return;
     }
     Q_EMIT unhandledCommand(commandId);

@@ -11,12 +11,17 @@
 // Closing the frame (Exit, Ctrl+Q, the window's close button) first keeps the user's notes:
 // saveBeforeExit. Between times, every change to the notes and every keystroke on the personal
 // panel restarts a short timer after which the store saves itself (kAutosaveDelayMs).
+//
+// File > Open Catalogue... and File > Recent Catalogues replace the catalogue while the program
+// runs (openCatalogue): the guide, its pages and the main view are built again on the new file,
+// and the personal store, with every note and bookmark, stays as it is.
 
 #include <QString>
 #include <QWidget>
 
 class QTimer;
 
+#include <functional>
 #include <memory>
 
 namespace corkwise {
@@ -25,7 +30,7 @@ class CommandBar;
 class FrameZoom;
 class HelpWindow;
 class MainView;
-class NotesExchange;
+class RecentCatalogues;
 class PersonalStore;
 class WineGuide;
 
@@ -33,6 +38,9 @@ class CMainFrame : public QWidget {
     Q_OBJECT
 
 public:
+    // Asks the user for a catalogue file, starting in the folder of START; empty when cancelled.
+    using FileChooser = std::function<QString(QWidget* parent, const QString& start)>;
+
     // Opens the catalogue at CATALOGUE_PATH and keeps notes in PERSONAL_PATH. Nothing is shown
     // yet.
     CMainFrame(const QString& cataloguePath, const QString& personalPath);
@@ -59,8 +67,23 @@ public:
     HelpWindow* showHelp();
     // The help window, or null before the first showHelp.
     HelpWindow* helpWindow() const { return help_; }
-    // The File menu's export, import and print of notes and bookmarks; null before create().
-    NotesExchange* notesExchange() const { return exchange_.get(); }
+    // The catalogue in use.
+    const QString& cataloguePath() const { return cataloguePath_; }
+    // Replaces the catalogue in use with the one at PATH: what the personal panel shows is kept
+    // in the store, the view, pages and guide of the old catalogue go, and new ones are built on
+    // PATH, showing the home picture. When PATH is not a catalogue the program can use, nothing
+    // changes and false is returned with the reason (naming PATH) in WHY. Remembered in the
+    // recent catalogues on success.
+    bool openCatalogue(const QString& path, QString* why);
+    // File > Open Catalogue...: asks for a file and opens it, or tells the user why it cannot be
+    // opened. Nothing when the user cancels.
+    void chooseCatalogue();
+    // The recent catalogues of the File menu; by default kept in memory only. The program gives
+    // one kept in its settings.
+    void setRecentCatalogues(std::unique_ptr<RecentCatalogues> recent);
+    RecentCatalogues& recentCatalogues() const { return *recent_; }
+    // Replaces the file dialog of Open Catalogue (the tests answer it).
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
     // Before the program ends: stores what the personal panel shows back into the store, as
     // Done does, and writes the personal file when the store holds anything the file does not.
@@ -81,6 +104,8 @@ public:
 Q_SIGNALS:
     // A command neither the view nor the frame handles (About goes to the application).
     void unhandledCommand(int commandId);
+    // Another catalogue is in use: the main view (mainView()) is a new one.
+    void catalogueChanged(const QString& path);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -88,6 +113,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Builds the main view on the guide and puts it above the command bar. False when its
+    // children cannot be created.
+    bool createView();
+    // Opens recent catalogue INDEX, or tells the user why it cannot be opened.
+    void openRecent(int index);
+    void refuse(const QString& why);
+
+    QString cataloguePath_;
+    std::unique_ptr<RecentCatalogues> recent_;
+    FileChooser chooser_;
     // The autosave timer ran out: stores the panel's pages and saves; a failure is told once
     // per cause.
     void autosave();
@@ -103,7 +138,6 @@ private:
     std::unique_ptr<WineGuide> guide_;
     // Owns the pages of the searches while their flow is not open.
     std::unique_ptr<QWidget> pageOwner_;
-    std::unique_ptr<NotesExchange> exchange_;
     HelpWindow* help_ = nullptr;  // a child window of the frame
 };
 

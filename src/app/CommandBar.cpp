@@ -4,8 +4,12 @@
 #include "screens/SearchPage.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QMenu>
+
+#include <algorithm>
 
 namespace corkwise {
 
@@ -39,6 +43,13 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
         QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 2px; }"));
 
     QMenu* file = addPopup(QStringLiteral("File"), "fileMenu");
+    addItem(file, QStringLiteral("&Open Catalogue..."), command::kOpenCatalogue, true)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    recentMenu_ = file->addMenu(QStringLiteral("Recent &Catalogues"));
+    recentMenu_->setObjectName(QStringLiteral("recentCataloguesMenu"));
+    recentMenu_->setFont(SearchPage::pageFont(13, false));
+    setRecentCatalogues({});
+    file->addSeparator();
     addNotesItems(file);
     QAction* exit = addItem(file, QStringLiteral("Exit"), command::kExit, true);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -136,6 +147,24 @@ QAction* CommandBar::addItem(QMenu* menu, const QString& text, int commandId, bo
                 [this, commandId] { Q_EMIT command(commandId); });
     }
     return action;
+}
+
+void CommandBar::setRecentCatalogues(const QStringList& paths) {
+    recentMenu_->clear();
+    const int count =
+        std::min<int>(static_cast<int>(paths.size()),
+                      command::kLastRecentCatalogue - command::kFirstRecentCatalogue + 1);
+    const QFontMetrics metrics(recentMenu_->font());
+    for (int i = 0; i < count; ++i) {
+        // Long paths lose their middle, never the file's name; "&" in a path is no mnemonic.
+        QString shown = metrics.elidedText(QDir::toNativeSeparators(paths[i]), Qt::ElideMiddle,
+                                           kRecentTextWidth);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = addItem(recentMenu_, QStringLiteral("&%1 %2").arg(i + 1).arg(shown),
+                                  command::kFirstRecentCatalogue + i, true);
+        action->setToolTip(paths[i]);
+    }
+    recentMenu_->menuAction()->setEnabled(count > 0);
 }
 
 QMenu* CommandBar::popup(int position) const {

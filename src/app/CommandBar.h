@@ -10,6 +10,8 @@
 // personal panel is up. A thirteenth, View (position 12), follows Search: Zoom In (Ctrl++ and
 // Ctrl+=), Zoom Out (Ctrl+-) and Actual Size (Ctrl+0).
 //
+// File holds "&Open Catalogue..." (Ctrl+O), the "Recent &Catalogues" submenu and Exit.
+//
 // Choosing a usable item emits command() with its command id; the frame routes it. Greyed items
 // do nothing.
 
@@ -49,6 +51,11 @@ public:
     // The position of the Personal button shown, or -1 when none is.
     int visiblePersonalPosition() const;
 
+    // Fills File > Recent Catalogues with PATHS, newest first ("&1 /path/wcat.res" ...), as
+    // commands kFirstRecentCatalogue onwards; greys the submenu when PATHS is empty.
+    void setRecentCatalogues(const QStringList& paths);
+    QMenu* recentCataloguesMenu() const { return recentMenu_; }
+
 Q_SIGNALS:
     void command(int commandId);
 
@@ -58,7 +65,10 @@ private:
     QMenu* addPopup(const QString& title, const char* objectName);
     QAction* addItem(QMenu* menu, const QString& text, int commandId, bool usable);
 
+    static constexpr int kRecentTextWidth = 320;  // pixels a recent catalogue's path may take
+
     QMenu* popups_[kButtonCount] = {};
+    QMenu* recentMenu_ = nullptr;
 };
 
 }  // namespace corkwise

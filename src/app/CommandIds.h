@@ -31,6 +31,12 @@ inline constexpr int kSearchVintageChart = 32843;
 inline constexpr int kSearchBestValues = 32844;
 inline constexpr int kSearchBestProducers = 32845;
 
+// The File menu's catalogues: Open Catalogue..., then the entries of Recent Catalogues, newest
+// first.
+inline constexpr int kOpenCatalogue = 32870;
+inline constexpr int kFirstRecentCatalogue = 32871;
+inline constexpr int kLastRecentCatalogue = 32875;
+
 // The View menu: the zoom of the whole window.
 inline constexpr int kZoomIn = 32850;
 inline constexpr int kZoomOut = 32851;

@@ -2,10 +2,13 @@
 
 #include "app/AboutDialog.h"
 #include "app/CMainFrame.h"
+#include "app/CatalogueOpening.h"
 #include "app/CommandIds.h"
 #include "app/EndingSignals.h"
 #include "app/FrameZoom.h"
 #include "app/MainView.h"
+#include "app/RecentCatalogues.h"
+#include "app/SingleInstance.h"
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
 #include "catalog/CatalogProblem.h"
@@ -172,14 +175,22 @@ bool CorkwiseApp::initInstance() {
     // Taken before anything is read or traced: a second program must not even start a new
     // diagnostic log over the first one's.
     lock_ = std::make_unique<PersonalLock>(personalPath_);
+    const QString channelName = SingleInstance::channelName(personalPath_);
     QString why;
     switch (lock_->tryLock(&why)) {
         case PersonalLock::Result::Locked:
+            // Listening at once, before the frame is built: a second start in the meantime finds
+            // the channel, and this program's window comes up in front anyway.
+            listenForSecondStarts(channelName);
             break;
         case PersonalLock::Result::HeldElsewhere:
             lock_.reset();
-            MessageBox::show(nullptr, MessageBox::Icon::Information, QStringLiteral("Corkwise"),
-                             kAlreadyRunningText);
+            // As desktop programs do: the running window comes to the front and this start
+            // ends silently. The message only when the running program cannot be reached.
+            if (!SingleInstance::ask(channelName)) {
+                MessageBox::show(nullptr, MessageBox::Icon::Information, QStringLiteral("Corkwise"),
+                                 kAlreadyRunningText);
+            }
             postQuit();
             return true;
         case PersonalLock::Result::Failed:
@@ -195,15 +206,37 @@ bool CorkwiseApp::initInstance() {
             // still be read, and a failing save is reported when it happens.
             lock_.reset();
             QTextStream(stderr) << "Corkwise: " << why << '\n';
+            // Without the lock the channel is all that keeps two windows off one file.
+            if (SingleInstance::ask(channelName)) {
+                postQuit();
+                return true;
+            }
+            listenForSecondStarts(channelName);
             break;
     }
     ErrorLog::setDirectory(QFileInfo(where.errorLog).absolutePath());
+
+    // The catalogue last opened from the File menu, unless the command line names one; one that
+    // has gone or gone bad since gives way to the usual catalogue.
+    settings_ = std::make_unique<QSettings>();
+    auto recent = std::make_unique<RecentCatalogues>(settings_.get());
+    if (options_.catalogue.isEmpty() && !recent->lastOpened().isEmpty()) {
+        const QString remembered = recent->lastOpened();
+        const QString unusable = catalogueProblem(remembered, Catalog(remembered));
+        if (unusable.isEmpty()) {
+            cataloguePath_ = remembered;
+        } else {
+            QTextStream(stderr) << "Corkwise: " << unusable << "; opening " << cataloguePath_
+                                << " instead\n";
+        }
+    }
 
     // A file the reader would open as a catalogue with missing tables or none is refused here,
     // by its path, rather than showing empty lists.
     const CatalogProblem problem = findCatalogProblem(cataloguePath_);
     if (!problem) {
         frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
+        frame_->setRecentCatalogues(std::move(recent));
     }
     if (problem || !frame_->isOpened() || !frame_->create()) {
         frame_.reset();
@@ -278,6 +311,28 @@ QString CorkwiseApp::catalogueMessage(const CatalogProblem& problem, const QStri
     }
     return QStringLiteral("%1 cannot be opened as a catalogue.")
         .arg(QDir::toNativeSeparators(namedPath));
+}
+
+void CorkwiseApp::listenForSecondStarts(const QString& channelName) {
+    channel_ = std::make_unique<SingleInstance>();
+    QString error;
+    if (!channel_->listen(channelName, &error)) {
+        // Two windows on one file stay impossible (the lock); a second start says so instead.
+        QTextStream(stderr) << "Corkwise: a second start cannot reach this one: " << error << '\n';
+        channel_.reset();
+        return;
+    }
+    connect(channel_.get(), &SingleInstance::activationRequested, this, &CorkwiseApp::bringToFront);
+}
+
+void CorkwiseApp::bringToFront() {
+    if (frame_ == nullptr || !frame_->isVisible()) {
+        return;  // still starting: its window will appear in front
+    }
+    frame_->setWindowState((frame_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    frame_->show();
+    frame_->raise();
+    frame_->activateWindow();
 }
 
 bool CorkwiseApp::commitData(bool mayAsk) {

@@ -4,9 +4,14 @@
 // ever showing a window. It also answers Help > About.
 //
 // One program at a time works on a personal file: the application holds the file's lock
-// (PersonalLock) from start-up to its end, and a second program started on the same file says
-// "Corkwise is already running." and quits with code 0 without reading or writing anything.
+// (PersonalLock) from start-up to its end. A second program started on the same file brings the
+// running one's window to the front (SingleInstance) and quits silently with code 0 without
+// reading or writing anything; only when the running one cannot be reached does it say
+// "Corkwise is already running." first.
 // When the desktop session ends, the notes are kept as at Exit (CMainFrame::saveBeforeExit).
+//
+// Without --catalogue the program opens the catalogue last opened from File > Open Catalogue...
+// (kept in the settings with the recent catalogues), when it is still usable.
 
 #include <QObject>
 #include <QString>
@@ -14,11 +19,14 @@
 
 #include <memory>
 
+class QSettings;
+
 namespace corkwise {
 
 class CMainFrame;
 class EndingSignals;
 class PersonalLock;
+class SingleInstance;
 struct CatalogProblem;
 
 // What the command line asks for.
@@ -58,13 +66,13 @@ public:
     ~CorkwiseApp() override;
 
     // Start-up: locates the files, takes the personal file's lock, points the diagnostic log
-    // beside the personal file and builds the frame. When another program holds the lock, the
-    // user is told (a box, or stderr unattended) and a quit with code 0 is posted before
-    // anything else happens. When the catalogue cannot be read, the user is told (and stderr too),
-    // a quit with code 0 is posted and no window is created. In screenshot mode message boxes are
-    // answered unattended and the window is written as a PNG after its first paint, followed by
-    // a quit with code 0 (1 when the picture cannot be written). Always true: start-up problems
-    // end through the event loop.
+    // beside the personal file and builds the frame. When another program holds the lock, it is
+    // asked to come to the front and a quit with code 0 is posted before anything else happens;
+    // the user is told (a box, or stderr unattended) only when it cannot be asked. When the
+    // catalogue cannot be read, the user is told (and stderr too), a quit with code 0 is posted and
+    // no window is created. In screenshot mode message boxes are answered unattended and the window
+    // is written as a PNG after its first paint, followed by a quit with code 0 (1 when the picture
+    // cannot be written). Always true: start-up problems end through the event loop.
     bool initInstance();
 
     // The frame, or null when start-up failed.
@@ -76,6 +84,10 @@ public:
     // The paths start-up chose.
     const QString& cataloguePath() const { return cataloguePath_; }
     const QString& personalPath() const { return personalPath_; }
+
+    // Shows the frame un-minimised, raised and active: what a second start asks for. Nothing
+    // while there is no frame on screen yet.
+    void bringToFront();
 
     // The desktop session is ending: keeps the notes as Exit does. Returns false when the user
     // chose to stay (the session manager is then asked to cancel the shutdown); MAYASK false
@@ -90,9 +102,13 @@ private:
     // Quits with code 0 once the event loop runs.
     static void postQuit();
     void writeScreenshot();
+    // Answers second starts on the personal file's channel CHANNELNAME.
+    void listenForSecondStarts(const QString& channelName);
 
     CommandLine options_;
+    std::unique_ptr<QSettings> settings_;
     std::unique_ptr<PersonalLock> lock_;
+    std::unique_ptr<SingleInstance> channel_;
     std::unique_ptr<EndingSignals> signals_;
     std::unique_ptr<CMainFrame> frame_;
     QString cataloguePath_;

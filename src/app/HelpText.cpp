@@ -1,5 +1,6 @@
 #include "app/HelpText.h"
 
+#include "catalog/ScoreBands.h"
 #include "screens/VintageRating.h"
 
 #include <QAction>
@@ -46,18 +47,17 @@ QString sourceText() {
 
 QString chartTable() {
     QString table = QStringLiteral("| Score | What the chart says |\n|---|---|\n");
-    const auto bands = vintageBands();
-    if (!bands.empty()) {
-        table += QStringLiteral("| below %1 | %2 |\n")
-                     .arg(bands.front().lowest)
-                     .arg(QLatin1String(kPoorVintage.sentence));
-    }
+    const auto& bands = catalog_format::kScoreBands;
+    table += QStringLiteral("| below %1 | %2 |\n")
+                 .arg(bands.front().lowest)
+                 .arg(QLatin1String(catalog_format::kPoorBand.vintageSentence));
     for (size_t i = 0; i < bands.size(); ++i) {
         const QString range =
             i + 1 < bands.size()
                 ? QStringLiteral("%1 to %2").arg(bands[i].lowest).arg(bands[i + 1].lowest - 1)
                 : QStringLiteral("%1 and above").arg(bands[i].lowest);
-        table += QStringLiteral("| %1 | %2 |\n").arg(range, QLatin1String(bands[i].sentence));
+        table +=
+            QStringLiteral("| %1 | %2 |\n").arg(range, QLatin1String(bands[i].vintageSentence));
     }
     table += QStringLiteral(
         "\nThe code says what to do with the wine:\n\n"

@@ -18,7 +18,8 @@ namespace corkwise::help {
 // The help text as written (Markdown), from the program's resources.
 QString sourceText();
 
-// The vintage chart's bands and codes as two Markdown tables (vintageBands, vintageCodes).
+// The vintage chart's score bands and codes as two Markdown tables (catalog_format::kScoreBands,
+// vintageCodes).
 QString chartTable();
 
 // The keyboard shortcuts of BAR's menus as a Markdown table, one row per shortcut in menu

@@ -1,19 +1,13 @@
 #include "screens/VintageRating.h"
 
+#include "catalog/ScoreBands.h"
+
 #include <array>
 #include <optional>
 
 namespace corkwise {
 
 namespace {
-
-constexpr std::array<VintageBand, 5> kBands{{
-    {75, "This vintage is below average.", "below average"},
-    {80, "This is a fair vintage.", "fair"},
-    {85, "This is a very good vintage!", "very good"},
-    {90, "This is an excellent vintage!", "excellent"},
-    {96, "This is an exceptional vintage!", "exceptional"},
-}};
 
 constexpr std::array<VintageCode, 5> kCodes{{
     {"H", "Hold it to improve."},
@@ -31,21 +25,7 @@ std::optional<int> wholeNumber(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-const VintageBand& bandOf(int score) {
-    const VintageBand* found = &kPoorVintage;
-    for (const VintageBand& band : kBands) {
-        if (score >= band.lowest) {
-            found = &band;
-        }
-    }
-    return *found;
-}
-
 }  // namespace
-
-std::span<const VintageBand> vintageBands() {
-    return kBands;
-}
 
 std::span<const VintageCode> vintageCodes() {
     return kCodes;
@@ -53,13 +33,14 @@ std::span<const VintageCode> vintageCodes() {
 
 QString scoreWord(const QString& score) {
     const std::optional<int> value = wholeNumber(score);
-    return value ? QString::fromLatin1(bandOf(*value).word) : QString();
+    return value ? QString::fromLatin1(catalog_format::scoreBandOf(*value).word) : QString();
 }
 
 QString vintageRatingText(const QString& score, const QString& code) {
     QString text;
     if (const std::optional<int> value = wholeNumber(score)) {
-        text = QString::fromLatin1(bandOf(*value).sentence) + QLatin1Char(' ');
+        text = QString::fromLatin1(catalog_format::scoreBandOf(*value).vintageSentence) +
+               QLatin1Char(' ');
     }
     for (const VintageCode& c : kCodes) {
         if (code.compare(QLatin1String(c.code), Qt::CaseInsensitive) == 0) {

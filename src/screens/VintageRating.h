@@ -1,6 +1,7 @@
 #pragma once
-// The sentence that rates one year of a vintage chart and says what to do with its wines, and the
-// bands and codes it is made from (the help window shows the same table, so the two agree).
+// The sentence that rates one year of a vintage chart and says what to do with its wines. The
+// score's sentence comes from the score bands (catalog/ScoreBands.h), the code's from the table
+// of codes below; the help window shows both tables, so it says what the chart says.
 
 #include <QString>
 
@@ -8,24 +9,12 @@
 
 namespace corkwise {
 
-// One band of scores: the scores from LOWEST up to the next band's lowest (no limit for the
-// last band), the sentence that rates them and the word that grades them.
-struct VintageBand {
-    int lowest;
-    const char* sentence;
-    const char* word;
-};
-
 // One code of a chart year and the sentence that says what to do with its wines.
 struct VintageCode {
     const char* code;
     const char* sentence;
 };
 
-// The band of every score below the first of vintageBands (its LOWEST is 0).
-inline constexpr VintageBand kPoorVintage{0, "This is a poor vintage!", "poor"};
-// The bands, lowest first; a score below the first band is poor (kPoorVintage).
-std::span<const VintageBand> vintageBands();
 // Every code the chart explains, in the order it is looked for.
 std::span<const VintageCode> vintageCodes();
 

@@ -106,9 +106,16 @@ TEST_F(CMainFrameTest, WindowIsTitledCorkwiseWithTheViewOverTheCommandBar) {
     EXPECT_EQ(view()->size(), QSize(240, 268));
     EXPECT_EQ(view()->geometry().topLeft(), QPoint(0, 0));
     EXPECT_GE(bar()->geometry().top(), view()->geometry().bottom());
-    // Exit ends the File menu; Help opens the help window, then the About box.
-    EXPECT_EQ(bar()->popup(CommandBar::kFilePosition)->actions().constLast()->text(),
-              QStringLiteral("Exit"));
+    QStringList file;
+    for (const QAction* action : bar()->popup(CommandBar::kFilePosition)->actions()) {
+        file << action->text();
+    }
+    EXPECT_EQ(file, (QStringList{
+                        QStringLiteral("&Open Catalogue..."), QStringLiteral("Recent &Catalogues"),
+                        QString(), QStringLiteral("&Export Notes and Bookmarks..."),
+                        QStringLiteral("&Import Notes and Bookmarks..."),
+                        QStringLiteral("Export Bookmarks as a &List..."),
+                        QStringLiteral("&Print Bookmarks..."), QString(), QStringLiteral("Exit")}));
     ASSERT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions().size(), 2);
     EXPECT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions()[0]->text(),
               QStringLiteral("Corkwise &Help"));

@@ -5,6 +5,7 @@
 
 #include "app/HelpText.h"
 #include "app/HelpWindow.h"
+#include "catalog/ScoreBands.h"
 #include "screens/VintageRating.h"
 
 #include <QFile>
@@ -24,10 +25,11 @@ TEST_F(HelpWindowTest, TextNamesEveryBandAndCodeOfTheChartAndTheFileKeepsTheSame
         rows.append(QStringLiteral("| %1 | %2 |")
                         .arg(QLatin1String(code.code), QLatin1String(code.sentence)));
     }
-    for (const VintageBand& band : vintageBands()) {
-        rows.append(QStringLiteral(" | %1 |").arg(QLatin1String(band.sentence)));
+    for (const catalog_format::ScoreBand& band : catalog_format::kScoreBands) {
+        rows.append(QStringLiteral(" | %1 |").arg(QLatin1String(band.vintageSentence)));
     }
-    rows.append(QStringLiteral("| below 75 | %1 |").arg(QLatin1String(kPoorVintage.sentence)));
+    rows.append(QStringLiteral("| below 75 | %1 |")
+                    .arg(QLatin1String(catalog_format::kPoorBand.vintageSentence)));
     rows.append(QStringLiteral("| 75 to 79 | "));
     rows.append(QStringLiteral("| 96 and above | "));
     for (const QString& row : rows) {

@@ -3,6 +3,7 @@
 #include "compiler/SourceFixture.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 
 namespace corkwise::tool {
 namespace {
@@ -93,7 +94,9 @@ TEST(CatalogSourcesTest, MissingColumnsFilesAndRowsAreErrors) {
     }
     {
         SourceFixture fixture;
+        // A missing food.csv is derived; one that is there must be readable.
         QFile::remove(fixture.dir() + QStringLiteral("/food.csv"));
+        QDir(fixture.dir()).mkdir(QStringLiteral("food.csv"));
         EXPECT_TRUE(
             loadError(fixture).startsWith(QStringLiteral("food.csv: cannot read the file")));
     }

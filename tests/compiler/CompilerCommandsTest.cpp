@@ -66,8 +66,8 @@ TEST(CompilerCommandsTest, CheckReportsEachProblemAndASummary) {
         run(&runGenerate, {QStringLiteral("--wines"), QStringLiteral("x"), fixture.dir()}).code, 2);
 }
 
-// Both spellings of the generator key give the same files; a different key gives others.
-TEST(CompilerCommandsTest, GenerateKeyHasTwoSpellings) {
+// Both spellings of the generator's seed give the same files; a different seed gives others.
+TEST(CompilerCommandsTest, GenerateSeedHasTwoSpellings) {
     test::SourceFixture fixture;
     const auto wines = [&](const char* option, const char* key, const char* dir) {
         const QString out = fixture.scratch(QString::fromLatin1(dir));
@@ -79,10 +79,10 @@ TEST(CompilerCommandsTest, GenerateKeyHasTwoSpellings) {
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     };
-    const QByteArray byKey = wines("--key", "7", "a");
-    EXPECT_FALSE(byKey.isEmpty());
-    EXPECT_EQ(wines("--key", "7", "b"), byKey);
-    EXPECT_NE(wines("--key", "8", "c"), byKey);
+    const QByteArray bySeed = wines("--seed", "7", "a");
+    EXPECT_FALSE(bySeed.isEmpty());
+    EXPECT_EQ(wines("--key", "7", "b"), bySeed);
+    EXPECT_NE(wines("--seed", "8", "c"), bySeed);
 }
 
 }  // namespace

@@ -36,12 +36,13 @@ rm -f "$prefix.log"
 # --- exactly these files, nothing else (no tests, benchmarks or build tools)
 expected=(
     bin/corkwise bin/corkwise-catalog bin/corkwise-notes
-    share/corkwise/wcat.res
+    share/corkwise/wcat.res share/corkwise/food_rules.csv
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg"
     share/man/man1/corkwise.1.gz share/man/man1/corkwise-catalog.1.gz
     share/man/man1/corkwise-notes.1.gz
+    share/doc/corkwise/copyright share/doc/corkwise/changelog.gz
 )
 sizes=(16 32 48 64 128 256)
 for size in "${sizes[@]}"; do
@@ -53,6 +54,13 @@ if [ "$actual" != "$wanted" ]; then
     fail "installed files differ from the expected list:"
     diff <(echo "$wanted") <(echo "$actual") | sed 's/^/    /' >&2
 fi
+
+# --- the Debian documents: a machine-readable copyright and a changelog of this version
+doc="$prefix/share/doc/corkwise"
+head -1 "$doc/copyright" 2>/dev/null | grep -qF "copyright-format/1.0" ||
+    fail "share/doc/corkwise/copyright is not in the machine-readable format"
+[ "$(gzip -dc "$doc/changelog.gz" 2>/dev/null | head -1)" = "corkwise ($version) unstable; urgency=medium" ] ||
+    fail "share/doc/corkwise/changelog.gz does not start with version $version"
 
 # --- programs
 for program in corkwise corkwise-catalog corkwise-notes; do

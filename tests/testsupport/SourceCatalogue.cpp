@@ -36,11 +36,14 @@ bool compileSourceCatalogue(const CatalogueSources& sources, const QString& path
     const QFileInfo target(path);
     const QDir dir(target.absolutePath() + QStringLiteral("/") + target.completeBaseName() +
                    QStringLiteral("-sources"));
+    // An empty text leaves its file out, for the compiler to derive from the wines.
+    const auto write = [&dir](const char* name, const QByteArray& text) {
+        return text.isEmpty() || writeFile(dir, name, text);
+    };
     if (!QDir().mkpath(dir.path()) || !writeFile(dir, "wines.csv", sources.wines) ||
-        !writeFile(dir, "food.csv", sources.food) ||
-        !writeFile(dir, "vintage_chart.csv", sources.charts) ||
-        !writeFile(dir, "best_producers.csv", sources.bestProducers) ||
-        !writeFile(dir, "best_values.csv", sources.bestValues)) {
+        !write("food.csv", sources.food) || !write("vintage_chart.csv", sources.charts) ||
+        !write("best_producers.csv", sources.bestProducers) ||
+        !write("best_values.csv", sources.bestValues)) {
         why = QStringLiteral("cannot write the sources in ") + dir.path();
         return false;
     }

@@ -1,7 +1,8 @@
 #pragma once
 // Catalogues for the page tests compiled from CSV sources by the catalogue compiler, so that the
 // pages read files laid out exactly as the program's own catalogue is. The five texts are the
-// files of docs/catalogue-sources.md; each needs its header row and at least one data row.
+// files of docs/catalogue-sources.md; each needs its header row and at least one data row, except
+// that an empty text leaves its file out, so that the compiler derives it from the wines.
 
 #include <QByteArray>
 #include <QString>

@@ -12,7 +12,8 @@ public:
     TempDir();
     // Absolute path of NAME inside the directory.
     QString path(const QString& name) const;
-    // Writes BYTES to NAME inside the directory; returns its absolute path.
+    // Writes BYTES to NAME inside the directory (making the folders NAME names); returns its
+    // absolute path.
     QString write(const QString& name, const QByteArray& bytes) const;
     // Whole contents of NAME, or an empty array when it cannot be read.
     QByteArray read(const QString& name) const;

@@ -494,7 +494,9 @@ void Checker::walkTree(const TreeRule& tree) {
                 continue;
             }
             const qint64 children = (length - format::kNodeChildrenOffset) / format::kNodeChildSize;
-            if (children == 0) {
+            // An empty root is a search with nothing in it (a catalogue derived from wines
+            // without prices has no best values); any other node must lead somewhere.
+            if (children == 0 && depth > 0) {
                 problem(*level, row,
                         QStringLiteral("a dictionary node without children in %1")
                             .arg(QLatin1String(rootName)));

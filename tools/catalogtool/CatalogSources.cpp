@@ -3,6 +3,8 @@
 #include "catalog/CatalogFormat.h"
 #include "catalog/Placeholders.h"
 #include "catalogtool/CsvReader.h"
+#include "catalogtool/ListImport.h"
+#include "catalogtool/SourceDerivation.h"
 #include "common/TextCodec.h"
 
 #include <QDir>
@@ -43,14 +45,8 @@ struct ColumnSpec {
 };
 
 // Header names compare without letter case, with spaces counted as underscores.
-QString normalisedHeader(const std::string& raw) {
-    QString name =
-        QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size())).trimmed().toLower();
-    name.replace(QLatin1Char(' '), QLatin1Char('_'));
-    if (name.startsWith(QChar(0xFEFF))) {
-        name.remove(0, 1);
-    }
-    return name;
+QString headerName(const std::string& raw) {
+    return normalisedHeader(QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size())));
 }
 
 // A source file being read: its rows, its header mapped onto the wanted columns, and the
@@ -60,13 +56,29 @@ public:
     SourceFile(QString name, std::vector<ColumnSpec> columns)
         : name_(std::move(name)), columns_(std::move(columns)) {}
 
+    // Reads the columns of this file from other header names, or as one text for every row.
+    void setColumnMap(const ColumnMap* map) { map_ = map; }
+
     bool open(const QString& dir, QString* error) {
-        QFile file(QDir(dir).filePath(name_));
+        return openPath(QDir(dir).filePath(name_), error);
+    }
+
+    bool openPath(const QString& path, QString* error) {
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             *error = QStringLiteral("%1: cannot read the file: %2").arg(name_, file.errorString());
             return false;
         }
         data_ = file.readAll();
+        return openData(error);
+    }
+
+    bool openData(const QByteArray& data, QString* error) {
+        data_ = data;
+        return openData(error);
+    }
+
+    bool openData(QString* error) {
         reader_.emplace(data_, name_);
         std::vector<std::string> header;
         if (!reader_->readRow(header)) {
@@ -78,13 +90,27 @@ public:
         }
         headerCells_ = static_cast<int>(header.size());
         positions_.assign(columns_.size(), -1);
+        constants_.assign(columns_.size(), std::nullopt);
+        std::vector<QString> wanted;
+        for (size_t c = 0; c < columns_.size(); ++c) {
+            const QString column = QLatin1String(columns_[c].name);
+            wanted.push_back(column);
+            if (map_ != nullptr) {
+                if (const auto it = map_->constants.find(column); it != map_->constants.end()) {
+                    constants_[c] = it->second;
+                    wanted.back().clear();
+                } else if (const auto h = map_->headers.find(column); h != map_->headers.end()) {
+                    wanted.back() = h->second;
+                }
+            }
+        }
         for (int i = 0; i < headerCells_; ++i) {
-            const QString name = normalisedHeader(header[static_cast<size_t>(i)]);
+            const QString name = headerName(header[static_cast<size_t>(i)]);
             for (size_t c = 0; c < columns_.size(); ++c) {
-                if (name == QLatin1String(columns_[c].name)) {
+                if (!wanted[c].isEmpty() && name == wanted[c]) {
                     if (positions_[c] >= 0) {
                         *error = QStringLiteral("%1:1: column \"%2\" appears twice in the header")
-                                     .arg(name_, QLatin1String(columns_[c].name));
+                                     .arg(name_, wanted[c]);
                         return false;
                     }
                     positions_[c] = i;
@@ -92,17 +118,24 @@ public:
             }
         }
         for (size_t c = 0; c < columns_.size(); ++c) {
-            if (columns_[c].required && positions_[c] < 0) {
+            if (columns_[c].required && !has(static_cast<int>(c))) {
                 *error = QStringLiteral("%1:1: the header lacks the required column \"%2\"")
-                             .arg(name_, QLatin1String(columns_[c].name));
+                             .arg(name_, wanted[c]);
                 return false;
             }
         }
         return true;
     }
 
-    // Reads the next row that has any content. False at the end or on error (error set).
-    bool next(QString* error) {
+    // Whether the header (or the column map) gives column C.
+    bool has(int c) const {
+        const auto i = static_cast<size_t>(c);
+        return positions_[i] >= 0 || constants_[i].has_value();
+    }
+
+    // Reads the next row that has any content. False at the end or on error (error set). A row
+    // with more cells than the header is an error, or, given ROWPROBLEM, reported there.
+    bool next(QString* error, QString* rowProblem = nullptr) {
         for (;;) {
             if (!reader_->readRow(cells_)) {
                 if (!reader_->error().isEmpty()) {
@@ -115,11 +148,16 @@ public:
                 continue;
             }
             if (static_cast<int>(cells_.size()) > headerCells_) {
-                *error = QStringLiteral("%1:%2: the row has %3 cells but the header only %4")
-                             .arg(name_)
-                             .arg(reader_->rowLine())
-                             .arg(cells_.size())
-                             .arg(headerCells_);
+                *(rowProblem != nullptr ? rowProblem : error) =
+                    QStringLiteral("%1:%2: the row has %3 cells but the header only %4")
+                        .arg(name_)
+                        .arg(reader_->rowLine())
+                        .arg(cells_.size())
+                        .arg(headerCells_);
+                if (rowProblem != nullptr) {
+                    ++rows_;
+                    return true;
+                }
                 return false;
             }
             ++rows_;
@@ -131,11 +169,13 @@ public:
     // on an empty required column.
     bool text(int c, std::string* out, QString* error) {
         const int pos = positions_[static_cast<size_t>(c)];
-        if (pos < 0 || pos >= static_cast<int>(cells_.size())) {
+        const std::optional<std::string>& constant = constants_[static_cast<size_t>(c)];
+        if (!constant && (pos < 0 || pos >= static_cast<int>(cells_.size()))) {
             out->clear();
         } else {
             QString why;
-            if (!toCatalogueText(cells_[static_cast<size_t>(pos)], out, &why)) {
+            if (!toCatalogueText(constant ? *constant : cells_[static_cast<size_t>(pos)], out,
+                                 &why)) {
                 *error = cellError(c, why);
                 return false;
             }
@@ -186,6 +226,8 @@ private:
 
     QString name_;
     std::vector<ColumnSpec> columns_;
+    const ColumnMap* map_ = nullptr;
+    std::vector<std::optional<std::string>> constants_;
     QByteArray data_;
     std::optional<CsvReader> reader_;
     std::vector<int> positions_;
@@ -197,7 +239,9 @@ private:
 // Interns cell texts into the dictionaries and reports full dictionaries against the cell.
 class Loader {
 public:
-    Loader(Sources* sources, const ProgressFunction& progress) : s_(sources), progress_(progress) {}
+    Loader(Sources* sources, const ProgressFunction& progress, const LoadOptions& options,
+           LoadReport* report)
+        : s_(sources), progress_(progress), options_(options), report_(report) {}
 
     bool intern(SourceFile& file, int column, int dict, const std::string& text, std::uint16_t* id,
                 QString* error) {
@@ -220,7 +264,11 @@ public:
         }
     }
 
-    bool loadWines(const QString& dir, QString* error);
+    bool loadColumnMap(QString* error);
+    bool loadWines(const QString& path, QString* error);
+    // Loads file NAME of DIR, or derives it from the wines when DIR lacks it.
+    bool loadOrDerive(const QString& dir, const QString& name, QString* error);
+    bool derive(const QString& name, QString* error);
     bool loadFood(const QString& dir, QString* error);
     bool loadCharts(const QString& dir, QString* error);
     bool loadBestProducers(const QString& dir, QString* error);
@@ -261,8 +309,19 @@ private:
         return true;
     }
 
+    bool readWine(SourceFile& file, QString* error);
+    bool loadFoodRules(std::vector<FoodRule>* rules, QString* error);
+    void note(const QString& text) {
+        if (report_ != nullptr) {
+            report_->notes << text;
+        }
+    }
+
     Sources* s_;
     const ProgressFunction& progress_;
+    const LoadOptions& options_;
+    LoadReport* report_;
+    ColumnMap columnMap_;
     std::unordered_map<std::string, std::uint32_t> wineIds_;
     unsigned tick_ = 0;
 };
@@ -310,59 +369,107 @@ int segmentOf(const std::string& producer) {
     return letter >= 21 ? 8 : 1 + letter / 3;
 }
 
-bool Loader::loadWines(const QString& dir, QString* error) {
-    enum {
-        cId,
-        cOrigin,
-        cCategory,
-        cType,
-        cRegion,
-        cProducer,
-        cVintage,
-        cProduct,
-        cDesignation,
-        cVariety,
-        cAppellation,
-        cAppellationVariety,
-        cScore,
-        cDescription
-    };
-    SourceFile file(QStringLiteral("wines.csv"), {{"id", true},
-                                                  {"origin", true},
-                                                  {"category", true},
-                                                  {"type", true},
-                                                  {"region", false},
-                                                  {"producer", true},
-                                                  {"vintage", true},
-                                                  {"product", true},
-                                                  {"designation", false},
-                                                  {"variety", false},
-                                                  {"appellation", false},
-                                                  {"appellation_variety", false},
-                                                  {"score", false},
-                                                  {"description", false}});
-    if (!file.open(dir, error)) {
+namespace {
+
+// The columns of wines.csv, in the order of kWineFileColumns.
+enum WineFileColumn {
+    cId,
+    cOrigin,
+    cCategory,
+    cType,
+    cRegion,
+    cProducer,
+    cVintage,
+    cProduct,
+    cDesignation,
+    cVariety,
+    cAppellation,
+    cAppellationVariety,
+    cScore,
+    cDescription,
+    cPrice
+};
+// The id and vintage columns may be missing (the line number stands for the id, the wine's
+// name holds the vintage), but when present, every row must fill them.
+const std::vector<ColumnSpec> kWineFileColumns = {
+    {"id", false},      {"origin", true},       {"category", true},
+    {"type", true},     {"region", false},      {"producer", true},
+    {"vintage", false}, {"product", true},      {"designation", false},
+    {"variety", false}, {"appellation", false}, {"appellation_variety", false},
+    {"score", false},   {"description", false}, {"price", false}};
+
+}  // namespace
+
+bool Loader::loadColumnMap(QString* error) {
+    if (options_.columnsFile.isEmpty()) {
+        return true;
+    }
+    std::map<QString, bool> known;
+    for (const ColumnSpec& spec : kWineFileColumns) {
+        known[QLatin1String(spec.name)] = spec.required;
+    }
+    return readColumnMap(options_.columnsFile, known, &columnMap_, error);
+}
+
+bool Loader::loadWines(const QString& path, QString* error) {
+    SourceFile file(QFileInfo(path).fileName(), kWineFileColumns);
+    if (!options_.columnsFile.isEmpty()) {
+        file.setColumnMap(&columnMap_);
+    }
+    if (!file.openPath(path, error)) {
         return false;
     }
+    int bad = 0;
+    for (;;) {
+        QString rowProblem;
+        if (!file.next(error, &rowProblem)) {
+            break;
+        }
+        report(file);
+        if (rowProblem.isEmpty() && readWine(file, &rowProblem)) {
+            continue;
+        }
+        if (!options_.skipBadRows) {
+            *error = rowProblem;
+            return false;
+        }
+        ++bad;
+        if (report_ != nullptr) {
+            report_->badRows << rowProblem;
+        }
+    }
+    if (!error->isEmpty()) {
+        return false;
+    }
+    if (s_->wines.empty()) {
+        *error =
+            bad > 0
+                ? QStringLiteral("%1: none of its %2 rows can be used").arg(file.name()).arg(bad)
+                : QStringLiteral("%1: the file has no data rows").arg(file.name());
+        return false;
+    }
+    return true;
+}
+
+bool Loader::readWine(SourceFile& file, QString* error) {
     // Source column -> wine record column, for the columns copied as they are.
-    static const std::pair<int, int> kDirect[] = {{cOrigin, kWineOrigin},
-                                                  {cCategory, kWineSsf},
-                                                  {cType, kWineType},
-                                                  {cRegion, kWineRegion},
-                                                  {cProducer, kWineProducer},
-                                                  {cProduct, kWineProduct},
-                                                  {cDesignation, kWineDesignation},
-                                                  {cVariety, kWineVariety},
-                                                  {cAppellation, kWineAppellation},
-                                                  {cScore, kWineScore},
-                                                  {cDescription, kWineDescription}};
+    static const std::pair<int, int> kDirect[] = {
+        {cOrigin, kWineOrigin},     {cCategory, kWineSsf},
+        {cType, kWineType},         {cRegion, kWineRegion},
+        {cProducer, kWineProducer}, {cDesignation, kWineDesignation},
+        {cVariety, kWineVariety},   {cAppellation, kWineAppellation},
+        {cScore, kWineScore},       {cDescription, kWineDescription}};
+    Wine wine;
+    wine.line = file.line();
     std::string text;
     std::string id;
-    while (file.next(error)) {
-        report(file);
-        Wine wine;
-        wine.line = file.line();
+    if (file.has(cId)) {
         if (!file.text(cId, &id, error)) {
+            return false;
+        }
+        if (id.empty()) {
+            *error = file.cellError(cId, QStringLiteral("the cell is empty but the column is "
+                                                        "required"));
             return false;
         }
         if (id.find(';') != std::string::npos) {
@@ -370,21 +477,27 @@ bool Loader::loadWines(const QString& dir, QString* error) {
                                                         "separates ids in food.csv"));
             return false;
         }
-        const auto [it, added] = wineIds_.emplace(id, static_cast<std::uint32_t>(s_->wines.size()));
-        if (!added) {
+        if (const auto it = wineIds_.find(id); it != wineIds_.end()) {
             *error = file.cellError(cId, QStringLiteral("the id \"%1\" is already used on line %2")
                                              .arg(QString::fromStdString(id))
                                              .arg(s_->wines[it->second].line));
             return false;
         }
-        for (const auto& [source, column] : kDirect) {
-            const int dict = kWineColumnDicts[static_cast<size_t>(column)];
-            if (!file.text(source, &text, error) ||
-                !intern(file, source, dict, text, &wine.values[static_cast<size_t>(column)],
-                        error)) {
-                return false;
-            }
+    } else {
+        id = std::to_string(file.line());
+    }
+    for (const auto& [source, column] : kDirect) {
+        const int dict = kWineColumnDicts[static_cast<size_t>(column)];
+        if (!file.text(source, &text, error) ||
+            !intern(file, source, dict, text, &wine.values[static_cast<size_t>(column)], error)) {
+            return false;
         }
+    }
+    std::string product;
+    if (!file.text(cProduct, &product, error)) {
+        return false;
+    }
+    if (file.has(cVintage)) {
         if (!file.text(cVintage, &text, error)) {
             return false;
         }
@@ -400,38 +513,163 @@ bool Loader::loadWines(const QString& dir, QString* error) {
                 return false;
             }
         }
-        if (!intern(file, cVintage, kDictVintage, text, &wine.values[kWineVintage], error)) {
+    } else {
+        // No vintage column: the year written in the wine's name, else a non-vintage wine.
+        const std::optional<int> year = takeVintageFromName(&product);
+        text = year ? std::to_string(*year) : std::string("NV");
+        if (product.empty()) {
+            *error = file.cellError(cProduct, QStringLiteral("the name holds nothing but its "
+                                                             "vintage"));
             return false;
         }
-        // Segment: the letter group of the producer's name.
-        const std::string& producer = s_->dicts[kDictProducer].texts()[wine.values[kWineProducer]];
-        if (!intern(file, cProducer, kDictSegment, kSegments[segmentOf(producer)],
-                    &wine.values[kWineSegment], error)) {
+    }
+    if (!intern(file, cProduct, kDictProduct, product, &wine.values[kWineProduct], error) ||
+        !intern(file, cVintage, kDictVintage, text, &wine.values[kWineVintage], error)) {
+        return false;
+    }
+    double price = -1;
+    if (file.has(cPrice)) {
+        if (!file.text(cPrice, &text, error)) {
             return false;
         }
-        // Appellation or variety: given, else the appellation, else the variety.
-        if (!file.text(cAppellationVariety, &text, error)) {
-            return false;
-        }
-        if (text.empty() || text == format::kNotAvailable) {
-            const std::string& appellation =
-                s_->dicts[kDictAppellation].texts()[wine.values[kWineAppellation]];
-            const std::string& variety = s_->dicts[kDictVariety].texts()[wine.values[kWineVariety]];
-            if (appellation != format::kNoAppellation) {
-                text = appellation;
-            } else if (variety != format::kNoVariety) {
-                text = variety;
-            } else {
-                text.clear();
+        if (!text.empty()) {
+            const std::optional<double> value = parsePrice(text);
+            if (!value) {
+                *error = file.cellError(
+                    cPrice,
+                    QStringLiteral("\"%1\" is not a price")
+                        .arg(fromWindows1252(text.data(), static_cast<qsizetype>(text.size()))));
+                return false;
             }
+            price = *value;
         }
-        if (!intern(file, cAppellationVariety, kDictAppellationVariety, text,
-                    &wine.values[kWineAppellationVariety], error)) {
+    }
+    // Segment: the letter group of the producer's name.
+    const std::string& producer = s_->dicts[kDictProducer].texts()[wine.values[kWineProducer]];
+    if (!intern(file, cProducer, kDictSegment, kSegments[segmentOf(producer)],
+                &wine.values[kWineSegment], error)) {
+        return false;
+    }
+    // Appellation or variety: given, else the appellation, else the variety.
+    if (!file.text(cAppellationVariety, &text, error)) {
+        return false;
+    }
+    if (text.empty() || text == format::kNotAvailable) {
+        const std::string& appellation =
+            s_->dicts[kDictAppellation].texts()[wine.values[kWineAppellation]];
+        const std::string& variety = s_->dicts[kDictVariety].texts()[wine.values[kWineVariety]];
+        if (appellation != format::kNoAppellation) {
+            text = appellation;
+        } else if (variety != format::kNoVariety) {
+            text = variety;
+        } else {
+            text.clear();
+        }
+    }
+    if (!intern(file, cAppellationVariety, kDictAppellationVariety, text,
+                &wine.values[kWineAppellationVariety], error)) {
+        return false;
+    }
+    wineIds_.emplace(id, static_cast<std::uint32_t>(s_->wines.size()));
+    s_->wines.push_back(wine);
+    s_->wineIds.push_back(std::move(id));
+    s_->prices.push_back(price);
+    return true;
+}
+
+bool Loader::loadFoodRules(std::vector<FoodRule>* rules, QString* error) {
+    const QString& path = options_.rules.foodRulesFile;
+    SourceFile file(path.isEmpty() ? QStringLiteral("food_rules.csv") : QFileInfo(path).fileName(),
+                    {{"type", true},
+                     {"category", false},
+                     {"variety", false},
+                     {"food_type", true},
+                     {"food", true}});
+    if (!(path.isEmpty() ? file.openData(defaultFoodRules(), error) : file.openPath(path, error))) {
+        return false;
+    }
+    while (file.next(error)) {
+        FoodRule rule;
+        if (!file.text(0, &rule.type, error) || !file.text(1, &rule.category, error) ||
+            !file.text(2, &rule.variety, error) || !file.text(3, &rule.foodType, error) ||
+            !file.text(4, &rule.food, error)) {
             return false;
         }
-        s_->wines.push_back(wine);
+        rules->push_back(std::move(rule));
     }
     return error->isEmpty() && needRows(file, error);
+}
+
+bool Loader::derive(const QString& name, QString* error) {
+    const DerivationRules& rules = options_.rules;
+    if (report_ != nullptr) {
+        report_->derived << name;
+    }
+    if (name == QLatin1String("vintage_chart.csv")) {
+        if (!deriveVintageCharts(s_, rules, error)) {
+            return false;
+        }
+        if (s_->charts.empty()) {
+            note(QStringLiteral("no year has %1 rated wines of one appellation or variety, so "
+                                "there are no vintage charts")
+                     .arg(rules.chartMinWines));
+        }
+    } else if (name == QLatin1String("best_producers.csv")) {
+        if (!deriveBestProducers(s_, rules, error)) {
+            return false;
+        }
+        if (s_->bestProducers.empty()) {
+            note(QStringLiteral("no producer has %1 rated wines of one appellation or variety, "
+                                "so there are no best producers")
+                     .arg(rules.producerMinWines));
+        }
+    } else if (name == QLatin1String("best_values.csv")) {
+        qint64 priced = 0;
+        if (!deriveBestValues(s_, rules, &priced, error)) {
+            return false;
+        }
+        if (priced == 0) {
+            note(QStringLiteral("the wines have no prices, so there are no best values"));
+        } else if (s_->bestValues.empty()) {
+            note(QStringLiteral("no wine with a price scores %1 or more, so there are no best "
+                                "values")
+                     .arg(rules.valueMinScore));
+        }
+    } else {
+        std::vector<FoodRule> foodRules;
+        if (!loadFoodRules(&foodRules, error)) {
+            return false;
+        }
+        if (!deriveFood(s_, foodRules, rules, error)) {
+            return false;
+        }
+        if (s_->pairings.empty()) {
+            note(
+                QStringLiteral("no wine matches a rule of the food table, so there are no food "
+                               "pairings"));
+        }
+    }
+    if (error->isEmpty()) {
+        return true;
+    }
+    *error = QStringLiteral("%1: %2").arg(name, *error);
+    return false;
+}
+
+bool Loader::loadOrDerive(const QString& dir, const QString& name, QString* error) {
+    if (!QFileInfo::exists(QDir(dir).filePath(name))) {
+        return derive(name, error);
+    }
+    if (name == QLatin1String("food.csv")) {
+        return loadFood(dir, error);
+    }
+    if (name == QLatin1String("vintage_chart.csv")) {
+        return loadCharts(dir, error);
+    }
+    if (name == QLatin1String("best_producers.csv")) {
+        return loadBestProducers(dir, error);
+    }
+    return loadBestValues(dir, error);
 }
 
 bool Loader::loadFood(const QString& dir, QString* error) {
@@ -737,17 +975,44 @@ bool toCatalogueText(std::string_view utf8, std::string* text, QString* why) {
     return true;
 }
 
+// The four files that may be derived, in the order they are read.
+static const char* const kDerivable[] = {"food.csv", "vintage_chart.csv", "best_producers.csv",
+                                         "best_values.csv"};
+
 bool loadSources(const QString& dir, Sources* sources, QString* error,
-                 const ProgressFunction& progress) {
+                 const ProgressFunction& progress, const LoadOptions& options, LoadReport* report) {
     error->clear();
     if (!QFileInfo(dir).isDir()) {
         *error = QStringLiteral("%1: not a folder of catalogue sources").arg(dir);
         return false;
     }
-    Loader loader(sources, progress);
-    return loader.loadWines(dir, error) && loader.loadFood(dir, error) &&
-           loader.loadCharts(dir, error) && loader.loadBestProducers(dir, error) &&
-           loader.loadBestValues(dir, error);
+    Loader loader(sources, progress, options, report);
+    if (!loader.loadColumnMap(error) ||
+        !loader.loadWines(QDir(dir).filePath(QStringLiteral("wines.csv")), error)) {
+        return false;
+    }
+    for (const char* name : kDerivable) {
+        if (!loader.loadOrDerive(dir, QLatin1String(name), error)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool loadAndDerive(const QString& winesPath, Sources* sources, QString* error,
+                   const LoadOptions& options, LoadReport* report,
+                   const ProgressFunction& progress) {
+    error->clear();
+    Loader loader(sources, progress, options, report);
+    if (!loader.loadColumnMap(error) || !loader.loadWines(winesPath, error)) {
+        return false;
+    }
+    for (const char* name : kDerivable) {
+        if (!loader.derive(QLatin1String(name), error)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace corkwise::tool

@@ -4,6 +4,7 @@
 // describes the CSV files.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -143,7 +144,9 @@ struct BestValue {
 
 struct Sources {
     std::array<TextPool, kDictCount> dicts;
-    std::vector<Wine> wines;  // in file order
+    std::vector<Wine> wines;           // in file order
+    std::vector<std::string> wineIds;  // the id of each wine, as wines.csv gives it (or its line)
+    std::vector<double> prices;        // the price of each wine; negative when it has none
     std::vector<FoodPairing> pairings;
     std::vector<VintageChart> charts;
     std::vector<BestProducer> bestProducers;
@@ -153,10 +156,48 @@ struct Sources {
 // Called now and then while reading: the file being read and the share done, 0 to 100.
 using ProgressFunction = std::function<void(const QString& what, int percent)>;
 
-// Reads the five files of folder DIR into SOURCES (which must be empty). Returns false with a
-// message naming file, line and column on the first problem.
+// The thresholds of the rules that derive a missing file from the wines; SourceDerivation.h
+// applies them and docs/catalogue-sources.md explains them.
+struct DerivationRules {
+    int chartMinWines = 3;      // wines a year needs to be rated
+    int asOfYear = 0;           // the year vintages are aged to; 0: the newest vintage listed
+    int producerMinWines = 2;   // rated wines a producer needs to be listed
+    int producersPerList = 10;  // most producers on one list
+    int valueMinScore = 85;     // lowest score of a best value
+    int valuesPerList = 10;     // most wines on one best-values list
+    int winesPerFood = 25;      // most wines paired with one food
+    QString foodRulesFile;      // empty: the table shipped with the tool
+};
+
+// How the sources are read beyond the five standard files.
+struct LoadOptions {
+    DerivationRules rules;
+    // Maps the columns of wines.csv to other header names, or to one text for every row
+    // (docs/catalogue-sources.md, "Other column names"). Empty: the standard names.
+    QString columnsFile;
+    // A row of wines.csv that cannot be used is reported and left out instead of stopping.
+    bool skipBadRows = false;
+};
+
+// What reading the sources did besides the wines.
+struct LoadReport {
+    QStringList derived;  // names of the files that were derived ("food.csv" ...)
+    QStringList notes;    // remarks for the user (no prices, hence no best values ...)
+    QStringList badRows;  // "wines.csv:17: column ...", one per row left out
+};
+
+// Reads the files of folder DIR into SOURCES (which must be empty): wines.csv, and each of the
+// four others when present; a missing one is derived from the wines by OPTIONS.rules. Returns
+// false with a message naming file, line and column on the first problem.
 bool loadSources(const QString& dir, Sources* sources, QString* error,
-                 const ProgressFunction& progress = {});
+                 const ProgressFunction& progress = {}, const LoadOptions& options = {},
+                 LoadReport* report = nullptr);
+
+// Reads only the wines, from the file at WINESPATH (any name), and derives all four other
+// files. What derive writes out.
+bool loadAndDerive(const QString& winesPath, Sources* sources, QString* error,
+                   const LoadOptions& options, LoadReport* report,
+                   const ProgressFunction& progress = {});
 
 // Converts one raw UTF-8 cell to catalogue text: spaces trimmed at both ends, Windows-1252,
 // no control characters, at most 254 bytes. Returns false with the reason in WHY.

@@ -3,12 +3,15 @@
 #include "catalogtool/CatalogChecker.h"
 #include "catalogtool/CatalogCompiler.h"
 #include "catalogtool/CatalogSources.h"
+#include "catalogtool/SourceDerivation.h"
 #include "catalogtool/SourceGenerator.h"
 
 #include <unistd.h>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
+#include <QSaveFile>
 #include <cstdio>
 
 namespace corkwise::tool {
@@ -55,10 +58,104 @@ QString number(qint64 n) {
 
 }  // namespace
 
+namespace {
+
+// The options build and derive share: the thresholds of the derivation rules, the column map
+// and what to do with bad rows.
+struct IntegerOption {
+    const char* name;
+    int DerivationRules::*field;
+    int lowest;
+};
+constexpr IntegerOption kIntegerOptions[] = {
+    {"--chart-min-wines", &DerivationRules::chartMinWines, 1},
+    {"--as-of", &DerivationRules::asOfYear, 1},
+    {"--producer-min-wines", &DerivationRules::producerMinWines, 1},
+    {"--producers", &DerivationRules::producersPerList, 1},
+    {"--value-min-score", &DerivationRules::valueMinScore, 0},
+    {"--values", &DerivationRules::valuesPerList, 1},
+    {"--food-wines", &DerivationRules::winesPerFood, 1},
+};
+
+// Reads the option at ARGS[*I] into OPTIONS, moving *I past its value. 0 when it is not a
+// shared option, 1 when read, -1 (with a message on ERR) when its value is bad.
+int readLoadOption(const QStringList& args, qsizetype* i, LoadOptions* options, const char* command,
+                   QTextStream& err) {
+    const QString& arg = args[*i];
+    if (arg == QLatin1String("--skip-bad-rows")) {
+        options->skipBadRows = true;
+        return 1;
+    }
+    const bool hasValue = *i + 1 < args.size();
+    if (arg == QLatin1String("--columns") || arg == QLatin1String("--food-rules")) {
+        if (!hasValue) {
+            err << command << ": " << arg << " needs a file\n";
+            return -1;
+        }
+        (arg == QLatin1String("--columns") ? options->columnsFile : options->rules.foodRulesFile) =
+            args[++*i];
+        return 1;
+    }
+    for (const IntegerOption& option : kIntegerOptions) {
+        if (arg == QLatin1String(option.name)) {
+            bool ok = hasValue;
+            const int value = ok ? args[*i + 1].toInt(&ok) : 0;
+            if (!ok || value < option.lowest) {
+                err << command << ": " << arg << " needs a whole number of at least "
+                    << option.lowest << '\n';
+                return -1;
+            }
+            options->rules.*option.field = value;
+            ++*i;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// Tells what reading the sources did beyond the plain files: derived files, notes, rows left out.
+void printLoadReport(const LoadReport& report, const char* command, QTextStream& err) {
+    constexpr qsizetype kRowsShown = 100;
+    for (qsizetype i = 0; i < report.badRows.size() && i < kRowsShown; ++i) {
+        err << command << ": skipped " << report.badRows[i] << '\n';
+    }
+    if (report.badRows.size() > kRowsShown) {
+        err << command << ": ... and " << number(report.badRows.size() - kRowsShown)
+            << " more rows\n";
+    }
+    if (!report.badRows.isEmpty()) {
+        err << command << ": " << number(report.badRows.size())
+            << (report.badRows.size() == 1 ? " row" : " rows")
+            << " of the wines could not be used and were left out\n";
+    }
+    if (!report.derived.isEmpty()) {
+        err << command << ": derived from the wines: " << report.derived.join(QStringLiteral(", "))
+            << '\n';
+    }
+    for (const QString& note : report.notes) {
+        err << command << ": " << note << '\n';
+    }
+}
+
+const char* const kLoadOptionsUsage =
+    "[--columns FILE] [--skip-bad-rows] [--chart-min-wines N] [--as-of YEAR]\n"
+    "       [--producer-min-wines N] [--producers N] [--value-min-score N] [--values N]\n"
+    "       [--food-wines N] [--food-rules FILE]";
+
+}  // namespace
+
 int runBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
     QString sources;
     QString output;
+    LoadOptions options;
     for (qsizetype i = 0; i < args.size(); ++i) {
+        const int shared = readLoadOption(args, &i, &options, "build", err);
+        if (shared < 0) {
+            return 2;
+        }
+        if (shared > 0) {
+            continue;
+        }
         if (args[i] == QLatin1String("-o") && i + 1 < args.size()) {
             output = args[++i];
         } else if (sources.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
@@ -69,7 +166,7 @@ int runBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
         }
     }
     if (sources.isEmpty() || output.isEmpty()) {
-        err << "usage: corkwise-catalog build SOURCES -o FILE\n";
+        err << "usage: corkwise-catalog build SOURCES -o FILE " << kLoadOptionsUsage << '\n';
         return 2;
     }
     QElapsedTimer timer;
@@ -79,8 +176,11 @@ int runBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
     Sources data;
     QByteArray image;
     CompileStats stats;
-    const bool ok = loadSources(sources, &data, &error, progress.function()) &&
-                    compileCatalogue(data, &image, &error, &stats, progress.function()) &&
+    LoadReport report;
+    const bool loaded = loadSources(sources, &data, &error, progress.function(), options, &report);
+    progress.finish();
+    printLoadReport(report, "build", err);
+    const bool ok = loaded && compileCatalogue(data, &image, &error, &stats, progress.function()) &&
                     saveCatalogue(image, output, &error);
     progress.finish();
     if (!ok) {
@@ -90,6 +190,59 @@ int runBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
     out << "wrote " << output << ": " << number(static_cast<qint64>(data.wines.size()))
         << " wines, " << stats.tables << " tables, " << number(stats.bytes) << " bytes in "
         << timer.elapsed() << " ms\n";
+    return 0;
+}
+
+int runDerive(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QString wines;
+    QString dir;
+    LoadOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const int shared = readLoadOption(args, &i, &options, "derive", err);
+        if (shared < 0) {
+            return 2;
+        }
+        if (shared > 0) {
+            continue;
+        }
+        if (args[i] == QLatin1String("-o") && i + 1 < args.size()) {
+            dir = args[++i];
+        } else if (wines.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
+            wines = args[i];
+        } else {
+            err << "derive: unexpected argument " << args[i] << '\n';
+            return 2;
+        }
+    }
+    if (wines.isEmpty() || dir.isEmpty()) {
+        err << "usage: corkwise-catalog derive WINES.csv -o DIR " << kLoadOptionsUsage << '\n';
+        return 2;
+    }
+    QString error;
+    Sources data;
+    LoadReport report;
+    const bool loaded = loadAndDerive(wines, &data, &error, options, &report);
+    report.derived.clear();  // all four, as asked
+    printLoadReport(report, "derive", err);
+    if (!loaded) {
+        err << "derive: " << error << '\n';
+        return 1;
+    }
+    if (!QDir().mkpath(dir)) {
+        err << "derive: cannot create the folder " << dir << '\n';
+        return 1;
+    }
+    for (const char* name :
+         {"vintage_chart.csv", "best_producers.csv", "best_values.csv", "food.csv"}) {
+        const QString path = QDir(dir).filePath(QLatin1String(name));
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(derivedCsv(data, QLatin1String(name))) < 0 || !file.commit()) {
+            err << "derive: " << path << ": " << file.errorString() << '\n';
+            return 1;
+        }
+        out << "wrote " << path << '\n';
+    }
     return 0;
 }
 
@@ -123,14 +276,16 @@ int runCheck(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
     qint64 wines = -1;
-    quint64 key = 1;
+    quint64 seed = 1;
     QString dir;
     for (qsizetype i = 0; i < args.size(); ++i) {
         bool ok = true;
         if (args[i] == QLatin1String("--wines") && i + 1 < args.size()) {
             wines = args[++i].toLongLong(&ok);
-        } else if (args[i] == QLatin1String("--key") && i + 1 < args.size()) {
-            key = args[++i].toULongLong(&ok);
+        } else if ((args[i] == QLatin1String("--seed") || args[i] == QLatin1String("--key")) &&
+                   i + 1 < args.size()) {
+            // --key is the name older scripts use.
+            seed = args[++i].toULongLong(&ok);
         } else if (dir.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
             dir = args[i];
         } else {
@@ -142,12 +297,12 @@ int runGenerate(const QStringList& args, QTextStream& out, QTextStream& err) {
         }
     }
     if (wines < 1 || dir.isEmpty()) {
-        err << "usage: corkwise-catalog generate --wines N --key K DIR (N at least 1)\n";
+        err << "usage: corkwise-catalog generate --wines N [--seed S] DIR (N at least 1)\n";
         return 2;
     }
     Progress progress(err);
     QString error;
-    if (!generateSources(wines, key, dir, &error, progress.function())) {
+    if (!generateSources(wines, seed, dir, &error, progress.function())) {
         progress.finish();
         err << "generate: " << error << '\n';
         return 1;
