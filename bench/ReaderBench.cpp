@@ -170,4 +170,15 @@ BENCHMARK(BM_OpenRecordReadTenColumns)->ArgName("positioned")->Arg(0)->Arg(1);
 
 }  // namespace
 
+// The check the program makes before each step of a search: has the catalogue been changed
+// under it since it was opened (docs/performance.md, "A catalogue changed under the program")?
+void BM_CatalogueChangeCheck(benchmark::State& state) {
+    corkwise::ErrorLog::setEnabled(false);
+    CatalogFile file(hundredTables(), CatalogFile::Access::Mapped);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(file.hasChangedOnDisk());
+    }
+}
+BENCHMARK(BM_CatalogueChangeCheck);
+
 BENCHMARK_MAIN();

@@ -254,6 +254,14 @@ bool CMainFrame::saveBeforeExit(bool mayAsk) {
     if (guide_ == nullptr) {
         return true;
     }
+    if (!mayAsk) {
+        // Nobody to ask: the notes go wherever they can (saveWithoutAsking).
+        const QString problem = saveWithoutAsking();
+        if (!problem.isEmpty()) {
+            QTextStream(stderr) << "Corkwise: Your notes could not be saved: " << problem << '\n';
+        }
+        return true;
+    }
     if (view_ != nullptr && view_->personalPanel() != nullptr) {
         view_->personalPanel()->keepShown();
     }
@@ -267,7 +275,6 @@ bool CMainFrame::saveBeforeExit(bool mayAsk) {
     if (guide_->personalChangedOnDisk()) {
         // Another program's version is kept beside the file, so nothing is lost either way.
         const bool keepBoth =
-            !mayAsk ||
             MessageBox::show(this, MessageBox::Icon::Question, QStringLiteral("Corkwise"),
                              QStringLiteral("%1\nSave your notes and bookmarks, keeping the other "
                                             "version beside it?")
@@ -282,10 +289,6 @@ bool CMainFrame::saveBeforeExit(bool mayAsk) {
     }
     const QString text = QStringLiteral("Your notes could not be saved: %1. Quit anyway?")
                              .arg(error.isEmpty() ? QStringLiteral("unknown error") : error);
-    if (!mayAsk) {
-        QTextStream(stderr) << "Corkwise: " << text << '\n';
-        return true;
-    }
     // No, the default, stays with the notes in memory.
     return MessageBox::show(this, MessageBox::Icon::Warning, QStringLiteral("Corkwise"), text,
                             MessageBox::Yes | MessageBox::No, MessageBox::No) == MessageBox::Yes;

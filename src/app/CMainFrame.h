@@ -89,8 +89,10 @@ public:
     // Done does, and writes the personal file when the store holds anything the file does not.
     // When that write fails and MAYASK, asks "Your notes could not be saved: REASON. Quit
     // anyway?" and returns false on No: the program should stay, with the notes in memory and
-    // the panel as it was. True otherwise (nothing to write, written, Yes, or not allowed to
-    // ask, in which case the failure goes to stderr). No is the default answer.
+    // the panel as it was. True otherwise (nothing to write, written, or Yes). No is the default
+    // answer. A file another program changed is only saved over when the user agrees to keep
+    // the other version beside it. Not allowed to ask, it does what saveWithoutAsking does and
+    // writes any failure to stderr.
     bool saveBeforeExit(bool mayAsk = true);
     // For an end nobody can be asked about (a signal, the display gone): keeps the notes as
     // saveBeforeExit does, keeping both versions of a file changed on disk, and when the file

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QMenu>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     setStyleSheet(
         QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 2px; }"));
 
-    QMenu* file = addPopup(QStringLiteral("File"), "fileMenu");
+    QMenu* file = addPopup(QStringLiteral("&File"), "fileMenu");
     addItem(file, QStringLiteral("&Open Catalogue..."), command::kOpenCatalogue, true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     recentMenu_ = file->addMenu(QStringLiteral("Recent &Catalogues"));
@@ -51,49 +52,65 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     setRecentCatalogues({});
     file->addSeparator();
     addNotesItems(file);
-    QAction* exit = addItem(file, QStringLiteral("Exit"), command::kExit, true);
+    QAction* exit = addItem(file, QStringLiteral("E&xit"), command::kExit, true);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* edit = addPopup(QStringLiteral("Edit"), "editMenu");
-    addItem(edit, QStringLiteral("Cut"), command::kCut, true)
+    QMenu* edit = addPopup(QStringLiteral("&Edit"), "editMenu");
+    addItem(edit, QStringLiteral("Cu&t"), command::kCut, true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    addItem(edit, QStringLiteral("Copy"), command::kCopy, true)
+    addItem(edit, QStringLiteral("&Copy"), command::kCopy, true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    addItem(edit, QStringLiteral("Paste"), command::kPaste, true)
+    addItem(edit, QStringLiteral("&Paste"), command::kPaste, true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
 
     int position = kFirstPersonalPosition;
     for (const PersonalVariant& v : kPersonalVariants) {
-        QMenu* personal = addPopup(QStringLiteral("Personal"),
+        QMenu* personal = addPopup(QStringLiteral("&Personal"),
                                    QStringLiteral("personalMenu%1").arg(position).toLatin1());
-        addItem(personal, QStringLiteral("Add Note"), command::kAddNote, true);
-        addItem(personal, QStringLiteral("Add Bookmark"),
+        addItem(personal, QStringLiteral("&Add Note"), command::kAddNote, true);
+        addItem(personal, QStringLiteral("Add &Bookmark"),
                 v.addBookmark ? command::kAddBookmark : command::kAddBookmarkGreyed, v.addBookmark);
         personal->addSeparator();
-        addItem(personal, QStringLiteral("Notes"),
+        addItem(personal, QStringLiteral("&Notes"),
                 v.notes ? command::kNotes : command::kNotesGreyed, v.notes);
-        addItem(personal, QStringLiteral("Bookmarks"),
+        addItem(personal, QStringLiteral("Book&marks"),
                 v.bookmarks ? command::kBookmarks : command::kBookmarksGreyed, v.bookmarks);
         ++position;
     }
 
-    QMenu* help = addPopup(QStringLiteral("Help"), "helpMenu");
+    QMenu* help = addPopup(QStringLiteral("&Help"), "helpMenu");
     addItem(help, QStringLiteral("Corkwise &Help"), command::kHelp, true)
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    addItem(help, QStringLiteral("About Corkwise..."), command::kAbout, true);
+    addItem(help, QStringLiteral("&About Corkwise..."), command::kAbout, true);
 
     // Search takes the next position but sits before Help on the bar.
-    QMenu* search = addPopup(QStringLiteral("Search"), "searchMenu");
+    QMenu* search = addPopup(QStringLiteral("&Search"), "searchMenu");
     removeAction(search->menuAction());
     insertMenu(help->menuAction(), search);
-    addItem(search, QStringLiteral("Find by Name..."), command::kFindByName, true)
+    addItem(search, QStringLiteral("&Find by Name..."), command::kFindByName, true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     search->addSeparator();
-    addItem(search, QStringLiteral("Find Wine"), command::kSearchFindWine, true);
-    addItem(search, QStringLiteral("Food and Wine"), command::kSearchFoodAndWine, true);
-    addItem(search, QStringLiteral("Vintage Chart"), command::kSearchVintageChart, true);
-    addItem(search, QStringLiteral("Best Values"), command::kSearchBestValues, true);
-    addItem(search, QStringLiteral("Best Producers"), command::kSearchBestProducers, true);
+    // The five searches in the words of the home picture's banners, Ctrl+1 to Ctrl+5.
+    const struct {
+        const char* text;
+        int commandId;
+    } searches[] = {
+        {"&Wine Search", command::kSearchFindWine},
+        {"F&ood && Wine", command::kSearchFoodAndWine},
+        {"&Vintage Chart", command::kSearchVintageChart},
+        {"&Best Values", command::kSearchBestValues},
+        {"Best &Producers", command::kSearchBestProducers},
+    };
+    int digit = Qt::Key_1;
+    for (const auto& s : searches) {
+        addItem(search, QString::fromLatin1(s.text), s.commandId, true)
+            ->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(digit++)));
+    }
+
+    // F10 opens the first menu shown, as Alt and a menu's letter open that menu.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    f10->setContext(Qt::WindowShortcut);
+    connect(f10, &QShortcut::activated, this, &CommandBar::openFirstMenu);
 
     // View sits after Search, before Help.
     QMenu* view = addPopup(QStringLiteral("&View"), "viewMenu");
@@ -185,8 +202,30 @@ QAction* CommandBar::item(int position, int commandId) const {
 }
 
 void CommandBar::setButtonVisible(int position, bool visible) {
-    if (QMenu* menu = popup(position)) {
-        menu->menuAction()->setVisible(visible);
+    QMenu* menu = popup(position);
+    if (menu == nullptr) {
+        return;
+    }
+    menu->menuAction()->setVisible(visible);
+    // Only a button shown answers its Alt letter: the bar would otherwise open a hidden menu, or
+    // take turns among the eight Personal buttons that share one letter.
+    QString title = menu->title();
+    const qsizetype amp = title.indexOf(QLatin1Char('&'));
+    if (visible && amp < 0 && menu->property("mnemonic").isValid()) {
+        title.insert(menu->property("mnemonic").toInt(), QLatin1Char('&'));
+    } else if (!visible && amp >= 0) {
+        menu->setProperty("mnemonic", static_cast<int>(amp));
+        title.remove(amp, 1);
+    }
+    menu->setTitle(title);
+}
+
+void CommandBar::openFirstMenu() {
+    for (QAction* action : actions()) {
+        if (action->isVisible() && action->isEnabled() && action->menu() != nullptr) {
+            setActiveAction(action);
+            return;
+        }
     }
 }
 

@@ -14,6 +14,10 @@
 //
 // Choosing a usable item emits command() with its command id; the frame routes it. Greyed items
 // do nothing.
+//
+// Keyboard: every button and item carries a letter (Alt+F File, Alt+E Edit, Alt+P Personal,
+// Alt+S Search, Alt+H Help), answered only while the button is shown; F10 opens the first menu
+// shown; Ctrl+1 to Ctrl+5 start the five searches, in the Search menu's order.
 
 #include <QMenuBar>
 
@@ -60,6 +64,7 @@ Q_SIGNALS:
     void command(int commandId);
 
 private:
+    void openFirstMenu();
     // File's ways of taking notes and bookmarks in and out, above Exit.
     void addNotesItems(QMenu* file);
     QMenu* addPopup(const QString& title, const char* objectName);

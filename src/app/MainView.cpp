@@ -5,6 +5,7 @@
 #include "app/HomePicture.h"
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
+#include "catalog/CatalogProblem.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
 #include "guide/SearchFlow.h"
@@ -61,6 +62,8 @@ MainView::MainView(WineGuide& guide, CommandBar* bar, QWidget* parent)
 }
 
 MainView::~MainView() {
+    // No focus moves while the view goes.
+    banners_.clear();
     closeFlow();
 }
 
@@ -89,6 +92,7 @@ bool MainView::createChildren() {
           static_cast<QWidget*>(personalPanel_.get()), static_cast<QWidget*>(nameSearch_)}) {
         place->installEventFilter(this);
     }
+    createKeyboard();
     return true;
 }
 
@@ -100,11 +104,14 @@ bool MainView::catalogueUnchanged() {
     }
     if (!catalogueToldChanged_) {
         catalogueToldChanged_ = true;
+        // What is wrong with the file now, when anything is, in the words start-up would use.
+        const CatalogProblem problem = findCatalogProblem(file->path());
         MessageBox::show(this, MessageBox::Icon::Warning, kCaption,
                          QStringLiteral("The catalogue %1 was changed while Corkwise was running. "
-                                        "Corkwise saves your notes and closes; start it again to "
-                                        "read the catalogue as it is now.")
-                             .arg(QDir::toNativeSeparators(file->path())));
+                                        "%2Corkwise saves your notes and closes; start it again "
+                                        "to read the catalogue as it is now.")
+                             .arg(QDir::toNativeSeparators(file->path()),
+                                  problem ? problem.text + QLatin1Char(' ') : QString()));
     }
     closeFlow();
     if (QWidget* frame = window(); frame != nullptr && frame != this) {
@@ -132,6 +139,10 @@ bool MainView::handleCommand(int commandId) {
             loadPersonal();
             guide_.addPersonalEntry(QStringLiteral("New Note"), EntryKind::Note);
             showPersonal(EntryKind::Note);
+            // What the user types next is the note's text.
+            if (personalPanel_->isVisibleTo(this)) {
+                personalPanel_->focusNoteText();
+            }
             return true;
         case command::kAddBookmark: {
             // Offered only while the Find Wine wine page is current; its bookmark composition
@@ -240,6 +251,7 @@ void MainView::goNext() {
         from->hide();
     }
     strip_->setLastPage(current_ == pages_.size() - 1);
+    screenChanged();
 }
 
 void MainView::goBack() {
@@ -257,6 +269,7 @@ void MainView::goBack() {
     pages_[current_]->activate(true);
     left->hide();
     strip_->setLastPage(false);
+    screenChanged();
 }
 
 void MainView::closeFlow() {
@@ -272,6 +285,7 @@ void MainView::closeFlow() {
         strip_->hide();
     }
     current_ = -1;
+    screenChanged();
 }
 
 void MainView::moreSearch() {
@@ -280,6 +294,7 @@ void MainView::moreSearch() {
     advancedPanel_->refreshButtons(true);
     advancedPanel_->show();
     advancedPanel_->raise();
+    screenChanged();
 }
 
 bool MainView::startPrefilled(int flowId, bool run) {
@@ -334,6 +349,7 @@ bool MainView::startPrefilled(int flowId, bool run) {
     if (wine != nullptr && current_ == 1) {
         followRecord(*wine);
     }
+    screenChanged();
     return result;
 }
 
@@ -379,6 +395,7 @@ void MainView::startSearch(int flowId) {
     startFlow(flowId);
     if (!hasFlow()) {
         personalPanel_->hide();
+        screenChanged();
         return;
     }
 
@@ -411,6 +428,7 @@ void MainView::startSearch(int flowId) {
     strip_->setLastPage(current_ == pages_.size() - 1);
     personalPanel_->hide();
     showPage(current_);
+    screenChanged();
 }
 
 void MainView::showPersonal(EntryKind kind) {
@@ -426,6 +444,7 @@ void MainView::showPersonal(EntryKind kind) {
     personalPanel_->show();
     personalPanel_->raise();
     updateTitle();
+    screenChanged();
 }
 
 void MainView::addBookmark(const QString& name) {
@@ -445,6 +464,7 @@ void MainView::addBookmark(const QString& name) {
     personalPanel_->show();
     personalPanel_->raise();
     updateTitle();
+    screenChanged();
 }
 
 void MainView::leavePersonal() {
@@ -457,6 +477,7 @@ void MainView::leavePersonal() {
         showPage(current_);
         pages_[current_]->activate(true);
     }
+    screenChanged();
 }
 
 void MainView::updatePersonalMenu() {
@@ -569,6 +590,7 @@ void MainView::showNameSearch() {
     if (bar_ != nullptr) {
         bar_->setButtonVisible(CommandBar::kEditPosition, true);
     }
+    screenChanged();
 }
 
 void MainView::closeNameSearch() {
@@ -579,6 +601,7 @@ void MainView::closeNameSearch() {
     if (bar_ != nullptr) {
         bar_->setButtonVisible(CommandBar::kEditPosition, personalPanel_->isVisible());
     }
+    screenChanged();
 }
 
 void MainView::openWine(int table, int row) {
@@ -717,8 +740,10 @@ void MainView::startFlowAt(int flowId) {
     if (!hasFlow()) {
         return;
     }
+    lastFlow_ = flowId;
     pages_[0]->activate(true);
     showPage(0);
+    screenChanged();
 }
 
 }  // namespace corkwise

@@ -20,6 +20,7 @@ namespace corkwise {
 
 class AdvancedSearchPanel;
 class CommandBar;
+class HomeBannerButton;
 class CPersonal;
 class NameSearchPanel;
 class NavigationStrip;
@@ -126,6 +127,25 @@ public:
     NameSearchPanel* nameSearchPanel() const { return nameSearch_; }
     WineGuide& guide() const { return guide_; }
 
+    // --- Keyboard (MainViewKeyboard.cpp) ---
+    //
+    // Each screen has its own focus order, which Tab and Shift+Tab follow round: Home the five
+    // banners from the top; a page its controls from top to bottom, then Cancel, Back and Next or
+    // Finish; the menu of searches its buttons. A screen newly shown gives the focus to its first
+    // banner, to the first list of the page, to its first usable button, or to the personal
+    // panel's list. Keys that the focused control leaves unused reach the view: Enter is Next (or
+    // Finish) and Escape Cancel on a page, Escape leaves the menu of searches for home. Alt+Left
+    // is Back, Alt+Right Next, and Alt+Home goes home from any screen (leaving the personal panel
+    // as Done does and closing the search as Cancel does).
+
+    // The home picture's banners, from the top; shown (to the keyboard) only at home.
+    const QList<HomeBannerButton*>& banners() const { return banners_; }
+    // The controls Tab goes through on the screen shown now, in order; empty for the personal
+    // panel and the name search, which keep their own order.
+    QList<QWidget*> focusOrder() const;
+    // Goes home from whatever is shown.
+    void goHome();
+
 Q_SIGNALS:
     // Emitted once, after the first paint of the view.
     void firstPainted();
@@ -135,8 +155,16 @@ protected:
     // Follows the panels and the strip being shown and hidden, to keep the title up to date.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // Called after every change of screen: shows the banners only at home and gives the focus
+    // to the screen shown when it is new or the focus was lost.
+    void screenChanged();
+    void createKeyboard();
+    QWidget* shownScreen() const;
+    QWidget* firstFocus() const;
     // False, after telling the user once and asking the frame to close (which saves the notes),
     // when the catalogue changed on disk since it was opened: what it reads is unreliable.
     bool catalogueUnchanged();
@@ -165,6 +193,11 @@ private:
     AdvancedSearchPanel* advancedPanel_ = nullptr;
     CommandBar* bar_;
     NameSearchPanel* nameSearch_ = nullptr;
+    QList<HomeBannerButton*> banners_;
+    // The screen that had the focus last (see shownScreen); the view itself for home.
+    QWidget* focusedScreen_ = nullptr;
+    // The search last started from the home picture, whose banner has the focus back at home.
+    int lastFlow_ = -1;
 };
 
 }  // namespace corkwise

@@ -85,4 +85,11 @@ bool faulted(const uchar* start) {
     return false;
 }
 
+bool active() {
+    installOnce();
+    struct sigaction current {};
+    return ::sigaction(SIGBUS, nullptr, &current) == 0 && (current.sa_flags & SA_SIGINFO) != 0 &&
+           current.sa_sigaction == onBusError;
+}
+
 }  // namespace corkwise::map_guard

@@ -20,5 +20,7 @@ bool watch(const uchar* start, qint64 length);
 void forget(const uchar* start);
 // True once a read hit a page of a registered map that no longer had a file behind it.
 bool faulted(const uchar* start);
+// True when this guard's handler is the one SIGBUS reaches (a sanitizer may keep its own).
+bool active();
 
 }  // namespace corkwise::map_guard

@@ -3,6 +3,7 @@
 #include "catalog/RecordCursor.h"
 #include "controls/ControlLook.h"
 #include "controls/EditCell.h"
+#include "controls/GridListAccessible.h"
 #include "controls/LabelCell.h"
 
 #include <QKeyEvent>
@@ -19,11 +20,35 @@ namespace {
 constexpr int kHeaderCellId = 0xFFFF;
 constexpr int kScrollBarWidth = 15;
 
+// The keyboard's focus mark: a dotted frame just inside the selected row's border, over the
+// cells and transparent to the pen.
+class FocusFrame : public QWidget {
+public:
+    explicit FocusFrame(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("gridFocusFrame"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        painter.setPen(QPen(kBorderColour, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+};
+
+QWidget* makeFocusFrame(QWidget* grid) {
+    return new FocusFrame(grid);
+}
+
 }  // namespace
 
 GridList::GridList(std::vector<GridColumn> columns, QWidget* parent)
     : QWidget(parent), nextSlot_(columns.empty() ? 0 : 1), columns_(std::move(columns)) {
     setFocusPolicy(Qt::StrongFocus);
+    installGridListAccessible();
 }
 
 GridList::~GridList() = default;
@@ -203,6 +228,22 @@ void GridList::showRowInSlot(int row, int slot) {
         showText(cellRows_[static_cast<size_t>(slot)][i],
                  texts ? texts->text(static_cast<int>(i)) : QString());
     }
+    nameEditCells(slot);
+}
+
+void GridList::nameEditCells(int slot) {
+    // Screen readers name an edit cell after its row's first column of labels ("Origin").
+    QString name;
+    for (int j = 0; j < columnCount() && name.isEmpty(); ++j) {
+        if (labelCellAt(slot, j) != nullptr) {
+            name = cellText(slot, j);
+        }
+    }
+    for (int j = 0; j < columnCount(); ++j) {
+        if (EditCell* edit = editCellAt(slot, j); edit != nullptr && edit->editor() != nullptr) {
+            edit->editor()->setAccessibleName(name);
+        }
+    }
 }
 
 void GridList::fillSlots(int from) {
@@ -221,6 +262,7 @@ void GridList::fillSlots(int from) {
             }
         }
     }
+    updateFocusMark();
 }
 
 void GridList::updateScrollRange() {
@@ -275,6 +317,7 @@ void GridList::removeHighlights() {
             }
         }
     }
+    updateFocusMark();
 }
 
 void GridList::highlightSlot(int slot) {
@@ -286,6 +329,7 @@ void GridList::highlightSlot(int slot) {
             label->setHighlighted(true);
         }
     }
+    updateFocusMark();
 }
 
 bool GridList::isHighlighted(int slot) const {
@@ -554,26 +598,64 @@ void GridList::onScrollAction(int action) {
 }
 
 void GridList::moveSelection(int step) {
+    if (selected_ == kNoSelection) {
+        moveSelectionTo(top_);
+        return;
+    }
+    // From the selected row, even one scrolled out of sight, which comes back into view.
+    moveSelectionTo(top_ + selected_ + step);
+}
+
+void GridList::moveSelectionTo(int to) {
     const int count = rows_.count();
-    if (count == 0 || visible_ == 0) {
+    if (count == 0 || visible_ == 0 || editable_) {
         return;
     }
-    if (editable_) {
-        return;
-    }
-    int row = (selected_ < 0) ? top_ : top_ + selected_ + step;
-    if (selected_ >= visible_) {
-        // The selected row was scrolled out of sight: start again from the first row shown.
-        row = top_;
-    }
-    row = qBound(0, row, count - 1);
-    while (row < top_) {
+    const int row = qBound(0, to, count - 1);
+    // As little scrolling as shows the row; a line at a time keeps the selection with its row.
+    if (row == top_ - 1) {
         scroll(Scroll::LineUp);
-    }
-    while (row >= top_ + visible_) {
+    } else if (row == top_ + visible_) {
         scroll(Scroll::LineDown);
+    } else if (row < top_) {
+        scroll(Scroll::ThumbTrack, row);
+    } else if (row >= top_ + visible_) {
+        scroll(Scroll::ThumbTrack, row - visible_ + 1);
     }
     tapped(slotIdOf(row - top_), 0, 0, false);
+    notifyGridFocus(this, row - top_);
+}
+
+void GridList::updateFocusMark() {
+    const bool shown = hasFocus() && selectable_ && !editable_ && selected_ >= 0 &&
+                       selected_ < visible_ && top_ + selected_ < rows_.count();
+    if (!shown) {
+        if (focusMark_ != nullptr) {
+            focusMark_->hide();
+        }
+        return;
+    }
+    if (focusMark_ == nullptr) {
+        focusMark_ = makeFocusFrame(this);
+    }
+    const int y = headerShown_ ? kRowHeight * (selected_ + 1) : kRowHeight * selected_;
+    const int right = scrollBar_ != nullptr && scrollBar_->isVisible() ? scrollBar_->x() : width();
+    focusMark_->setGeometry(0, y, right, kRowHeight);
+    focusMark_->show();
+    focusMark_->raise();
+}
+
+void GridList::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    updateFocusMark();
+    if (selected_ >= 0) {
+        notifyGridFocus(this, selected_);
+    }
+}
+
+void GridList::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    updateFocusMark();
 }
 
 void GridList::moveFromEditCell(EditCell* cell, int step) {
@@ -623,24 +705,20 @@ void GridList::keyPressEvent(QKeyEvent* event) {
             moveSelection(1);
             break;
         case Qt::Key_PageUp:
-            scroll(Scroll::PageUp);
-            break;
         case Qt::Key_PageDown:
-            scroll(Scroll::PageDown);
+            if (editable_) {
+                scroll(event->key() == Qt::Key_PageUp ? Scroll::PageUp : Scroll::PageDown);
+                break;
+            }
+            moveSelection(event->key() == Qt::Key_PageUp ? -qMax(1, visible_) : qMax(1, visible_));
             break;
         case Qt::Key_Home:
-            if (editable_) {
-                QWidget::keyPressEvent(event);
-                return;
-            }
-            scroll(Scroll::ThumbTrack, 0);
-            break;
         case Qt::Key_End:
             if (editable_) {
                 QWidget::keyPressEvent(event);
                 return;
             }
-            scroll(Scroll::ThumbTrack, count);
+            moveSelectionTo(event->key() == Qt::Key_Home ? 0 : count - 1);
             break;
         case Qt::Key_F10:
             if (!(event->modifiers() & Qt::ShiftModifier)) {

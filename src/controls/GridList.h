@@ -29,11 +29,14 @@ class LabelCell;
 // + 1 when the header is shown, else its slot. The grid owns its columns, its rows and their
 // cursors; the listener is not owned.
 //
-// Keyboard, while the grid has focus: Up and Down move the selection one row (scrolling a line
-// at the edges) and report it as a plain tap; Page Up and Page Down scroll as the scroll bar's
-// page areas do; Home and End go to the first and last page; the Menu key (or Shift+F10) reports
-// a tap-and-hold on the selected row. In an editable grid Up and Down go from edit cell to edit
-// cell in the same column.
+// Keyboard, while the grid has focus: Up and Down move the selection one row, Page Up and Page
+// Down a slotful of rows, Home and End to the first and last row; the grid scrolls as little as
+// it must to show the row and reports it as a plain tap. The Menu key (or Shift+F10) reports a
+// tap-and-hold on the selected row. The selected row then wears a dotted focus frame. In an
+// editable grid Up and Down go from edit cell to edit cell in the same column.
+//
+// Screen readers see a list named by accessibleName() whose items are the rows shown, each
+// named by its cells' texts (GridListAccessible).
 class GridList : public QWidget {
     Q_OBJECT
 
@@ -141,6 +144,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // Enter on a selected row opens it; true when the key was taken.
     bool openSelectedOnEnter(const QKeyEvent* event);
     void wheelEvent(QWheelEvent* event) override;
@@ -155,6 +160,7 @@ private:
     void makeScrollBar();
     void destroyScrollBar();
     void showRowInSlot(int row, int slot);
+    void nameEditCells(int slot);
     void fillSlots(int from);
     void takeOverTypedTexts();
     void removeHighlights();
@@ -165,8 +171,11 @@ private:
     // row. Returns whether anything moved.
     bool keepSelectionOnItsRow(int oldTop);
     EditCell* clipboardTarget() const;
-    // Keyboard: moves the selection of a selectable grid by STEP rows (+1 or -1).
+    // Keyboard: moves the selection by STEP rows, or to row TO (clamped to the rows).
     void moveSelection(int step);
+    void moveSelectionTo(int row);
+    // Puts the focus frame on the selected slot while the grid has the focus, else hides it.
+    void updateFocusMark();
 
     int nextSlot_;
     std::vector<GridColumn> columns_;
@@ -186,6 +195,7 @@ private:
     int maxEditLength_ = 0;
     bool laidOut_ = false;
     bool created_ = false;
+    QWidget* focusMark_ = nullptr;
 };
 
 }  // namespace corkwise

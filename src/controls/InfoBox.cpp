@@ -1,5 +1,7 @@
 #include "controls/InfoBox.h"
 
+#include "controls/InfoBoxAccessible.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -10,6 +12,7 @@ namespace corkwise {
 
 InfoBox::InfoBox(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setWordWrap(true);
+    installInfoBoxAccessible();
 }
 
 QRect InfoBox::textRoom() const {

@@ -20,6 +20,11 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+QString entriesRead(int count) {
+    return count == 1 ? QStringLiteral("1 note or bookmark")
+                      : QStringLiteral("%1 notes and bookmarks").arg(count);
+}
+
 QByteArray hashOf(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
@@ -92,21 +97,16 @@ bool PersonalStore::load() {
     if (damaged_) {
         QString backup;
         if (keepCopy(backupPath(path_), *bytes, &backup, &why)) {
-            message_ = QStringLiteral(
-                           "%1 is damaged: %2 notes and bookmarks could be read. The "
-                           "file as it was is kept as %3.")
-                           .arg(shown(path_))
-                           .arg(readable)
-                           .arg(shown(backup));
+            message_ =
+                QStringLiteral("%1 is damaged: %2 could be read. The file as it was is kept as %3.")
+                    .arg(shown(path_), entriesRead(readable), shown(backup));
         } else {
             backupPending_ = true;
             damagedBytes_ = *bytes;
             message_ = QStringLiteral(
-                           "%1 is damaged: %2 notes and bookmarks could be read. No "
-                           "copy of it could be kept (%3), so nothing is saved to it.")
-                           .arg(shown(path_))
-                           .arg(readable)
-                           .arg(why);
+                           "%1 is damaged: %2 could be read. No copy of it could be kept "
+                           "(%3), so nothing is saved to it.")
+                           .arg(shown(path_), entriesRead(readable), why);
         }
     }
     return true;

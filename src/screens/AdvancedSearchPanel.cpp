@@ -40,6 +40,7 @@ QPushButton* AdvancedSearchPanel::makeButton(const QString& text, const char* na
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(SearchPage::pageFont(13, true));
     button->setGeometry(40, top, 160, 25);
+    button->setAutoDefault(true);
     return button;
 }
 

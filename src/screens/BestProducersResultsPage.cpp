@@ -25,6 +25,8 @@ int BestProducersResultsPage::createControls() {
     // Two lines of room: a long name wraps instead of running off the page.
     title_->setWordWrap(true);
     list_ = findwine::makeListBox(this, 1039, edges(10, 50, 230, 228), "producerList");
+    // The title above names the choice too, which changes; the list is what it lists.
+    list_->setAccessibleName(QStringLiteral("Best Producers"));
     return 0;
 }
 

@@ -61,6 +61,8 @@ int BestValuesResultsPage::createControls() {
         }
     });
     info_ = findwine::makeInfoBox(this, kInfoTitle, edges(10, 188, 230, 235), "infoBox", true);
+    findwine::labelControl(producerLabel_, producer_);
+    findwine::labelControl(winesLabel_, wines_);
     // A description may run past the box's three lines: the producer and the name, which come
     // first, stay in sight and the end is cut instead.
     info_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

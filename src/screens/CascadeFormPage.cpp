@@ -43,10 +43,11 @@ int CascadeFormPage::createControls() {
         const auto at = static_cast<size_t>(i);
         const LevelLayout& l = kLayout[at];
         const int comboTop = l.labelTop + kLabelHeight;
-        findwine::makeLabel(this, QString::fromLatin1(l.labelText),
-                            edges(10, l.labelTop, 230, comboTop), l.labelName);
+        QLabel* label = findwine::makeLabel(this, QString::fromLatin1(l.labelText),
+                                            edges(10, l.labelTop, 230, comboTop), l.labelName);
         combos_[at] = findwine::makeCombo(this, l.comboId, edges(10, comboTop, 230, l.comboBottom),
                                           l.comboName);
+        findwine::labelControl(label, combos_[at]);
         addLevel(combos_[at], keys_[at]);
     }
     return 0;

@@ -85,6 +85,15 @@ QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const
     return info;
 }
 
+void labelControl(QLabel* label, QWidget* control) {
+    label->setBuddy(control);
+    QString name = label->text();
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) {
+        name.chop(1);
+    }
+    control->setAccessibleName(name);
+}
+
 QPushButton* makeButton(QWidget* page, int id, const QString& text, const QRect& rect,
                         const char* name) {
     auto* button = new QPushButton(text, page);
@@ -92,6 +101,8 @@ QPushButton* makeButton(QWidget* page, int id, const QString& text, const QRect&
     button->setProperty("controlId", id);
     button->setFont(SearchPage::pageFont(13, true));
     button->setStyleSheet(SearchPage::buttonStyleSheet());
+    // Enter presses a focused button, as Space does.
+    button->setAutoDefault(true);
     button->setGeometry(rect);
     button->show();
     return button;

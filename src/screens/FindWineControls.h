@@ -37,10 +37,15 @@ QComboBox* makeCombo(QWidget* page, int id, const QRect& rect, const char* name)
 QListWidget* makeListBox(QWidget* page, int id, const QRect& rect, const char* name);
 
 // A visible info box: TEXT centred and wrapped at word boundaries in a frame on RGB(147, 167,
-// 148), named NAME, child of PAGE, filling RECT. FONT is the page's list font when LISTFONT,
+// 148), named NAME, child of PAGE, filling RECT. Screen readers meet it as read-only text
+// named "Info" whose value is what it shows. FONT is the page's list font when LISTFONT,
 // otherwise the widget's default.
 QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const char* name,
                     bool listFont);
+
+// Makes LABEL the label of CONTROL, whose name for screen readers becomes LABEL's text without
+// its closing colon ("Origin:" names its list "Origin").
+void labelControl(QLabel* label, QWidget* control);
 
 // A visible push button with TEXT in the bold page font and the program's button look, named
 // NAME with identifier ID, child of PAGE, filling RECT.

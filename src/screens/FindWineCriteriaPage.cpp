@@ -49,8 +49,9 @@ const char* FindWineCriteriaPage::keyOf(Level level) {
 int FindWineCriteriaPage::createControls() {
     for (int i = 0; i < kLevels; ++i) {
         const LevelLayout& l = kLayout[static_cast<size_t>(i)];
-        findwine::makeLabel(this, QString::fromLatin1(l.labelText),
-                            edges(10, l.labelTop, 230, l.labelTop + 15), l.labelName);
+        QLabel* label =
+            findwine::makeLabel(this, QString::fromLatin1(l.labelText),
+                                edges(10, l.labelTop, 230, l.labelTop + 15), l.labelName);
         if (i == Region) {
             // Created before the region list, hidden until the "All" rule shows it.
             regionLabel_ = new QLabel(this);
@@ -64,6 +65,7 @@ int FindWineCriteriaPage::createControls() {
         QComboBox* box = findwine::makeCombo(
             this, l.comboId, edges(10, l.labelTop + 15, 230, l.labelTop + 115), l.comboName);
         combos_[static_cast<size_t>(i)] = box;
+        findwine::labelControl(label, box);
         addLevel(box, keyOf(static_cast<Level>(i)));
     }
     return 0;

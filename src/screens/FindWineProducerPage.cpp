@@ -24,6 +24,8 @@ int FindWineProducerPage::createControls() {
     setLabelTexts();
 
     producer_ = findwine::makeListBox(this, 1039, edges(10, 70, 230, 228), "producerList");
+    findwine::labelControl(segmentLabel_, segment_);
+    findwine::labelControl(producerLabel_, producer_);
 
     // activated is the user's pick, even of the segment already selected: it always refills.
     connect(segment_, &QComboBox::activated, this, &FindWineProducerPage::onSegmentPicked);

@@ -60,6 +60,9 @@ int FindWineWinePage::createControls() {
     }
 
     info_ = findwine::makeInfoBox(this, kInfoTitle, edges(10, 188, 230, 235), "infoBox", false);
+    findwine::labelControl(vintageLabel_, vintage_);
+    findwine::labelControl(productLabel_, product_);
+    grid_->setAccessibleName(QStringLiteral("Wines"));
 
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("wineMenu"));

@@ -24,16 +24,20 @@ int FoodFormPage::createControls() {
     title->setFont(pageFont(14, true));
     title->setAlignment(Qt::AlignCenter);
 
-    findwine::makeLabel(this, QStringLiteral("Type Of Food :"), edges(10, 57, 230, 72),
-                        "typeLabel");
+    QLabel* typeLabel = findwine::makeLabel(this, QStringLiteral("Type Of Food :"),
+                                            edges(10, 57, 230, 72), "typeLabel");
     type_ = findwine::makeCombo(this, 1046, edges(10, 72, 230, 230), "typeCombo");
-    findwine::makeLabel(this, QStringLiteral("Food :"), edges(10, 113, 230, 128), "foodLabel");
+    QLabel* foodLabel =
+        findwine::makeLabel(this, QStringLiteral("Food :"), edges(10, 113, 230, 128), "foodLabel");
     food_ = findwine::makeCombo(this, 1048, edges(10, 128, 230, 230), "foodCombo");
+    findwine::labelControl(typeLabel, type_);
+    findwine::labelControl(foodLabel, food_);
 
     QLabel* helpLabel =
         findwine::makeLabel(this, QStringLiteral("Help"), edges(10, 170, 230, 185), "helpLabel");
     helpLabel->setAlignment(Qt::AlignCenter);
     help_ = findwine::makeInfoBox(this, kHelpText, edges(10, 188, 230, 235), "helpBox", true);
+    help_->setAccessibleName(QStringLiteral("Help"));
 
     // activated is the user's pick, even of the entry already selected: each one counts.
     connect(type_, &QComboBox::activated, this, &FoodFormPage::onTypePicked);

@@ -35,13 +35,14 @@ FoodResultsPage::FoodResultsPage(WineGuide& guide, QWidget* parent)
 FoodResultsPage::~FoodResultsPage() = default;
 
 int FoodResultsPage::createControls() {
-    findwine::makeLabel(this, QStringLiteral("Wine Types :"), edges(10, 15, 100, 30),
-                        "wineTypesLabel");
+    QLabel* label = findwine::makeLabel(this, QStringLiteral("Wine Types :"),
+                                        edges(10, 15, 100, 30), "wineTypesLabel");
     moreSearch_ = findwine::makeButton(this, 1059, QStringLiteral("More Search"),
                                        edges(130, 12, 230, 33), "moreSearchButton");
     // Nothing is listed yet, so there is no wine to search on from.
     moreSearch_->setEnabled(false);
     wines_ = findwine::makeListBox(this, 1039, edges(10, 55, 230, 235), "wineList");
+    findwine::labelControl(label, wines_);
     WineListKeys::watch(wines_, [this](int row) {
         const RecordCursor* wine = recordAt(wines_, row);
         if (wine != nullptr && host() != nullptr) {

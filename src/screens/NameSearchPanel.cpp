@@ -43,6 +43,7 @@ NameSearchPanel::NameSearchPanel(WineGuide& guide, QWidget* parent)
     field_->setClearButtonEnabled(false);
     field_->setGeometry(edges(10, 34, 230, 56));
     field_->installEventFilter(this);
+    field_->setAccessibleName(QStringLiteral("Name"));
     connect(field_, &QLineEdit::textChanged, this, &NameSearchPanel::refresh);
 
     results_ = findwine::makeListBox(this, -1, edges(10, 62, 230, 216), "nameResults");
@@ -50,6 +51,7 @@ NameSearchPanel::NameSearchPanel(WineGuide& guide, QWidget* parent)
     results_->setWordWrap(true);
     results_->setTextElideMode(Qt::ElideRight);
     results_->setFocusPolicy(Qt::NoFocus);
+    results_->setAccessibleName(QStringLiteral("Matching wines"));
     connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         results_->setCurrentItem(item);
         openCurrent();

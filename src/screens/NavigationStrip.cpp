@@ -42,6 +42,8 @@ QPushButton* NavigationStrip::makeButton(const QString& text, const char* name, 
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(left, top, right - left, bottom - top);
     button->setFocusPolicy(Qt::TabFocus);
+    // Enter presses a focused button, as Space does; elsewhere on the page it is Next.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -74,6 +74,7 @@ int VintageChartResultsPage::createControls() {
     }
 
     info_ = findwine::makeInfoBox(this, kInfoTitle, edges(10, 190, 230, 235), "infoBox", true);
+    findwine::labelControl(title_, grid_);
     return 0;
 }
 

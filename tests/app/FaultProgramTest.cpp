@@ -6,11 +6,13 @@
 #include "app/CommandIds.h"
 #include "app/MainView.h"
 #include "controls/EditCell.h"
+#include "controls/GridList.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalLock.h"
 #include "personal/PersonalStore.h"
 #include "platform/MessageBox.h"
 #include "screens/personal/CPersonal.h"
+#include "screens/personal/DetailsPage.h"
 #include "screens/personal/NotesPage.h"
 #include "testsupport/GuiApp.h"
 #include "testsupport/PersonalSamples.h"
@@ -21,6 +23,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QSysInfo>
@@ -38,14 +41,13 @@ namespace {
 
 const QString kTyped = QStringLiteral("Typed before the end, never Done");
 
-QString binary(const char* name) {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
-}
-
-QProcessEnvironment headless() {
+// Starts the program NAME built next to this test, headless, with ARGUMENTS.
+void startHeadless(QProcess& process, const char* name, const QStringList& arguments) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return env;
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name),
+                  arguments);
 }
 
 // The entries of the personal file at PATH as it is on disk.
@@ -83,8 +85,7 @@ class EndingTest : public FaultProgramTest, public ::testing::WithParamInterface
 
 TEST_P(EndingTest, WhatWasTypedIsOnDiskAfterwards) {
     QProcess child;
-    child.setProcessEnvironment(headless());
-    child.start(binary("corkwise_fault_child"), {catalogue_, personal_, kTyped});
+    startHeadless(child, "corkwise_fault_child", {catalogue_, personal_, kTyped});
     ASSERT_TRUE(child.waitForStarted());
     while (!child.canReadLine()) {
         ASSERT_TRUE(child.waitForReadyRead(60000)) << child.readAllStandardError().toStdString();
@@ -122,6 +123,11 @@ TEST_F(FaultProgramTest, TypingReachesTheFileShortlyAfterTheLastKeystroke) {
     EXPECT_NE(onDisk(personal_).back().text(), kTyped);
     QTRY_COMPARE_WITH_TIMEOUT(onDisk(personal_).back().text(), kTyped,
                               CMainFrame::kAutosaveDelayMs + 2000);
+    // A Details value typed reaches the file the same way.
+    GridList* grid = frame.mainView()->personalPanel()->detailsPage()->noteGrid();
+    QTest::keyClicks(grid->editCellAt(0, 1)->lineEdit(), QStringLiteral("Italia"));
+    QTRY_VERIFY_WITH_TIMEOUT(onDisk(personal_).back().values().front().text() == "Italia",
+                             CMainFrame::kAutosaveDelayMs + 2000);
     // Viewing and leaving with nothing changed writes nothing.
     ASSERT_TRUE(QFile::remove(personal_));
     frame.mainView()->personalPanel()->done();
@@ -134,13 +140,8 @@ TEST_F(FaultProgramTest, ExitOnAFullDiskStaysByDefaultAndSavesOnceThereIsRoom) {
     if (!disk.available()) {
         GTEST_SKIP() << disk.why().toStdString();
     }
-    const QString path = disk.path(QStringLiteral("personal.res"));
     const QByteArray before = PersonalFile::serialise(test::sampleEntries());
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(before);
-    }
+    const QString path = disk.write(QStringLiteral("personal.res"), before);
     CMainFrame frame(catalogue_, path);
     ASSERT_TRUE(frame.create());
     frame.show();
@@ -154,10 +155,7 @@ TEST_F(FaultProgramTest, ExitOnAFullDiskStaysByDefaultAndSavesOnceThereIsRoom) {
         << asked.text.toStdString();
     EXPECT_EQ(asked.answer, MessageBox::No);
     EXPECT_TRUE(frame.isVisible());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    file.close();
+    EXPECT_EQ(disk.read(QStringLiteral("personal.res")), before);
 
     disk.unfill();
     frame.routeCommand(command::kExit);
@@ -165,6 +163,49 @@ TEST_F(FaultProgramTest, ExitOnAFullDiskStaysByDefaultAndSavesOnceThereIsRoom) {
     const std::vector<PersonalEntry> saved = onDisk(path);
     ASSERT_EQ(saved.size(), 4u);
     EXPECT_EQ(saved.back().name(), QStringLiteral("New Note"));
+}
+
+TEST_F(FaultProgramTest, ACatalogueCutUnderTheProgramIsToldAndTheProgramClosesWithTheNotes) {
+    CMainFrame frame(catalogue_, personal_);
+    ASSERT_TRUE(frame.create());
+    frame.show();
+    frame.mainView()->handleCommand(command::kSearchFindWine);
+    frame.mainView()->handleCommand(command::kAddNote);
+    frame.mainView()->personalPanel()->done();
+    {
+        QFile cut(catalogue_);
+        ASSERT_TRUE(cut.resize(100));
+    }
+    MessageBox::clearHistory();
+    frame.mainView()->goNext();  // reads the cut catalogue: no SIGBUS, but a word and an end
+    frame.mainView()->handleCommand(command::kSearchBestValues);
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    const QString told = MessageBox::history()[0].text;
+    EXPECT_TRUE(told.contains(catalogue_ + QStringLiteral(" was changed"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("cut short at byte 100"))) << told.toStdString();
+    QTRY_VERIFY(!frame.isVisible());
+    EXPECT_EQ(onDisk(personal_).size(), test::sampleEntries().size() + 1);
+}
+
+TEST_F(FaultProgramTest, ADamagedFileIsToldOnceWithItsBackupAndKeptAsItWas) {
+    QByteArray damaged = PersonalFile::serialise(test::sampleEntries());
+    test::putU32At(damaged, 0, 1);  // the count says one entry, the file holds three
+    dir_.write(QStringLiteral("personal.res"), damaged);
+    CMainFrame frame(catalogue_, personal_);
+    ASSERT_TRUE(frame.create());
+    frame.show();
+    QTRY_VERIFY(!MessageBox::history().isEmpty());
+    frame.mainView()->handleCommand(command::kNotes);
+    const QString told = MessageBox::history()[0].text;
+    EXPECT_TRUE(told.contains(personal_ + QStringLiteral(" is damaged"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(personal_ + QStringLiteral(".bak"))) << told.toStdString();
+    int damageTold = 0;
+    for (const MessageBox::Record& box : MessageBox::history()) {
+        damageTold += box.text.contains(QStringLiteral(" is damaged")) ? 1 : 0;
+    }
+    EXPECT_EQ(damageTold, 1);
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res.bak")), damaged);
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), damaged);
 }
 
 // --- Odd locks met by the real program at start ---
@@ -189,8 +230,7 @@ TEST_P(OddLockTest, IsToldByPathOrTakenOverAndTheNotesStayAsTheyWere) {
     const QByteArray notes = dir_.read(QStringLiteral("personal.res"));
     const QString shot = dir_.path(QStringLiteral("shot.png"));
     QProcess program;
-    program.setProcessEnvironment(headless());
-    program.start(binary("corkwise"),
+    startHeadless(program, "corkwise",
                   {QStringLiteral("--catalogue"), catalogue_, QStringLiteral("--personal"),
                    personal_, QStringLiteral("--screenshot"), shot});
     ASSERT_TRUE(program.waitForFinished(60000));

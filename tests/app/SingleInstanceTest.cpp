@@ -26,36 +26,39 @@
 namespace corkwise {
 namespace {
 
-TEST(SingleInstanceTest, OneFileOneChannelWhateverThePathsSpelling) {
-    test::TempDir dir;
-    QDir().mkpath(dir.path(QStringLiteral("sub")));
-    const QString file = dir.path(QStringLiteral("personal.res"));
-    const QString name = SingleInstance::channelName(file);
-    EXPECT_TRUE(name.startsWith(QStringLiteral("corkwise-")));
-    EXPECT_EQ(name.size(), 9 + 16);
+class SingleInstanceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { test::ensureGuiApp(); }
+    test::TempDir dir_;
+    const QString personal_ = dir_.path(QStringLiteral("personal.res"));
+    const QString channel_ = SingleInstance::channelName(personal_);
+};
+
+TEST_F(SingleInstanceTest, OneFileOneChannelWhateverThePathsSpelling) {
+    QDir().mkpath(dir_.path(QStringLiteral("sub")));
+    EXPECT_TRUE(channel_.startsWith(QStringLiteral("corkwise-")));
+    EXPECT_EQ(channel_.size(), 9 + 16);
     // The same file by other spellings, before and after it exists.
-    for (const QString& same : {dir.path(QStringLiteral("sub/../personal.res")),
-                                dir.path(QStringLiteral("./personal.res"))}) {
-        EXPECT_EQ(SingleInstance::channelName(same), name) << same.toStdString();
+    for (const QString& same : {dir_.path(QStringLiteral("sub/../personal.res")),
+                                dir_.path(QStringLiteral("./personal.res"))}) {
+        EXPECT_EQ(SingleInstance::channelName(same), channel_) << same.toStdString();
     }
-    dir.write(QStringLiteral("personal.res"), "x");
-    EXPECT_EQ(SingleInstance::channelName(dir.path(QStringLiteral("sub/../personal.res"))), name);
-    EXPECT_NE(SingleInstance::channelName(dir.path(QStringLiteral("other.res"))), name);
-    EXPECT_NE(SingleInstance::channelName(dir.path(QStringLiteral("sub/personal.res"))), name);
+    dir_.write(QStringLiteral("personal.res"), "x");
+    EXPECT_EQ(SingleInstance::channelName(dir_.path(QStringLiteral("sub/../personal.res"))),
+              channel_);
+    EXPECT_NE(SingleInstance::channelName(dir_.path(QStringLiteral("other.res"))), channel_);
+    EXPECT_NE(SingleInstance::channelName(dir_.path(QStringLiteral("sub/personal.res"))), channel_);
 }
 
-TEST(SingleInstanceTest, TheListeningProgramIsAskedToComeToTheFrontAndAnswers) {
-    test::ensureGuiApp();
-    test::TempDir dir;
-    const QString name = SingleInstance::channelName(dir.path(QStringLiteral("personal.res")));
-    EXPECT_FALSE(SingleInstance::ask(name, 200)) << "no one listens yet";
+TEST_F(SingleInstanceTest, TheListeningProgramIsAskedToComeToTheFrontAndAnswers) {
+    EXPECT_FALSE(SingleInstance::ask(channel_, 200)) << "no one listens yet";
     {
         SingleInstance running;
-        ASSERT_TRUE(running.listen(name));
+        ASSERT_TRUE(running.listen(channel_));
         QSignalSpy activations(&running, &SingleInstance::activationRequested);
         // The second start asks from a thread of its own, as from another process.
         std::atomic<int> answered = -1;
-        std::thread second([&] { answered = SingleInstance::ask(name) ? 1 : 0; });
+        std::thread second([&] { answered = SingleInstance::ask(channel_) ? 1 : 0; });
         const QDeadlineTimer deadline(10000);
         while (answered < 0 && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -65,22 +68,19 @@ TEST(SingleInstanceTest, TheListeningProgramIsAskedToComeToTheFrontAndAnswers) {
         EXPECT_EQ(activations.size(), 1);
     }
     // A channel left behind by a program that died is taken over by the next one.
-    QFile stale(QDir::temp().filePath(name));
+    QFile stale(QDir::temp().filePath(channel_));
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.close();
     SingleInstance next;
-    EXPECT_TRUE(next.listen(name));
+    EXPECT_TRUE(next.listen(channel_));
 }
 
-TEST(SingleInstanceTest, BringToFrontShowsTheMinimisedFrameAgain) {
-    test::ensureGuiApp();
+TEST_F(SingleInstanceTest, BringToFrontShowsTheMinimisedFrameAgain) {
     MessageBox::setUnattended(true);
-    test::TempDir dir;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path(QString()));
-    test::ShellCatalogue catalogue;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path(QString()));
     CommandLine line;
-    line.catalogue = catalogue.writeTo(dir);
-    line.personal = dir.path(QStringLiteral("personal.res"));
+    line.catalogue = test::ShellCatalogue().writeTo(dir_);
+    line.personal = personal_;
     CorkwiseApp app(line);
     ASSERT_TRUE(app.initInstance());
     CMainFrame* frame = app.mainFrame();
@@ -93,27 +93,22 @@ TEST(SingleInstanceTest, BringToFrontShowsTheMinimisedFrameAgain) {
     MessageBox::setUnattended(false);
 }
 
-TEST(SingleInstanceTest, ASecondProgramOnTheSameFileEndsSilentlyWithZero) {
-    test::ensureGuiApp();
-    test::TempDir dir;
-    test::ShellCatalogue catalogue;
-    const QStringList arguments{QStringLiteral("--catalogue"), catalogue.writeTo(dir),
-                                QStringLiteral("--personal"),
-                                dir.path(QStringLiteral("personal.res"))};
+TEST_F(SingleInstanceTest, ASecondProgramOnTheSameFileEndsSilentlyWithZero) {
+    const QStringList arguments{QStringLiteral("--catalogue"), test::ShellCatalogue().writeTo(dir_),
+                                QStringLiteral("--personal"), personal_};
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.path(QStringLiteral("config")));
     const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/corkwise");
     QProcess first;
     first.setProcessEnvironment(env);
     first.start(program, arguments);
     ASSERT_TRUE(first.waitForStarted(30000)) << program.toStdString();
-    const QString name = SingleInstance::channelName(dir.path(QStringLiteral("personal.res")));
     // The first program is up once it answers on its channel.
     const QDeadlineTimer startUp(60000);
     bool up = false;
     while (!up && !startUp.hasExpired() && first.state() != QProcess::NotRunning) {
-        up = SingleInstance::ask(name, 500);
+        up = SingleInstance::ask(channel_, 500);
         QThread::msleep(up ? 0 : 50);
     }
     ASSERT_TRUE(up) << first.readAllStandardError().toStdString();
@@ -129,7 +124,7 @@ TEST(SingleInstanceTest, ASecondProgramOnTheSameFileEndsSilentlyWithZero) {
     first.kill();
     first.waitForFinished();
     // Killed, the first program could not close its channel.
-    QLocalServer::removeServer(name);
+    QLocalServer::removeServer(channel_);
 }
 
 }  // namespace

@@ -47,8 +47,32 @@ protected:
         QTest::mouseClick(widget, Qt::LeftButton, {}, at);
         QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
     }
-    static void doubleClickFirst(QListWidget* list) {
-        doubleClick(list->viewport(), list->visualItemRect(list->item(0)).center());
+    // The list or grid of wines of FLOW, reached from the home page as a user does.
+    QWidget* reachWines(int flow) {
+        tapHome(flow);
+        next();
+        if (flow == kFindWineFlow) {
+            next();
+            return page<FindWineWinePage>(flow, 2)->grid();
+        }
+        if (flow == kBestValuesFlow) {
+            return page<BestValuesResultsPage>(flow, 1)->wineList();
+        }
+        return page<FoodResultsPage>(flow, 1)->wineList();
+    }
+    // A double-click on the first wine: a list's first entry, or a grid's first wine cell.
+    static void doubleClickFirstWine(QWidget* wines) {
+        if (auto* list = qobject_cast<QListWidget*>(wines)) {
+            doubleClick(list->viewport(), list->visualItemRect(list->item(0)).center());
+            return;
+        }
+        for (LabelCell* cell : wines->findChildren<LabelCell*>()) {
+            if (cell->isVisible() && cell->slotId() == 1) {
+                doubleClick(cell, QPoint(5, 5));
+                return;
+            }
+        }
+        ADD_FAILURE() << "no wine cell in sight";
     }
     // The texts the open card shows, top to bottom.
     QStringList cardTexts() const {
@@ -94,69 +118,24 @@ TEST_F(WineCardTest, TheCardShowsEveryColumnInPlainWordsAndLeavesPlaceholdersOut
 TEST_F(WineCardTest, EveryListOfWinesOpensTheCardOnDoubleClickOrEnterAndEscapeClosesIt) {
     struct Case {
         const char* where;
-        std::function<void()> reach;  // shows the list
-        std::function<void()> open;   // opens the card from it
+        int flow;
+        Qt::Key key;  // Qt::Key_unknown: a double-click
         const char* producer;
-    };
-    const auto bestValues = [this] {
-        tapHome(kBestValuesFlow);
-        next();
-    };
-    const auto bestValuesList = [this] {
-        return page<BestValuesResultsPage>(kBestValuesFlow, 1)->wineList();
-    };
-    const auto foodList = [this] { return page<FoodResultsPage>(kFoodAndWineFlow, 1)->wineList(); };
-    const auto findWineGrid = [this] {
-        tapHome(kFindWineFlow);
-        next();
-        next();
-    };
-    const auto gridCell = [this]() -> LabelCell* {
-        GridList* grid = page<FindWineWinePage>(kFindWineFlow, 2)->grid();
-        for (LabelCell* cell : grid->findChildren<LabelCell*>()) {
-            if (cell->isVisible() && cell->slotId() == 1) {
-                return cell;
-            }
-        }
-        return nullptr;
-    };
-    const Case cases[] = {
-        {"Best Values, double-click", bestValues, [&] { doubleClickFirst(bestValuesList()); },
-         "Domaine des Écluses"},
-        {"Best Values, Enter", bestValues,
-         [&] {
-             bestValuesList()->setFocus();
-             QTest::keyClick(bestValuesList(), Qt::Key_Return);
-         },
-         "Domaine des Écluses"},
-        {"Food & Wine, Enter",
-         [this] {
-             tapHome(kFoodAndWineFlow);
-             next();
-         },
-         [&] {
-             foodList()->setFocus();
-             QTest::keyClick(foodList(), Qt::Key_Enter);
-         },
-         "Domaine des Écluses"},
-        {"Wine Search grid, double-click", findWineGrid,
-         [&] {
-             LabelCell* cell = gridCell();
-             ASSERT_NE(cell, nullptr);
-             doubleClick(cell, QPoint(5, 5));
-         },
-         "Hollow Creek"},
-        {"Wine Search grid, Enter", findWineGrid,
-         [&] {
-             GridList* grid = page<FindWineWinePage>(kFindWineFlow, 2)->grid();
-             grid->setFocus();
-             QTest::keyClick(grid, Qt::Key_Return);
-         },
-         "Hollow Creek"},
+    } const cases[] = {
+        {"Best Values, double-click", kBestValuesFlow, Qt::Key_unknown, "Domaine des Écluses"},
+        {"Best Values, Enter", kBestValuesFlow, Qt::Key_Return, "Domaine des Écluses"},
+        {"Food & Wine, Enter", kFoodAndWineFlow, Qt::Key_Enter, "Domaine des Écluses"},
+        {"Wine Search grid, double-click", kFindWineFlow, Qt::Key_unknown, "Hollow Creek"},
+        {"Wine Search grid, Enter", kFindWineFlow, Qt::Key_Return, "Hollow Creek"},
     };
     for (const Case& c : cases) {
-        c.reach();
-        c.open();
+        QWidget* wines = reachWines(c.flow);
+        if (c.key == Qt::Key_unknown) {
+            doubleClickFirstWine(wines);
+        } else {
+            wines->setFocus();
+            QTest::keyClick(wines, c.key);
+        }
         WineCard* card = openCard();
         ASSERT_NE(card, nullptr) << c.where;
         EXPECT_TRUE(cardTexts().contains(QString::fromUtf8(c.producer))) << c.where;
@@ -167,9 +146,7 @@ TEST_F(WineCardTest, EveryListOfWinesOpensTheCardOnDoubleClickOrEnterAndEscapeCl
 }
 
 TEST_F(WineCardTest, AddBookmarkOnTheCardBookmarksTheWineAsWineSearchFindsIt) {
-    tapHome(kFoodAndWineFlow);
-    next();
-    doubleClickFirst(page<FoodResultsPage>(kFoodAndWineFlow, 1)->wineList());
+    doubleClickFirstWine(reachWines(kFoodAndWineFlow));
     WineCard* card = openCard();
     ASSERT_NE(card, nullptr);
     auto* bookmark = card->findChild<QPushButton*>(QStringLiteral("wineCardBookmark"));

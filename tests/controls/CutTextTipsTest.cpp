@@ -16,7 +16,7 @@
 #include <QTest>
 #include <QToolTip>
 
-#include <functional>
+#include <utility>
 
 namespace corkwise {
 namespace {
@@ -38,14 +38,7 @@ protected:
     QWidget page;
 };
 
-// One row per kind of widget and text: what the pointer rests on, and whether a tip is due.
-struct TipCase {
-    const char* name;
-    // Makes the widget on PAGE showing TEXT; gives the widget that gets the tooltip request.
-    std::function<QWidget*(QWidget* page, const QString& text)> make;
-    bool longText;
-};
-
+// Each makes a widget on PAGE showing TEXT and gives the widget that gets the tooltip request.
 QWidget* makeList(QWidget* page, const QString& text) {
     auto* list = new QListWidget(page);
     list->setGeometry(10, 10, 220, 100);
@@ -76,19 +69,21 @@ QWidget* makeCell(QWidget* page, const QString& text) {
 }
 
 TEST_F(CutTextTipsTest, OnlyACutTextHasItsWholeTextAsTooltip) {
-    const TipCase cases[] = {
-        {"list entry", makeList, false},  {"list entry", makeList, true},
-        {"combo box", makeCombo, false},  {"combo box", makeCombo, true},
-        {"info box", makeInfoBox, false}, {"info box", makeInfoBox, true},
-        {"grid cell", makeCell, false},   {"grid cell", makeCell, true},
+    // One row per kind of widget: a tip is due for the long text only.
+    const std::pair<const char*, QWidget* (*)(QWidget*, const QString&)> cases[] = {
+        {"list entry", makeList},
+        {"combo box", makeCombo},
+        {"info box", makeInfoBox},
+        {"grid cell", makeCell},
     };
-    for (const TipCase& c : cases) {
-        const QString text = c.longText ? kLong : kShort;
-        QWidget* widget = c.make(&page, text);
-        EXPECT_EQ(CutTextTips::cutTextAt(widget, QPoint(20, 5)), c.longText ? text : QString())
-            << c.name << (c.longText ? ", long" : ", short");
-        QWidget* made = widget->parentWidget() == &page ? widget : widget->parentWidget();
-        delete made;
+    for (const auto& [name, make] : cases) {
+        for (const QString& text : {kShort, kLong}) {
+            QWidget* widget = make(&page, text);
+            EXPECT_EQ(CutTextTips::cutTextAt(widget, QPoint(20, 5)),
+                      text == kLong ? text : QString())
+                << name << ", " << text.size() << " characters";
+            delete (widget->parentWidget() == &page ? widget : widget->parentWidget());
+        }
     }
 }
 

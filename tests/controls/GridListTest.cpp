@@ -460,9 +460,11 @@ TEST_F(GridListTest, RelayoutOfAnEditableGridKeepsTypedTexts) {
     EXPECT_EQ(grid->rows().row(2)->text(1), QStringLiteral("kept"));
 }
 
-TEST_F(GridListTest, KeyboardMovesTheSelectionAndPagesLikeTheScrollBar) {
+TEST_F(GridListTest, KeyboardMovesTheSelectionAndScrollsItIntoView) {
     GridList* grid = makeGrid(150);
     addRows(grid, 0, 25);
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Down);
     EXPECT_EQ(grid->selectedSlot(), 0);
@@ -484,22 +486,36 @@ TEST_F(GridListTest, KeyboardMovesTheSelectionAndPagesLikeTheScrollBar) {
     EXPECT_EQ(grid->selectedCursor()->row(), 8);
     EXPECT_EQ(grid->top(), 1);
 
-    QTest::keyClick(grid, Qt::Key_PageDown);
-    EXPECT_EQ(grid->top(), 16);
-    EXPECT_EQ(grid->scrollBar()->value(), 16);
-    EXPECT_EQ(grid->selectedCursor()->row(), 8);  // page moves keep the selected row
-    QTest::keyClick(grid, Qt::Key_Home);
-    EXPECT_EQ(grid->top(), 0);
-    QTest::keyClick(grid, Qt::Key_End);
-    EXPECT_EQ(grid->top(), 16);
-    QTest::keyClick(grid, Qt::Key_PageUp);
-    EXPECT_EQ(grid->top(), 7);
+    // Page, Home and End keys move the selection too, scrolling only as far as shows it, and
+    // report it as a tap.
+    const struct {
+        Qt::Key key;
+        int row;
+        int top;
+    } moves[] = {
+        {Qt::Key_PageDown, 17, 9}, {Qt::Key_PageDown, 24, 16}, {Qt::Key_PageDown, 24, 16},
+        {Qt::Key_PageUp, 15, 15},  {Qt::Key_Home, 0, 0},       {Qt::Key_End, 24, 16},
+        {Qt::Key_PageUp, 15, 15},
+    };
+    for (const auto& m : moves) {
+        QTest::keyClick(grid, m.key);
+        EXPECT_EQ(grid->selectedCursor()->row(), m.row) << m.key;
+        EXPECT_EQ(grid->top(), m.top) << m.key;
+        EXPECT_EQ(grid->scrollBar()->value(), m.top) << m.key;
+        EXPECT_TRUE(grid->isHighlighted(m.row - m.top)) << m.key;
+        EXPECT_EQ(listener.events.back()->cursor()->row(), m.row) << m.key;
+    }
+    // The focus frame sits on the selected row while the grid has the focus.
+    QWidget* mark = grid->findChild<QWidget*>(QStringLiteral("gridFocusFrame"));
+    ASSERT_NE(mark, nullptr);
+    EXPECT_TRUE(mark->isVisibleTo(grid));
+    EXPECT_EQ(mark->y(), 15 * (grid->selectedSlot() + 1));
 
     const size_t before = listener.events.size();
     QTest::keyClick(grid, Qt::Key_Menu);
     ASSERT_EQ(listener.events.size(), before + 1);
     EXPECT_TRUE(listener.events.back()->isHold());
-    EXPECT_EQ(listener.events.back()->cursor()->row(), 8);
+    EXPECT_EQ(listener.events.back()->cursor()->row(), 15);
 }
 
 TEST_F(GridListTest, ScrollBarArrowClickScrollsOneLine) {

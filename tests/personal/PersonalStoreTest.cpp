@@ -166,6 +166,26 @@ TEST_F(PersonalStoreTest, SaveIntoReadOnlyDirectoryFailsAndKeepsOldFile) {
     EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
+TEST_F(PersonalStoreTest, AFileWithoutReadPermissionIsReportedAndNotOverwritten) {
+    const QByteArray old = PersonalFile::serialise(test::sampleEntries());
+    const QString file = dir_.write(QStringLiteral("personal.res"), old);
+    ASSERT_EQ(chmod(QFile::encodeName(dir_.path(QString())).constData(), 0777), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0222), 0);
+    const int status = runUnprivileged([&file] {
+        PersonalStore store(file);
+        if (store.load() || store.isLoaded() ||
+            !store.takeMessage().contains(QStringLiteral("Permission denied"))) {
+            return false;
+        }
+        store.add(test::note("typed anyway"));
+        QString error;
+        return !store.save(&error) && error.contains(file);
+    });
+    EXPECT_EQ(status, 0);
+    chmod(QFile::encodeName(file).constData(), 0644);
+    EXPECT_EQ(dir_.read(QStringLiteral("personal.res")), old);
+}
+
 TEST_F(PersonalStoreTest, SaveIntoMissingDirectoryReportsFailure) {
     PersonalStore store(dir_.path(QStringLiteral("no/such/dir/personal.res")));
     store.add(test::note("a"));

@@ -34,6 +34,19 @@ QString SmallDisk::path(const QString& name) const {
     return root_ + QLatin1Char('/') + name;
 }
 
+QString SmallDisk::write(const QString& name, const QByteArray& bytes) const {
+    QFile file(path(name));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+    }
+    return file.fileName();
+}
+
+QByteArray SmallDisk::read(const QString& name) const {
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void SmallDisk::fill(bool leavePage) {
     const QString room = path(QStringLiteral("room"));
     if (leavePage) {

@@ -20,6 +20,10 @@ public:
     const QString& why() const { return why_; }
     // Absolute path of NAME on the disk.
     QString path(const QString& name) const;
+    // Writes BYTES to NAME on the disk; returns its absolute path.
+    QString write(const QString& name, const QByteArray& bytes) const;
+    // Whole contents of NAME, or an empty array when it cannot be read.
+    QByteArray read(const QString& name) const;
     // Fills the disk up to its last byte, or to all but one page when LEAVEPAGE.
     void fill(bool leavePage = false);
     // Frees what fill() took.

@@ -3,6 +3,7 @@
 #include "catalog/DisplayText.h"
 #include "controls/ControlLook.h"
 #include "controls/EditCell.h"
+#include "controls/GridList.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalEntry.h"
@@ -15,9 +16,12 @@
 #include "screens/personal/TabPanel.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <optional>
 
@@ -33,6 +37,7 @@ QPushButton* makeButton(const QString& text, const char* name, const QRect& rect
     button->setGeometry(rect);
     button->setFont(SearchPage::pageFont(13, true));
     button->setStyleSheet(SearchPage::buttonStyleSheet());
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -93,7 +98,61 @@ int CPersonal::createControls() {
 
     // The box is made first but must lie over the tab panel when it opens.
     renameBox_->raise();
+
+    findwine::labelControl(nameLabel_, entryList_);
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, &CPersonal::switchPage);
+    }
     return 0;
+}
+
+void CPersonal::focusNoteText() {
+    if (tabPanel_->selectedTabPage() != notes_) {
+        tabPanel_->chooseTab(TabPanel::kFirstLabelId + 2 * 1);
+    }
+    if (QPlainTextEdit* text = notes_->edit()->textEdit()) {
+        text->moveCursor(QTextCursor::End);
+        text->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CPersonal::switchPage() {
+    if (renaming_) {
+        return;
+    }
+    if (tabPanel_->selectedTabPage() == notes_) {
+        tabPanel_->chooseTab(TabPanel::kFirstLabelId);
+        GridList* grid = details_->currentGrid();
+        // A note's first field takes the typing; a bookmark's read-only grid the arrows.
+        QWidget* target = grid;
+        if (grid != nullptr && grid->isEditable() && grid->editCellAt(0, 1) != nullptr) {
+            target = grid->editCellAt(0, 1)->editor();
+        }
+        if (target != nullptr && target->isVisible()) {
+            target->setFocus(Qt::TabFocusReason);
+        } else {
+            entryList_->setFocus(Qt::TabFocusReason);
+        }
+    } else {
+        focusNoteText();
+    }
+}
+
+void CPersonal::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The rename box takes its own Escape; one that reaches the panel while it is open
+        // changes nothing.
+        if (!renaming_) {
+            done();
+        }
+        event->accept();
+        return;
+    }
+    SearchPage::keyPressEvent(event);
 }
 
 bool CPersonal::showKind(EntryKind kind) {

@@ -54,6 +54,13 @@ public:
     // Creates the panel's controls: 0, or -1 when one of them cannot be made.
     int createControls() override;
 
+    // --- Keyboard: Escape is Done, Ctrl+Tab and Ctrl+Shift+Tab switch Details and Notes ---
+
+    // Brings the Notes page to the front with the cursor at the end of the entry's text.
+    void focusNoteText();
+    // Brings the other page to the front and gives it the focus.
+    void switchPage();
+
     // --- The user's commands (the buttons and the list call these) ---
 
     // The list's selection changed to list position K.
@@ -85,6 +92,9 @@ public:
 Q_SIGNALS:
     // The user typed into the Notes page or a Details cell; keepShown() stores it.
     void edited();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Puts the entry at store index INDEX on the pages.

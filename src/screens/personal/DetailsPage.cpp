@@ -57,11 +57,13 @@ bool DetailsPage::createControls() {
     gridRect_ = rectFromEdges(10, 10, width() - 10, height() - 10);
     bookmarkGrid_ = makeGrid(this, false);
     bookmarkGrid_->setObjectName(QStringLiteral("bookmarkGrid"));
+    bookmarkGrid_->setAccessibleName(QStringLiteral("Details"));
     if (!bookmarkGrid_->create(gridRect_, this, false)) {
         return false;
     }
     noteGrid_ = makeGrid(this, true);
     noteGrid_->setObjectName(QStringLiteral("noteGrid"));
+    noteGrid_->setAccessibleName(QStringLiteral("Details"));
     if (!noteGrid_->create(gridRect_, this, false)) {
         return false;
     }

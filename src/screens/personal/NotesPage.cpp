@@ -30,6 +30,7 @@ bool NotesPage::createControls() {
         return false;
     }
     connect(edit_, &EditCell::textChanged, this, &NotesPage::keepWithinLimit);
+    edit_->editor()->setAccessibleName(QStringLiteral("Notes"));
     refusal_ = new QLabel(this);
     refusal_->setObjectName(QStringLiteral("refusalWord"));
     refusal_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 200); color: black;"));

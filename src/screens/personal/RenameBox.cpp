@@ -38,6 +38,7 @@ bool RenameBox::create(const QRect& rect) {
     }
     if (QLineEdit* line = edit_->lineEdit()) {
         connect(line, &QLineEdit::returnPressed, this, &RenameBox::accept);
+        line->setAccessibleName(QStringLiteral("New name"));
     }
 
     setStyleSheet(SearchPage::buttonStyleSheet());
@@ -50,6 +51,7 @@ bool RenameBox::create(const QRect& rect) {
     cancel_->setGeometry(rectFromEdges(w - 80, h - 30, w - 10, h - 10));
     for (QPushButton* button : {ok_, cancel_}) {
         button->setFont(bold);
+        button->setAutoDefault(true);
     }
     connect(ok_, &QPushButton::clicked, this, &RenameBox::accept);
     connect(cancel_, &QPushButton::clicked, this, &RenameBox::reject);

@@ -2,11 +2,31 @@
 
 #include "screens/SearchPage.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
 
 namespace corkwise {
+
+namespace {
+
+// Screen readers meet a tab label as a page tab named by its text.
+class TabLabelAccessible : public QAccessibleWidget {
+public:
+    explicit TabLabelAccessible(TabLabel* label) : QAccessibleWidget(label, QAccessible::PageTab) {}
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<TabLabel*>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* tabLabelFactory(const QString& /*className*/, QObject* object) {
+    auto* label = qobject_cast<TabLabel*>(object);
+    return label != nullptr ? new TabLabelAccessible(label) : nullptr;
+}
+
+}  // namespace
 
 TabLabel::TabLabel(const QString& text, int id, QWidget* parent)
     : QWidget(parent),
@@ -15,6 +35,11 @@ TabLabel::TabLabel(const QString& text, int id, QWidget* parent)
       frameColour_(SearchPage::kFrameColour),
       backgroundColour_(SearchPage::kBackground) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool installed = [] {
+        QAccessible::installFactory(tabLabelFactory);
+        return true;
+    }();
+    static_cast<void>(installed);
 }
 
 void TabLabel::setCorner(int corner) {

@@ -76,9 +76,11 @@ TEST_F(CPersonalTest, AddNoteThenDoneWritesFileAndMakesNotesUsable) {
     EXPECT_TRUE(bar_->isButtonVisible(CommandBar::kEditPosition));
     EXPECT_FALSE(bar_->isButtonEnabled(bar_->visiblePersonalPosition()));
 
+    // The note's grid is the one on the Details page (Add Note brings the Notes page to the
+    // front, for typing).
     GridList* grid = panel_->detailsPage()->noteGrid();
-    EXPECT_TRUE(grid->isVisibleTo(panel_));
-    EXPECT_FALSE(panel_->detailsPage()->bookmarkGrid()->isVisibleTo(panel_));
+    EXPECT_TRUE(grid->isVisibleTo(panel_->detailsPage()));
+    EXPECT_FALSE(panel_->detailsPage()->bookmarkGrid()->isVisibleTo(panel_->detailsPage()));
     ASSERT_EQ(grid->rowCount(), 10);
     const QStringList names = {"ORIGIN",  "SSF",         "TYPE",    "REGION",      "PRODUCER",
                                "VINTAGE", "DESIGNATION", "VARIETY", "APPELLATION", "SCORE"};
@@ -416,6 +418,20 @@ TEST_F(CPersonalTest, FailingSaveOnDoneIsReportedAndKeepsEverythingInMemory) {
     if (QFileInfo(personalPath()).isFile()) {
         EXPECT_EQ(fileBytes(), before);
     }
+}
+
+TEST_F(CPersonalTest, TheOnlyEntryDeletedStaysDeletedWhenItsSaveFails) {
+    writePersonal({bookmark("Only")});
+    start();
+    ASSERT_TRUE(view_->handleCommand(command::kBookmarks));
+    makePersonalUnwritable();
+    MessageBox::setNextAnswer(MessageBox::Yes);
+    QTest::mouseClick(panel_->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(boxes(MessageBox::Icon::Warning), 1);
+    // Leaving the panel looks at the store again: an empty store is still a loaded one.
+    view_->updatePersonalMenu();
+    EXPECT_EQ(guide_->personalCount(), 0);
+    EXPECT_TRUE(guide_->personalModified());
 }
 
 TEST_F(CPersonalTest, FailingSaveOnTheLastDeleteIsReported) {

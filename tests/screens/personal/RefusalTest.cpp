@@ -52,44 +52,30 @@ protected:
 TEST_P(RefusalTest, WhatTheFileCannotHoldIsRefusedVisibly) {
     const Input& in = GetParam();
     QWidget host;
-    QWidget* target = nullptr;
-    std::function<QString()> contents;
-    std::function<QString()> word;
-    std::function<void()> paste;
     auto* notes = new NotesPage();
     auto* details = new DetailsPage();
     ASSERT_TRUE(notes->createPage(&host, QRect(2, 23, 217, 159), 1231));
     ASSERT_TRUE(details->createPage(&host, QRect(2, 23, 217, 159), 1230));
     host.show();
+    QLineEdit* value = nullptr;  // the Details value typed into; none on the Notes page
     if (in.details) {
         details->setKind(EntryKind::Note);
         StringMap fields;
         fields.set(QStringLiteral("REGION"), QString());
         details->showFields(fields);
-        QLineEdit* line = details->noteGrid()->editCellAt(0, 1)->lineEdit();
-        QTest::mouseClick(line, Qt::LeftButton);
-        target = line;
-        contents = [line] { return line->text(); };
-        word = [details] { return details->refusal(); };
-        paste = [details] { details->paste(); };
-    } else {
-        target = notes->edit()->textEdit();
-        contents = [notes] { return notes->contents(); };
-        word = [notes] { return notes->refusal(); };
-        paste = [notes] { notes->paste(); };
+        value = details->noteGrid()->editCellAt(0, 1)->lineEdit();
+        QTest::mouseClick(value, Qt::LeftButton);
     }
     if (in.paste) {
         QApplication::clipboard()->setText(in.text);
-        paste();
+        in.details ? details->paste() : notes->paste();
     } else {
-        typeText(target, in.text);
+        typeText(value ? static_cast<QWidget*>(value) : notes->edit()->textEdit(), in.text);
     }
-    EXPECT_EQ(contents(), in.kept);
-    if (in.word.isEmpty()) {
-        EXPECT_TRUE(word().isEmpty()) << word().toStdString();
-    } else {
-        EXPECT_TRUE(word().contains(in.word)) << word().toStdString();
-    }
+    EXPECT_EQ(value ? value->text() : notes->contents(), in.kept);
+    const QString word = in.details ? details->refusal() : notes->refusal();
+    EXPECT_EQ(word.isEmpty(), in.word.isEmpty()) << word.toStdString();
+    EXPECT_TRUE(word.contains(in.word)) << word.toStdString();
 }
 
 const QString kLong = QString(600, u'p');
