@@ -5,7 +5,9 @@
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
 #include "app/FrameZoom.h"
+#include "app/HelpWindow.h"
 #include "app/MainView.h"
+#include "app/NotesExchange.h"
 #include "app/RecentCatalogues.h"
 #include "catalog/Catalog.h"
 #include "controls/CutTextTips.h"
@@ -226,7 +228,26 @@ void CMainFrame::routeCommand(int commandId) {
         openRecent(commandId - command::kFirstRecentCatalogue);
         return;
     }
+    if (commandId == command::kHelp) {
+        showHelp();
+        return;
+    }
+    // Made for each command: opening another catalogue replaces the guide and the view.
+    if (guide_ != nullptr &&
+        NotesExchange(*guide_, *store_, view_, this).handleCommand(commandId)) {
+        return;
+    }
     Q_EMIT unhandledCommand(commandId);
+}
+
+HelpWindow* CMainFrame::showHelp() {
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(bar_, this);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+    return help_;
 }
 
 bool CMainFrame::saveBeforeExit(bool mayAsk) {

@@ -5,7 +5,8 @@
 // PersonalStore, and, only when the catalogue is open, the WineGuide with every page of the five
 // searches and the MainView. create() then builds the window: the main view as its child and the
 // command bar with the Ctrl+Q, Ctrl+X, Ctrl+C and Ctrl+V accelerators. Every command goes to the
-// main view first, then to the frame (Exit) and the application (About).
+// main view first, then to the frame (Exit, Help, the File menu's notes commands) and the
+// application (About).
 //
 // Closing the frame (Exit, Ctrl+Q, the window's close button) first keeps the user's notes:
 // saveBeforeExit. Between times, every change to the notes and every keystroke on the personal
@@ -27,6 +28,7 @@ namespace corkwise {
 
 class CommandBar;
 class FrameZoom;
+class HelpWindow;
 class MainView;
 class RecentCatalogues;
 class PersonalStore;
@@ -61,6 +63,10 @@ public:
     // Offers COMMANDID to the main view, then to the frame; emits unhandledCommand for the rest.
     void routeCommand(int commandId);
 
+    // Shows the help window (made the first time, then brought to the front) and returns it.
+    HelpWindow* showHelp();
+    // The help window, or null before the first showHelp.
+    HelpWindow* helpWindow() const { return help_; }
     // The catalogue in use.
     const QString& cataloguePath() const { return cataloguePath_; }
     // Replaces the catalogue in use with the one at PATH: what the personal panel shows is kept
@@ -134,6 +140,7 @@ private:
     std::unique_ptr<WineGuide> guide_;
     // Owns the pages of the searches while their flow is not open.
     std::unique_ptr<QWidget> pageOwner_;
+    HelpWindow* help_ = nullptr;  // a child window of the frame
 };
 
 }  // namespace corkwise

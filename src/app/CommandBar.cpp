@@ -51,6 +51,7 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     recentMenu_->setFont(SearchPage::pageFont(13, false));
     setRecentCatalogues({});
     file->addSeparator();
+    addNotesItems(file);
     QAction* exit = addItem(file, QStringLiteral("E&xit"), command::kExit, true);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -78,6 +79,8 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     }
 
     QMenu* help = addPopup(QStringLiteral("&Help"), "helpMenu");
+    addItem(help, QStringLiteral("Corkwise &Help"), command::kHelp, true)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     addItem(help, QStringLiteral("&About Corkwise..."), command::kAbout, true);
 
     // Search takes the next position but sits before Help on the bar.
@@ -126,6 +129,15 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     for (int p = kFirstPersonalPosition + 1; p <= kLastPersonalPosition; ++p) {
         setButtonVisible(p, false);
     }
+}
+
+void CommandBar::addNotesItems(QMenu* file) {
+    addItem(file, QStringLiteral("&Export Notes and Bookmarks..."), command::kExportNotes, true);
+    addItem(file, QStringLiteral("&Import Notes and Bookmarks..."), command::kImportNotes, true);
+    addItem(file, QStringLiteral("Export Bookmarks as a &List..."), command::kExportBookmarkList,
+            true);
+    addItem(file, QStringLiteral("&Print Bookmarks..."), command::kPrintBookmarks, true);
+    file->addSeparator();
 }
 
 QMenu* CommandBar::addPopup(const QString& title, const char* objectName) {

@@ -65,6 +65,8 @@ Q_SIGNALS:
 
 private:
     void openFirstMenu();
+    // File's ways of taking notes and bookmarks in and out, above Exit.
+    void addNotesItems(QMenu* file);
     QMenu* addPopup(const QString& title, const char* objectName);
     QAction* addItem(QMenu* menu, const QString& text, int commandId, bool usable);
 

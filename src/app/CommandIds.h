@@ -42,4 +42,11 @@ inline constexpr int kZoomIn = 32850;
 inline constexpr int kZoomOut = 32851;
 inline constexpr int kActualSize = 32852;
 
+// Help and the File menu's ways of taking notes and bookmarks in and out.
+inline constexpr int kHelp = 32890;
+inline constexpr int kExportNotes = 32891;
+inline constexpr int kImportNotes = 32892;
+inline constexpr int kExportBookmarkList = 32893;
+inline constexpr int kPrintBookmarks = 32894;
+
 }  // namespace corkwise::command

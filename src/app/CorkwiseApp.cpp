@@ -10,9 +10,11 @@
 #include "app/RecentCatalogues.h"
 #include "app/SingleInstance.h"
 #include "catalog/Catalog.h"
+#include "catalog/CatalogFile.h"
 #include "catalog/CatalogProblem.h"
 #include "common/ErrorLog.h"
 #include "controls/ReadablePalette.h"
+#include "guide/WineGuide.h"
 #include "personal/PersonalLock.h"
 #include "platform/DataLocations.h"
 #include "platform/MessageBox.h"
@@ -346,7 +348,20 @@ QWidget* CorkwiseApp::showAbout() {
     if (frame_ == nullptr) {
         return nullptr;
     }
-    auto* about = new AboutDialog(frame_.get());
+    FilesInUse files;
+    files.cataloguePath = cataloguePath_;
+    files.personalPath = personalPath_;
+    if (WineGuide* guide = frame_->guide()) {
+        if (const Catalog* catalog = guide->catalog()) {
+            // The catalogue the guide reads, which may not be the one the program started with.
+            files.cataloguePath = QFileInfo(catalog->file()->path()).absoluteFilePath();
+            files.wines = AboutDialog::wineCount(*catalog);
+        }
+        guide->loadPersonal();
+        files.entries = guide->personalCount();
+    }
+    files.catalogueDate = QFileInfo(files.cataloguePath).lastModified();
+    auto* about = new AboutDialog(frame_.get(), files);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::ApplicationModal);
     about->show();

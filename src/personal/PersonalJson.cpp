@@ -2,7 +2,9 @@
 
 #include "common/TextCodec.h"
 #include "personal/PersonalFile.h"
+#include "personal/SafeWrite.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -292,6 +294,32 @@ std::optional<std::vector<PersonalEntry>> PersonalJson::fromJson(const QByteArra
         entries.push_back(std::move(*entry));
     }
     return entries;
+}
+
+bool PersonalJson::writeFile(const QString& path, const std::vector<PersonalEntry>& entries,
+                             QString* error) {
+    return replaceFile(path, toJson(entries), error);
+}
+
+std::optional<std::vector<PersonalEntry>> PersonalJson::readFile(const QString& path,
+                                                                 QString* error,
+                                                                 QStringList* warnings) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error != nullptr) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
+    }
+    // Far more than any store holds; a file this large is not an export of notes.
+    constexpr qint64 kMaxSize = qint64{64} * 1024 * 1024;
+    if (file.size() > kMaxSize) {
+        if (error != nullptr) {
+            *error = QStringLiteral("the file is too large to hold notes and bookmarks");
+        }
+        return std::nullopt;
+    }
+    return fromJson(file.readAll(), error, warnings);
 }
 
 }  // namespace corkwise

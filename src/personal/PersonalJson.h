@@ -24,6 +24,14 @@ class PersonalJson {
 public:
     // ENTRIES as an indented JSON document ending in a line feed; fields in the order above.
     static QByteArray toJson(const std::vector<PersonalEntry>& entries);
+    // Writes toJson(ENTRIES) to the file at PATH, replacing it only once every byte is written.
+    // False with *ERROR (when given) set to the reason when it cannot be written.
+    static bool writeFile(const QString& path, const std::vector<PersonalEntry>& entries,
+                          QString* error = nullptr);
+    // Reads the JSON file at PATH with fromJson. Nothing, with *ERROR set, when the file cannot
+    // be read or is not such a document.
+    static std::optional<std::vector<PersonalEntry>> readFile(const QString& path, QString* error,
+                                                              QStringList* warnings = nullptr);
 
     // Entries from JSON. On malformed JSON or a wrong field gives nothing and sets *ERROR to
     // a message naming the entry (counted from 0) and the field. "text" and "values" may be

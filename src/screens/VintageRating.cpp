@@ -9,12 +9,7 @@ namespace corkwise {
 
 namespace {
 
-struct Code {
-    const char* code;
-    const char* sentence;
-};
-
-constexpr std::array<Code, 5> kCodes{{
+constexpr std::array<VintageCode, 5> kCodes{{
     {"H", "Hold it to improve."},
     {"D", "Drink it now or hold it to improve quality."},
     {"W", "Warning, may be too old."},
@@ -32,6 +27,10 @@ std::optional<int> wholeNumber(const QString& text) {
 
 }  // namespace
 
+std::span<const VintageCode> vintageCodes() {
+    return kCodes;
+}
+
 QString scoreWord(const QString& score) {
     const std::optional<int> value = wholeNumber(score);
     return value ? QString::fromLatin1(catalog_format::scoreBandOf(*value).word) : QString();
@@ -43,7 +42,7 @@ QString vintageRatingText(const QString& score, const QString& code) {
         text = QString::fromLatin1(catalog_format::scoreBandOf(*value).vintageSentence) +
                QLatin1Char(' ');
     }
-    for (const Code& c : kCodes) {
+    for (const VintageCode& c : kCodes) {
         if (code.compare(QLatin1String(c.code), Qt::CaseInsensitive) == 0) {
             text += QLatin1String(c.sentence);
             break;

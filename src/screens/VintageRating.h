@@ -1,9 +1,22 @@
 #pragma once
-// The sentence that rates one year of a vintage chart and says what to do with its wines.
+// The sentence that rates one year of a vintage chart and says what to do with its wines. The
+// score's sentence comes from the score bands (catalog/ScoreBands.h), the code's from the table
+// of codes below; the help window shows both tables, so it says what the chart says.
 
 #include <QString>
 
+#include <span>
+
 namespace corkwise {
+
+// One code of a chart year and the sentence that says what to do with its wines.
+struct VintageCode {
+    const char* code;
+    const char* sentence;
+};
+
+// Every code the chart explains, in the order it is looked for.
+std::span<const VintageCode> vintageCodes();
 
 // The rating of a year whose chart shows SCORE and CODE.
 //

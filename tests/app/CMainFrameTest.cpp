@@ -111,11 +111,17 @@ TEST_F(CMainFrameTest, WindowIsTitledCorkwiseWithTheViewOverTheCommandBar) {
     for (const QAction* action : bar()->popup(CommandBar::kFilePosition)->actions()) {
         file << action->text();
     }
-    EXPECT_EQ(file, (QStringList{QStringLiteral("&Open Catalogue..."),
-                                 QStringLiteral("Recent &Catalogues"), QString(),
-                                 QStringLiteral("E&xit")}));
-    ASSERT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions().size(), 1);
-    EXPECT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions()[0]->text().remove(u'&'),
+    EXPECT_EQ(
+        file,
+        (QStringList{QStringLiteral("&Open Catalogue..."), QStringLiteral("Recent &Catalogues"),
+                     QString(), QStringLiteral("&Export Notes and Bookmarks..."),
+                     QStringLiteral("&Import Notes and Bookmarks..."),
+                     QStringLiteral("Export Bookmarks as a &List..."),
+                     QStringLiteral("&Print Bookmarks..."), QString(), QStringLiteral("E&xit")}));
+    ASSERT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions().size(), 2);
+    EXPECT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions()[0]->text(),
+              QStringLiteral("Corkwise &Help"));
+    EXPECT_EQ(bar()->popup(CommandBar::kHelpPosition)->actions()[1]->text().remove(u'&'),
               QStringLiteral("About Corkwise..."));
 }
 
