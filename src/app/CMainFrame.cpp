@@ -14,7 +14,7 @@
 #include "guide/WineGuide.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
-#include "personal/SafeWrite.h"
+#include "common/SafeWrite.h"
 #include "platform/MessageBox.h"
 #include "screens/FlowPageFactory.h"
 #include "screens/SearchPage.h"

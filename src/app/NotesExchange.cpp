@@ -7,7 +7,7 @@
 #include "personal/PersonalImport.h"
 #include "personal/PersonalJson.h"
 #include "personal/PersonalStore.h"
-#include "personal/SafeWrite.h"
+#include "common/SafeWrite.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"

@@ -1,7 +1,7 @@
 #include "personal/PersonalFile.h"
 
 #include "personal/PersonalFormat.h"
-#include "personal/SafeWrite.h"
+#include "common/SafeWrite.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -49,7 +49,7 @@ public:
     static bool write(QIODevice* device, const std::vector<PersonalEntry>& entries,
                       QString* error = nullptr);
 
-    // Writes a whole file through replaceFile (personal/SafeWrite.h): PATH changes only once
+    // Writes a whole file through replaceFile (common/SafeWrite.h): PATH changes only once
     // every byte is on the disk; on any failure PATH is left as it was and *ERROR holds the
     // system's reason. WRITER, when given, does the writing into the open device (tests use it
     // to fail midway).

@@ -2,7 +2,7 @@
 
 #include "common/TextCodec.h"
 #include "personal/PersonalFile.h"
-#include "personal/SafeWrite.h"
+#include "common/SafeWrite.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 #include "personal/PersonalLock.h"
 
 #include "personal/PersonalFormat.h"
-#include "personal/SafeWrite.h"
+#include "common/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>

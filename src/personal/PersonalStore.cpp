@@ -2,7 +2,7 @@
 
 #include "personal/PersonalFile.h"
 #include "personal/PersonalFormat.h"
-#include "personal/SafeWrite.h"
+#include "common/SafeWrite.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -8,6 +8,7 @@
 #include "common/ErrorLog.h"
 #include "compiler/SourceFixture.h"
 #include "testsupport/FailDevice.h"
+#include "testsupport/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -260,6 +261,16 @@ TEST_F(CatalogCompilerTest, SaveReplacesAFileOnlyWhenComplete) {
     test::FailDevice device(4);
     EXPECT_FALSE(writeCatalogue(QByteArray(64, 'x'), &device, &error));
     EXPECT_FALSE(error.isEmpty());
+    // A disk that fills part way: the old file stays whole and the reason is the system's.
+    {
+        test::FileSizeLimit fullDisk(8);
+        ASSERT_TRUE(fullDisk.isSet());
+        EXPECT_FALSE(saveCatalogue(QByteArray(4096, 'x'), path, &error));
+    }
+    EXPECT_TRUE(error.contains(QStringLiteral("too large"))) << error.toStdString();
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old catalogue"));
     ASSERT_TRUE(saveCatalogue("new catalogue", path, &error));
     QFile replaced(path);
     ASSERT_TRUE(replaced.open(QIODevice::ReadOnly));

@@ -5,7 +5,7 @@
 #include "notestool/NotesTool.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
-#include "personal/SafeWrite.h"
+#include "common/SafeWrite.h"
 #include "testsupport/CommandRun.h"
 #include "testsupport/FailDevice.h"
 #include "testsupport/PersonalSamples.h"

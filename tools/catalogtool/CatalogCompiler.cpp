@@ -1,11 +1,12 @@
 #include "catalogtool/CatalogCompiler.h"
 
+#include "common/SafeWrite.h"
+
 #include "catalog/CatalogFormat.h"
 #include "catalog/Placeholders.h"
 
 #include <QIODevice>
 #include <QLocale>
-#include <QSaveFile>
 #include <algorithm>
 #include <numeric>
 
@@ -804,21 +805,17 @@ bool writeCatalogue(const QByteArray& image, QIODevice* device, QString* error) 
 }
 
 bool saveCatalogue(const QByteArray& image, const QString& path, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("%1: cannot create the file: %2").arg(path, file.errorString());
-        return false;
+    // Through replaceFile, which sees a full disk at the write that hits it: a buffered save
+    // could report success and leave a catalogue cut short.
+    QString why;
+    const bool written =
+        replaceFile(path, image, &why, [&why](QIODevice& device, const QByteArray& bytes) {
+            return writeCatalogue(bytes, &device, &why);
+        });
+    if (!written) {
+        *error = QStringLiteral("%1: %2").arg(path, why);
     }
-    if (!writeCatalogue(image, &file, error)) {
-        *error = path + QStringLiteral(": ") + *error;
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = QStringLiteral("%1: cannot complete the file: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return written;
 }
 
 }  // namespace corkwise::tool

@@ -5,13 +5,13 @@
 #include "catalogtool/CatalogSources.h"
 #include "catalogtool/SourceDerivation.h"
 #include "catalogtool/SourceGenerator.h"
+#include "common/SafeWrite.h"
 
 #include <unistd.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace corkwise::tool {
@@ -235,10 +235,9 @@ int runDerive(const QStringList& args, QTextStream& out, QTextStream& err) {
     for (const char* name :
          {"vintage_chart.csv", "best_producers.csv", "best_values.csv", "food.csv"}) {
         const QString path = QDir(dir).filePath(QLatin1String(name));
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(derivedCsv(data, QLatin1String(name))) < 0 || !file.commit()) {
-            err << "derive: " << path << ": " << file.errorString() << '\n';
+        QString why;
+        if (!replaceFile(path, derivedCsv(data, QLatin1String(name)), &why)) {
+            err << "derive: " << path << ": " << why << '\n';
             return 1;
         }
         out << "wrote " << path << '\n';

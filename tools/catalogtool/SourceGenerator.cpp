@@ -1,7 +1,8 @@
 #include "catalogtool/SourceGenerator.h"
 
+#include "common/SafeWrite.h"
+
 #include <QDir>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -199,10 +200,10 @@ private:
 };
 
 bool save(const QString& dir, const char* name, const CsvText& text, QString* error) {
-    QSaveFile file(QDir(dir).filePath(QLatin1String(name)));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data()) != text.data().size() ||
-        !file.commit()) {
-        *error = QStringLiteral("%1: cannot write: %2").arg(file.fileName(), file.errorString());
+    const QString path = QDir(dir).filePath(QLatin1String(name));
+    QString why;
+    if (!replaceFile(path, text.data(), &why)) {
+        *error = QStringLiteral("%1: cannot write: %2").arg(path, why);
         return false;
     }
     return true;

@@ -1,4 +1,4 @@
-#include "personal/SafeWrite.h"
+#include "common/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,11 @@
 // Writing a whole file so that a failure never leaves less than was there before.
 //
 // Every file the program and its tools write (the personal file, its backups, the notes tool's
-// output) goes through replaceFile. The new contents are written to a temporary file beside the
-// target through a QIODevice with no buffer of its own, so a full disk is seen at the write that
-// hits it; the file is then forced to the disk (fsync) and only then renamed over the target, and
-// the directory is forced to the disk too. On any failure the target keeps its old bytes and the
+// output, the catalogues and sources the catalogue tool writes) goes through replaceFile. The new
+// contents are written to a temporary file beside the target through a QIODevice with no buffer
+// of its own, so a full disk is seen at the write that hits it; the file is then forced to the
+// disk (fsync) and only then renamed over the target, and the directory is forced to the disk
+// too. On any failure the target keeps its old bytes and the
 // caller gets the operating system's reason ("No space left on device").
 
 #include <QByteArray>
