@@ -405,8 +405,8 @@ bool Loader::loadColumnMap(QString* error) {
         return true;
     }
     std::map<QString, bool> known;
-    for (const ColumnSpec& spec : kWineFileColumns) {
-        known[QLatin1String(spec.name)] = spec.required;
+    for (const ColumnSpec& column : kWineFileColumns) {
+        known[QLatin1String(column.name)] = column.required;
     }
     return readColumnMap(options_.columnsFile, known, &columnMap_, error);
 }

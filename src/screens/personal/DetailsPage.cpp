@@ -7,10 +7,10 @@
 #include "controls/GridList.h"
 #include "controls/GridRow.h"
 #include "personal/PersonalEntry.h"
+#include "screens/personal/RefusalWord.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -67,14 +67,7 @@ bool DetailsPage::createControls() {
     if (!noteGrid_->create(gridRect_, this, false)) {
         return false;
     }
-    refusal_ = new QLabel(this);
-    refusal_->setObjectName(QStringLiteral("refusalWord"));
-    refusal_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 200); color: black;"));
-    refusal_->hide();
-    // The word stays long enough to be read, then goes.
-    refusalShown_.setSingleShot(true);
-    refusalShown_.setInterval(kRefusalShownMs);
-    connect(&refusalShown_, &QTimer::timeout, refusal_, &QWidget::hide);
+    refusal_ = new RefusalWord(this);
     watchEditCells();
     return true;
 }
@@ -100,16 +93,11 @@ void DetailsPage::watchEditCells() {
 }
 
 void DetailsPage::showRefusal(const QString& word) {
-    refusal_->setText(word);
-    refusal_->adjustSize();
-    refusal_->move(width() - 12 - refusal_->width(), height() - 12 - refusal_->height());
-    refusal_->show();
-    refusal_->raise();
-    refusalShown_.start();
+    refusal_->say(word);
 }
 
 QString DetailsPage::refusal() const {
-    return refusal_ != nullptr && !refusal_->isHidden() ? refusal_->text() : QString();
+    return refusal_ != nullptr ? refusal_->shown() : QString();
 }
 
 GridList* DetailsPage::currentGrid() const {

@@ -14,14 +14,12 @@
 #include "screens/personal/TabPage.h"
 
 #include <QRect>
-#include <QTimer>
 
 #include <optional>
 
-class QLabel;
-
 namespace corkwise {
 
+class RefusalWord;
 class GridList;
 
 class DetailsPage : public TabPage {
@@ -30,8 +28,6 @@ class DetailsPage : public TabPage {
 public:
     static constexpr int kTypeWidth = 70;
     static constexpr int kValueWidth = 130;
-    // How long the word for a refused input stays.
-    static constexpr int kRefusalShownMs = 5000;
 
     explicit DetailsPage(QWidget* parent = nullptr);
     ~DetailsPage() override;
@@ -75,8 +71,7 @@ private:
     void showRefusal(const QString& word);
 
     GridList* bookmarkGrid_ = nullptr;
-    QLabel* refusal_ = nullptr;
-    QTimer refusalShown_;
+    RefusalWord* refusal_ = nullptr;
     GridList* noteGrid_ = nullptr;
     EntryKind kind_ = EntryKind::Bookmark;
     QRect gridRect_;

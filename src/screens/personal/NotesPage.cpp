@@ -4,8 +4,8 @@
 #include "controls/ControlLook.h"
 #include "controls/EditCell.h"
 #include "personal/PersonalEntry.h"
+#include "screens/personal/RefusalWord.h"
 
-#include <QLabel>
 #include <QSignalBlocker>
 
 #include <QPlainTextEdit>
@@ -31,14 +31,7 @@ bool NotesPage::createControls() {
     }
     connect(edit_, &EditCell::textChanged, this, &NotesPage::keepWithinLimit);
     edit_->editor()->setAccessibleName(QStringLiteral("Notes"));
-    refusal_ = new QLabel(this);
-    refusal_->setObjectName(QStringLiteral("refusalWord"));
-    refusal_->setStyleSheet(QStringLiteral("background: rgb(255, 255, 200); color: black;"));
-    refusal_->hide();
-    // The word stays long enough to be read, then goes.
-    refusalShown_.setSingleShot(true);
-    refusalShown_.setInterval(kRefusalShownMs);
-    connect(&refusalShown_, &QTimer::timeout, refusal_, &QWidget::hide);
+    refusal_ = new RefusalWord(this);
     return true;
 }
 
@@ -88,16 +81,11 @@ void NotesPage::keepWithinLimit() {
 }
 
 void NotesPage::showRefusal(const QString& word) {
-    refusal_->setText(word);
-    refusal_->adjustSize();
-    refusal_->move(width() - 12 - refusal_->width(), height() - 12 - refusal_->height());
-    refusal_->show();
-    refusal_->raise();
-    refusalShown_.start();
+    refusal_->say(word);
 }
 
 QString NotesPage::refusal() const {
-    return refusal_ != nullptr && !refusal_->isHidden() ? refusal_->text() : QString();
+    return refusal_ != nullptr ? refusal_->shown() : QString();
 }
 
 QString NotesPage::contents() const {

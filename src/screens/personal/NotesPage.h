@@ -7,21 +7,15 @@
 
 #include "screens/personal/TabPage.h"
 
-#include <QTimer>
-
-class QLabel;
-
 namespace corkwise {
 
 class EditCell;
+class RefusalWord;
 
 class NotesPage : public TabPage {
     Q_OBJECT
 
 public:
-    // How long the word for a refused input stays.
-    static constexpr int kRefusalShownMs = 5000;
-
     explicit NotesPage(QWidget* parent = nullptr);
     ~NotesPage() override;
 
@@ -54,8 +48,7 @@ private:
     void showRefusal(const QString& word);
 
     EditCell* edit_ = nullptr;
-    QLabel* refusal_ = nullptr;
-    QTimer refusalShown_;
+    RefusalWord* refusal_ = nullptr;
     bool refusing_ = false;
 };
 
