@@ -142,14 +142,12 @@ const char* const kLoadOptionsUsage =
     "       [--producer-min-wines N] [--producers N] [--value-min-score N] [--values N]\n"
     "       [--food-wines N] [--food-rules FILE]";
 
-}  // namespace
-
-int runBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
-    QString sources;
-    QString output;
-    LoadOptions options;
+// Reads "INPUT -o OUTPUT" and the load options, in any order, for COMMAND. 0 when read (either
+// path may still be empty), 2 after telling ERR what was wrong.
+int readInputAndOutput(const QStringList& args, const char* command, QString* input,
+                       QString* output, LoadOptions* options, QTextStream& err) {
     for (qsizetype i = 0; i < args.size(); ++i) {
-        const int shared = readLoadOption(args, &i, &options, "build", err);
+        const int shared = readLoadOption(args, &i, options, command, err);
         if (shared < 0) {
             return 2;
         }
@@ -157,13 +155,25 @@ int runBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
             continue;
         }
         if (args[i] == QLatin1String("-o") && i + 1 < args.size()) {
-            output = args[++i];
-        } else if (sources.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
-            sources = args[i];
+            *output = args[++i];
+        } else if (input->isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
+            *input = args[i];
         } else {
-            err << "build: unexpected argument " << args[i] << '\n';
+            err << command << ": unexpected argument " << args[i] << '\n';
             return 2;
         }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runBuild(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QString sources;
+    QString output;
+    LoadOptions options;
+    if (readInputAndOutput(args, "build", &sources, &output, &options, err) != 0) {
+        return 2;
     }
     if (sources.isEmpty() || output.isEmpty()) {
         err << "usage: corkwise-catalog build SOURCES -o FILE " << kLoadOptionsUsage << '\n';
@@ -197,22 +207,8 @@ int runDerive(const QStringList& args, QTextStream& out, QTextStream& err) {
     QString wines;
     QString dir;
     LoadOptions options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const int shared = readLoadOption(args, &i, &options, "derive", err);
-        if (shared < 0) {
-            return 2;
-        }
-        if (shared > 0) {
-            continue;
-        }
-        if (args[i] == QLatin1String("-o") && i + 1 < args.size()) {
-            dir = args[++i];
-        } else if (wines.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
-            wines = args[i];
-        } else {
-            err << "derive: unexpected argument " << args[i] << '\n';
-            return 2;
-        }
+    if (readInputAndOutput(args, "derive", &wines, &dir, &options, err) != 0) {
+        return 2;
     }
     if (wines.isEmpty() || dir.isEmpty()) {
         err << "usage: corkwise-catalog derive WINES.csv -o DIR " << kLoadOptionsUsage << '\n';
