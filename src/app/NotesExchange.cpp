@@ -2,12 +2,12 @@
 
 #include "app/CommandIds.h"
 #include "app/MainView.h"
+#include "common/SafeWrite.h"
 #include "guide/BookmarkList.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalImport.h"
 #include "personal/PersonalJson.h"
 #include "personal/PersonalStore.h"
-#include "common/SafeWrite.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"

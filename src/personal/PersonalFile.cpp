@@ -1,7 +1,7 @@
 #include "personal/PersonalFile.h"
 
-#include "personal/PersonalFormat.h"
 #include "common/SafeWrite.h"
+#include "personal/PersonalFormat.h"
 
 #include <QFile>
 #include <QFileInfo>

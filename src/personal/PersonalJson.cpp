@@ -1,8 +1,8 @@
 #include "personal/PersonalJson.h"
 
+#include "common/SafeWrite.h"
 #include "common/TextCodec.h"
 #include "personal/PersonalFile.h"
-#include "common/SafeWrite.h"
 
 #include <QFile>
 #include <QJsonArray>

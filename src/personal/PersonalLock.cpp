@@ -1,7 +1,7 @@
 #include "personal/PersonalLock.h"
 
-#include "personal/PersonalFormat.h"
 #include "common/SafeWrite.h"
+#include "personal/PersonalFormat.h"
 
 #include <QDir>
 #include <QFile>

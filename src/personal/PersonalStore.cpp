@@ -1,8 +1,8 @@
 #include "personal/PersonalStore.h"
 
+#include "common/SafeWrite.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalFormat.h"
-#include "common/SafeWrite.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -14,10 +14,10 @@ namespace corkwise {
 namespace {
 
 struct Layer {
-    const char* folder;      // below the source root
-    const char* prefix;      // how others include its headers
-    QStringList mayUse;      // the prefixes it may include besides its own
-    bool widgets;            // whether it may include Qt Widgets headers
+    const char* folder;  // below the source root
+    const char* prefix;  // how others include its headers
+    QStringList mayUse;  // the prefixes it may include besides its own
+    bool widgets;        // whether it may include Qt Widgets headers
 };
 
 // Bottom up; keep in step with the table in docs/architecture.md.
@@ -53,8 +53,7 @@ const Layer* layerOfFile(const QString& path) {
     const Layer* found = nullptr;
     for (const Layer& layer : layers()) {
         const QString folder = QLatin1String(layer.folder) + QLatin1Char('/');
-        if (path.startsWith(folder) &&
-            (!found || qstrlen(layer.folder) > qstrlen(found->folder))) {
+        if (path.startsWith(folder) && (!found || qstrlen(layer.folder) > qstrlen(found->folder))) {
             found = &layer;
         }
     }
@@ -86,7 +85,8 @@ struct Include {
 };
 
 QList<Include> includesOf(const QString& root, const QString& path) {
-    static const QRegularExpression pattern(QStringLiteral(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])"));
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])"));
     QList<Include> found;
     QFile file(root + QLatin1Char('/') + path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -158,8 +158,8 @@ TEST(IncludeRulesTest, TheTableNamesEveryFolderOnceAndOnlyLowerLayers) {
                         .isDir())
             << layer.folder;
         for (const QString& used : layer.mayUse) {
-            EXPECT_TRUE(position.contains(used)) << layer.folder << " uses " << used.toStdString()
-                                                 << ", which is not below it";
+            EXPECT_TRUE(position.contains(used))
+                << layer.folder << " uses " << used.toStdString() << ", which is not below it";
         }
         EXPECT_FALSE(position.contains(QLatin1String(layer.prefix))) << layer.prefix;
         position.insert(QLatin1String(layer.prefix), i);

@@ -2,10 +2,10 @@
 // fail (a device that fills up, /dev/full, a real full file system), damaged files of every
 // kind, files that cannot be read, a file changed by someone else, and two links to one file.
 
+#include "common/SafeWrite.h"
 #include "notestool/NotesTool.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
-#include "common/SafeWrite.h"
 #include "testsupport/CommandRun.h"
 #include "testsupport/FailDevice.h"
 #include "testsupport/PersonalSamples.h"
