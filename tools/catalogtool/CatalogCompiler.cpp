@@ -808,10 +808,12 @@ bool saveCatalogue(const QByteArray& image, const QString& path, QString* error)
     // Through replaceFile, which sees a full disk at the write that hits it: a buffered save
     // could report success and leave a catalogue cut short.
     QString why;
-    const bool written =
-        replaceFile(path, image, &why, [&why](QIODevice& device, const QByteArray& bytes) {
-            return writeCatalogue(bytes, &device, &why);
-        });
+    const bool written = replaceFile(
+        path,
+        [&image](QIODevice& device, QString* reason) {
+            return writeCatalogue(image, &device, reason);
+        },
+        &why);
     if (!written) {
         *error = QStringLiteral("%1: %2").arg(path, why);
     }
