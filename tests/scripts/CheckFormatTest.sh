@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs scripts/check-format on small trees of its own, each a row below: with and without git
-# metadata, with drift in a source, a header, an untracked file or a build folder's generated
-# source. Checks the exit code and that the message names exactly the drifting files and the
-# command that formats them.
+# metadata or inside a repository that does not track it, with drift in a source, a header, an
+# untracked file or a build folder's generated source. Checks the exit code and that the message
+# names exactly the drifting files and the command that formats them.
 #
 #   CheckFormatTest.sh SOURCE_DIR      (exit 0 when every row passes, 1 otherwise, 77 to skip)
 set -uo pipefail
@@ -31,7 +31,8 @@ make_tree() {
     printf '#pragma once\n%s' "$formatted" >"$tree/src/a.h"
 }
 
-# Rows: name | git or plain | what to do to the tree | expected exit code | files the message names
+# Rows: name | git (a repository of its own), outer (inside a repository that tracks none of it)
+# or plain | what to do to the tree | expected exit code | files the message names
 rows=(
     "formatted|plain|true|0|"
     "formatted-git|git|true|0|"
@@ -39,16 +40,19 @@ rows=(
     "header-and-source-drift-git|git|printf '%s' \"\$drifted\" >src/a.cpp; printf '%s' \"\$drifted\" >src/a.h; git add -A|1|src/a.cpp src/a.h"
     "build-folder-generated|plain|mkdir -p build-x out/gen; printf '%s' \"\$drifted\" >build-x/moc.cpp; touch out/CMakeCache.txt; printf '%s' \"\$drifted\" >out/gen/ui.h|0|"
     "untracked-git|git|printf '%s' \"\$drifted\" >src/scratch.cpp|0|"
+    "inside-another-repository|outer|printf '%s' \"\$drifted\" >src/a.h|1|src/a.h"
 )
 
 for row in "${rows[@]}"; do
     IFS='|' read -r name kind change code names <<<"$row"
-    tree="$work/$name"
+    tree="$work/$name/corkwise"  # its own parent, for a repository around it
     make_tree "$tree"
     (
         cd "$tree" || exit 1
         if [ "$kind" = git ]; then
             git init -q . && git add -A && git -c user.name=t -c user.email=t@t commit -qm t
+        elif [ "$kind" = outer ]; then
+            git init -q .. # a repository around the tree that tracks none of it
         fi
         eval "$change"
     ) || { fail "$name: could not set the tree up"; continue; }
