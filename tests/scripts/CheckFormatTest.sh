@@ -8,7 +8,10 @@
 set -uo pipefail
 
 source_dir="$1"
-command -v clang-format >/dev/null || { echo "clang-format is missing; run scripts/setup"; exit 77; }
+if ! command -v clang-format >/dev/null; then
+    echo "clang-format is missing; run scripts/setup"
+    exit 77
+fi
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/corkwise-format.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
