@@ -5,10 +5,12 @@
 
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
+#include "app/HomeBannerButton.h"
 #include "catalog/Catalog.h"
 #include "personal/PersonalStore.h"
 #include "platform/MessageBox.h"
 #include "screens/AdvancedSearchPanel.h"
+#include "screens/NameSearchPanel.h"
 #include "screens/NavigationStrip.h"
 #include "screens/personal/CPersonal.h"
 #include "testsupport/GuiApp.h"
@@ -19,6 +21,7 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QDebug>
 #include <QPushButton>
 #include <QTest>
 
@@ -263,6 +266,92 @@ TEST_F(MainViewTest, FlowStopsAtThePageWhoseWindowCannotBeMade) {
     EXPECT_TRUE(strip()->finishButton()->isVisible());
     view_->closeFlow();
     EXPECT_FALSE(page(10001)->hasWindow());
+}
+
+TEST_F(MainViewTest, EveryScreenCoversTheOthersAndTheCommandBarFollowsIt) {
+    using Overlay = MainView::Overlay;
+    enum Step { WinePage, FindByName, AddNote, LeavePanel, CloseFind, MoreSearch, Home };
+    const auto take = [this](Step step) {
+        switch (step) {
+            case WinePage:
+                view_->handleCommand(command::kSearchFindWine);
+                view_->goNext();
+                view_->goNext();
+                break;
+            case FindByName:
+                view_->handleCommand(command::kFindByName);
+                break;
+            case AddNote:
+                view_->handleCommand(command::kAddNote);
+                break;
+            case LeavePanel:
+                view_->leavePersonal();
+                break;
+            case CloseFind:
+                view_->closeNameSearch();
+                break;
+            case MoreSearch:
+                view_->moreSearch();
+                break;
+            case Home:
+                view_->goHome();
+                break;
+        }
+    };
+    const struct {
+        QList<Step> steps;
+        Overlay overlay;
+        QStringList shown;
+        const char* title;
+    } cases[] = {
+        {{}, Overlay::None, {"home"}, ""},
+        {{WinePage}, Overlay::None, {"10003", "strip"}, "Wine Search"},
+        {{WinePage, FindByName}, Overlay::NameSearch, {"name search"}, "Find by Name"},
+        {{WinePage, FindByName, AddNote}, Overlay::Personal, {"personal"}, "Notes"},
+        {{WinePage, FindByName, AddNote, LeavePanel},
+         Overlay::NameSearch,
+         {"name search"},
+         "Find by Name"},
+        {{WinePage, FindByName, CloseFind}, Overlay::None, {"10003", "strip"}, "Wine Search"},
+        {{WinePage, MoreSearch}, Overlay::Menu, {"menu"}, "More Search"},
+        {{MoreSearch, AddNote, LeavePanel}, Overlay::Menu, {"menu"}, "More Search"},
+        {{MoreSearch, FindByName, CloseFind}, Overlay::Menu, {"menu"}, "More Search"},
+        {{MoreSearch, FindByName, AddNote, Home}, Overlay::None, {"home"}, ""},
+    };
+    for (const auto& c : cases) {
+        view_->goHome();
+        for (Step step : c.steps) {
+            take(step);
+        }
+        const MainView& v = *view_;
+        QStringList shown;
+        for (const auto& [name, screen] :
+             {std::pair<const char*, QWidget*>{"menu", v.advancedPanel()},
+              {"name search", v.nameSearchPanel()},
+              {"personal", panel()},
+              {"strip", strip()},
+              {"home", v.banners().first()}}) {
+            if (screen->isVisible()) {
+                shown.append(QString::fromLatin1(name));
+            }
+        }
+        for (test::ScriptedPage* page : factory_->pages) {
+            if (page->isVisible()) {
+                shown.prepend(QString::number(page->pageId()));
+            }
+        }
+        const std::string steps = QDebug::toString(c.steps).toStdString();
+        EXPECT_EQ(v.overlay(), c.overlay) << steps;
+        EXPECT_EQ(shown, c.shown) << steps;
+        EXPECT_EQ(v.placeTitle().section(QStringLiteral(" — "), -2, -2), QLatin1String(c.title))
+            << steps;
+        const bool personal = c.overlay == Overlay::Personal;
+        EXPECT_EQ(bar_->isButtonVisible(CommandBar::kEditPosition),
+                  personal || c.overlay == Overlay::NameSearch)
+            << steps;
+        EXPECT_EQ(bar_->isButtonEnabled(bar_->visiblePersonalPosition()), !personal) << steps;
+        EXPECT_EQ(bar_->isButtonEnabled(CommandBar::kSearchPosition), !personal) << steps;
+    }
 }
 
 TEST_F(MainViewTest, ShowExceptionTellsTheUser) {
