@@ -270,34 +270,15 @@ TEST_F(MainViewTest, FlowStopsAtThePageWhoseWindowCannotBeMade) {
 
 TEST_F(MainViewTest, EveryScreenCoversTheOthersAndTheCommandBarFollowsIt) {
     using Overlay = MainView::Overlay;
-    enum Step { WinePage, FindByName, AddNote, LeavePanel, CloseFind, MoreSearch, Home };
-    const auto take = [this](Step step) {
-        switch (step) {
-            case WinePage:
-                view_->handleCommand(command::kSearchFindWine);
-                view_->goNext();
-                view_->goNext();
-                break;
-            case FindByName:
-                view_->handleCommand(command::kFindByName);
-                break;
-            case AddNote:
-                view_->handleCommand(command::kAddNote);
-                break;
-            case LeavePanel:
-                view_->leavePersonal();
-                break;
-            case CloseFind:
-                view_->closeNameSearch();
-                break;
-            case MoreSearch:
-                view_->moreSearch();
-                break;
-            case Home:
-                view_->goHome();
-                break;
-        }
-    };
+    using Step = std::function<void()>;
+    // The wine page, reached as a followed bookmark reaches it.
+    const Step wine = [this] { view_->startSearch(kFindWineFlow); };
+    const Step find = [this] { view_->handleCommand(command::kFindByName); };
+    const Step note = [this] { view_->handleCommand(command::kAddNote); };
+    const Step leave = [this] { view_->leavePersonal(); };
+    const Step unfind = [this] { view_->closeNameSearch(); };
+    const Step more = [this] { view_->moreSearch(); };
+    const Step home = [this] { view_->goHome(); };
     const struct {
         QList<Step> steps;
         Overlay overlay;
@@ -305,52 +286,50 @@ TEST_F(MainViewTest, EveryScreenCoversTheOthersAndTheCommandBarFollowsIt) {
         const char* title;
     } cases[] = {
         {{}, Overlay::None, {"home"}, ""},
-        {{WinePage}, Overlay::None, {"10003", "strip"}, "Wine Search"},
-        {{WinePage, FindByName}, Overlay::NameSearch, {"name search"}, "Find by Name"},
-        {{WinePage, FindByName, AddNote}, Overlay::Personal, {"personal"}, "Notes"},
-        {{WinePage, FindByName, AddNote, LeavePanel},
-         Overlay::NameSearch,
-         {"name search"},
-         "Find by Name"},
-        {{WinePage, FindByName, CloseFind}, Overlay::None, {"10003", "strip"}, "Wine Search"},
-        {{WinePage, MoreSearch}, Overlay::Menu, {"menu"}, "More Search"},
-        {{MoreSearch, AddNote, LeavePanel}, Overlay::Menu, {"menu"}, "More Search"},
-        {{MoreSearch, FindByName, CloseFind}, Overlay::Menu, {"menu"}, "More Search"},
-        {{MoreSearch, FindByName, AddNote, Home}, Overlay::None, {"home"}, ""},
+        {{wine}, Overlay::None, {"10003", "strip"}, "Wine Search"},
+        {{wine, find}, Overlay::NameSearch, {"name search"}, "Find by Name"},
+        {{wine, find, note}, Overlay::Personal, {"personal"}, "Notes"},
+        {{wine, find, note, leave}, Overlay::NameSearch, {"name search"}, "Find by Name"},
+        {{wine, find, unfind}, Overlay::None, {"10003", "strip"}, "Wine Search"},
+        {{wine, more}, Overlay::Menu, {"menu"}, "More Search"},
+        {{more, note, leave}, Overlay::Menu, {"menu"}, "More Search"},
+        {{more, find, unfind}, Overlay::Menu, {"menu"}, "More Search"},
+        {{more, find, note, home}, Overlay::None, {"home"}, ""},
     };
+    int row = 0;
     for (const auto& c : cases) {
         view_->goHome();
-        for (Step step : c.steps) {
-            take(step);
+        for (const Step& step : c.steps) {
+            step();
         }
-        const MainView& v = *view_;
         QStringList shown;
+        for (test::ScriptedPage* page : factory_->pages) {
+            if (page->isVisible()) {
+                shown.append(QString::number(page->pageId()));
+            }
+        }
         for (const auto& [name, screen] :
-             {std::pair<const char*, QWidget*>{"menu", v.advancedPanel()},
-              {"name search", v.nameSearchPanel()},
+             {std::pair<const char*, QWidget*>{"menu", view_->advancedPanel()},
+              {"name search", view_->nameSearchPanel()},
               {"personal", panel()},
               {"strip", strip()},
-              {"home", v.banners().first()}}) {
+              {"home", view_->banners().first()}}) {
             if (screen->isVisible()) {
                 shown.append(QString::fromLatin1(name));
             }
         }
-        for (test::ScriptedPage* page : factory_->pages) {
-            if (page->isVisible()) {
-                shown.prepend(QString::number(page->pageId()));
-            }
-        }
-        const std::string steps = QDebug::toString(c.steps).toStdString();
-        EXPECT_EQ(v.overlay(), c.overlay) << steps;
-        EXPECT_EQ(shown, c.shown) << steps;
-        EXPECT_EQ(v.placeTitle().section(QStringLiteral(" — "), -2, -2), QLatin1String(c.title))
-            << steps;
+        EXPECT_EQ(view_->overlay(), c.overlay) << "row " << row;
+        EXPECT_EQ(shown, c.shown) << "row " << row;
+        EXPECT_EQ(view_->placeTitle().section(QStringLiteral(" — "), -2, -2),
+                  QLatin1String(c.title))
+            << "row " << row;
         const bool personal = c.overlay == Overlay::Personal;
-        EXPECT_EQ(bar_->isButtonVisible(CommandBar::kEditPosition),
-                  personal || c.overlay == Overlay::NameSearch)
-            << steps;
-        EXPECT_EQ(bar_->isButtonEnabled(bar_->visiblePersonalPosition()), !personal) << steps;
-        EXPECT_EQ(bar_->isButtonEnabled(CommandBar::kSearchPosition), !personal) << steps;
+        const bool edit = personal || c.overlay == Overlay::NameSearch;
+        EXPECT_EQ(bar_->isButtonVisible(CommandBar::kEditPosition), edit) << "row " << row;
+        EXPECT_EQ(bar_->isButtonEnabled(bar_->visiblePersonalPosition()), !personal)
+            << "row " << row;
+        EXPECT_EQ(bar_->isButtonEnabled(CommandBar::kSearchPosition), !personal) << "row " << row;
+        ++row;
     }
 }
 
