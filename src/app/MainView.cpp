@@ -70,8 +70,10 @@ MainView::MainView(WineGuide& guide, CommandBar* bar, QWidget* parent)
 }
 
 MainView::~MainView() {
-    // No focus moves while the view goes.
+    // No focus moves, and nothing is shown or set on the command bar (which may be gone), while
+    // the view goes.
     banners_.clear();
+    bar_ = nullptr;
     closeFlow();
 }
 
@@ -218,7 +220,8 @@ void MainView::uncover(Overlay overlay) {
 }
 
 void MainView::showState() {
-    if (strip_ == nullptr) {
+    // Nothing to show before the children are made (the banners last) or once the view goes.
+    if (banners_.isEmpty()) {
         return;
     }
     const Overlay top = overlay();
