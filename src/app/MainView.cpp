@@ -56,6 +56,18 @@ int searchMenuFlow(int commandId) {
     }
 }
 
+// Cut, Copy or Paste, as COMMANDID says, on PANEL.
+template <typename Panel>
+void runEditCommand(Panel& panel, int commandId) {
+    if (commandId == command::kCut) {
+        panel.cut();
+    } else if (commandId == command::kCopy) {
+        panel.copy();
+    } else {
+        panel.paste();
+    }
+}
+
 unsigned overlayBit(MainView::Overlay overlay) {
     return overlay == MainView::Overlay::None ? 0U : 1U << (static_cast<int>(overlay) - 1);
 }
@@ -163,21 +175,9 @@ bool MainView::handleCommand(int commandId) {
         case command::kCopy:
         case command::kPaste:
             if (overlay() == Overlay::Personal) {
-                if (commandId == command::kCut) {
-                    personalPanel_->cut();
-                } else if (commandId == command::kCopy) {
-                    personalPanel_->copy();
-                } else {
-                    personalPanel_->paste();
-                }
+                runEditCommand(*personalPanel_, commandId);
             } else if (overlay() == Overlay::NameSearch) {
-                if (commandId == command::kCut) {
-                    nameSearch_->cut();
-                } else if (commandId == command::kCopy) {
-                    nameSearch_->copy();
-                } else {
-                    nameSearch_->paste();
-                }
+                runEditCommand(*nameSearch_, commandId);
             }
             return true;
         case command::kFindByName:
