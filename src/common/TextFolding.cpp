@@ -98,20 +98,39 @@ const Windows1252Folding& Windows1252Folding::instance() {
 }
 
 void Windows1252Folding::fold(const unsigned char* text, size_t length, std::string& out) const {
-    out.clear();
+    // Written through a pointer, with room for one character a byte until a longer form comes:
+    // the compiler folds every text of every dictionary before it sorts them, and a short text
+    // stays short enough to be kept inside its string.
+    size_t room = length;
+    out.resize(room);
+    char* folded = out.data();
+    size_t size = 0;
     for (size_t i = 0; i < length; ++i) {
         const unsigned char b = text[i];
-        if (isSeparator(b)) {
-            appendSeparator(out);
+        const size_t n = lengths_[b];
+        const std::array<char, kMaxForm> form = forms_[b];  // a copy: the writes alias nothing
+        if (form[0] == ' ') {
+            if (size == 0 || folded[size - 1] != ' ') {
+                folded[size++] = ' ';
+            }
+        } else if (n == 1) {
+            folded[size++] = form[0];
         } else {
-            out.append(forms_[b].data(), lengths_[b]);
+            if (size + n > room) {
+                room = size + (length - i) * kMaxForm;
+                out.resize(room);
+                folded = out.data();
+            }
+            for (size_t k = 0; k < n; ++k) {
+                folded[size++] = form[k];
+            }
         }
     }
+    out.resize(size);
 }
 
 std::string foldWindows1252(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
     Windows1252Folding::instance().fold(reinterpret_cast<const unsigned char*>(text.data()),
                                         text.size(), out);
     return out;

@@ -5,7 +5,7 @@
 // The folded form of a text is lower-case ASCII: a letter or digit keeps its base letter with
 // its accents dropped, a ligature or a letter that does not decompose is spelled out (Œ "oe",
 // Æ "ae", ß "ss", Þ "th", Ø "o"), a compatibility form becomes its plain letters or digits
-// (ª "a", ² "2", ™ "tm"), and a letter with no such form becomes kOtherLetter. Every run of
+// (ª "a", ² "2", ¾ "3 4"), and a letter with no such form becomes kOtherLetter. Every run of
 // other characters (spaces, punctuation, symbols) becomes one space; a combining accent belongs
 // to the letter before it and leaves nothing.
 //
@@ -39,7 +39,7 @@ std::string foldText(QStringView text);
 // catalogue's texts fold without being decoded first.
 class Windows1252Folding {
 public:
-    // The longest form of one byte ("ss", "th", "tm", "3 4" for ¾).
+    // The longest form of one byte ("ss", "th", "3 4" for ¾).
     static constexpr int kMaxForm = 3;
 
     // The one table, made on first use; safe to call from any thread.
