@@ -116,7 +116,8 @@ void Windows1252Folding::fold(const unsigned char* text, size_t length, std::str
         } else if (n == 1) {
             folded[size++] = form[0];
         } else {
-            if (size + n > room) {
+            // Room for this form and then one character for each byte left.
+            if (size + n + (length - i - 1) > room) {
                 room = size + (length - i) * kMaxForm;
                 out.resize(room);
                 folded = out.data();

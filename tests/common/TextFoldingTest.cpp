@@ -47,6 +47,14 @@ TEST(TextFoldingTest, EveryWindows1252ByteFoldsAsItsCharacter) {
         EXPECT_EQ(std::string(folding.form(static_cast<unsigned char>(b))), folded) << b;
         EXPECT_EQ(folding.isSeparator(static_cast<unsigned char>(b)), folded == " ") << b;
     }
+    // All of them in one text, forwards and backwards: longer forms among short ones.
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    for (const std::string& text : {all, std::string(all.rbegin(), all.rend())}) {
+        EXPECT_EQ(foldWindows1252(text), foldText(fromWindows1252(text.data(), 256)));
+    }
 }
 
 TEST(TextFoldingTest, AlphabeticalOrderIsWordByWordWithBytesBreakingTies) {
