@@ -69,6 +69,8 @@ inline constexpr char kSegment[] = "SEGMENT";
 inline constexpr char kProducer[] = "PRODUCER";
 inline constexpr char kVintage[] = "VINTAGE";
 inline constexpr char kProduct[] = "PRODUCT_STRINGAV";
+// The stem of the product dictionary's name: a name that holds it is taken for the product's.
+inline constexpr char kProductStem[] = "PRODUCT";
 inline constexpr char kDesignation[] = "DESIGNATION";
 inline constexpr char kVariety[] = "VARIETY";
 inline constexpr char kAppellation[] = "APPELLATION";

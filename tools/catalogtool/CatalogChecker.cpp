@@ -38,28 +38,29 @@ struct TableInfo {
 // and Wine list shows its origin, region, appellation or variety. The Best Values and Best
 // Producers forms started from a wine look up its appellation or variety.
 QList<QByteArray> wineColumns() {
-    return {"ORIGIN",
-            "SSF",
-            "TYPE",
-            "REGION",
-            "SEGMENT",
-            "PRODUCER",
-            "VINTAGE",
-            "PRODUCT_STRINGAV",
-            "DESIGNATION",
-            "VARIETY",
-            "APPELLATION",
-            "SCORE",
-            "APPELLATION_VARIETY"};
+    return {fmt::dict::kOrigin,
+            fmt::dict::kCategory,
+            fmt::dict::kType,
+            fmt::dict::kRegion,
+            fmt::dict::kSegment,
+            fmt::dict::kProducer,
+            fmt::dict::kVintage,
+            fmt::dict::kProduct,
+            fmt::dict::kDesignation,
+            fmt::dict::kVariety,
+            fmt::dict::kAppellation,
+            fmt::dict::kScore,
+            fmt::dict::kAppellationVariety};
 }
 
 // A chart record: the five choices (the forms started from a chart look them up), then each
 // year's score and code, which the chart page lists.
 QList<QByteArray> chartColumns() {
-    QList<QByteArray> columns = {"ORIGIN", "SSF", "TYPE", "REGION", "APPELLATION_VARIETY"};
+    QList<QByteArray> columns = {fmt::dict::kOrigin, fmt::dict::kCategory, fmt::dict::kType,
+                                 fmt::dict::kRegion, fmt::dict::kAppellationVariety};
     for (int year = kFirstChartYear; year <= kLastChartYear; ++year) {
         columns += QByteArray::number(year);
-        columns += "COMMENT" + QByteArray::number(year);
+        columns += fmt::dict::kChartCodePrefix + QByteArray::number(year);
     }
     return columns;
 }
@@ -85,8 +86,8 @@ const std::vector<TreeRule>& treeRules() {
          "BVLevelTable0",
          6,
          false,
-         {"PRODUCER", "APPELLATION_VARIETY", "DESCRIPTION"}},
-        {"Best Producers", "BPLevelTable0", 5, false, {"BEST_PRODUCERS"}},
+         {fmt::dict::kProducer, fmt::dict::kAppellationVariety, fmt::dict::kDescription}},
+        {"Best Producers", "BPLevelTable0", 5, false, {fmt::dict::kBestProducers}},
     };
     return rules;
 }

@@ -20,23 +20,23 @@ namespace fmt = catalog_format;
 
 namespace {
 
-const char* const kDictNames[kDictFirstYearScore] = {"ORIGIN",
-                                                     "SSF",
-                                                     "TYPE",
-                                                     "REGION",
-                                                     "SEGMENT",
-                                                     "PRODUCER",
-                                                     "VINTAGE",
-                                                     "PRODUCT_STRINGAV",
-                                                     "DESIGNATION",
-                                                     "VARIETY",
-                                                     "APPELLATION",
-                                                     "SCORE",
-                                                     "APPELLATION_VARIETY",
-                                                     "DESCRIPTION",
-                                                     "BEST_PRODUCERS",
-                                                     "FOOD_TYPE",
-                                                     "FOOD"};
+const char* const kDictNames[kDictFirstYearScore] = {fmt::dict::kOrigin,
+                                                     fmt::dict::kCategory,
+                                                     fmt::dict::kType,
+                                                     fmt::dict::kRegion,
+                                                     fmt::dict::kSegment,
+                                                     fmt::dict::kProducer,
+                                                     fmt::dict::kVintage,
+                                                     fmt::dict::kProduct,
+                                                     fmt::dict::kDesignation,
+                                                     fmt::dict::kVariety,
+                                                     fmt::dict::kAppellation,
+                                                     fmt::dict::kScore,
+                                                     fmt::dict::kAppellationVariety,
+                                                     fmt::dict::kDescription,
+                                                     fmt::dict::kBestProducers,
+                                                     fmt::dict::kFoodType,
+                                                     fmt::dict::kFood};
 
 // One column a source file may have.
 struct ColumnSpec {
@@ -876,7 +876,8 @@ QString dictShortName(int d) {
     if (d < kDictFirstYearCode) {
         return QString::number(kFirstChartYear + d - kDictFirstYearScore);
     }
-    return QStringLiteral("COMMENT%1").arg(kFirstChartYear + d - kDictFirstYearCode);
+    return QLatin1StringView(fmt::dict::kChartCodePrefix) +
+           QString::number(kFirstChartYear + d - kDictFirstYearCode);
 }
 
 const char* placeholderText(int d) {
