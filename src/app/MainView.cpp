@@ -6,6 +6,7 @@
 #include "app/HomePicture.h"
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
+#include "catalog/CatalogFormat.h"
 #include "catalog/CatalogProblem.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
@@ -353,7 +354,7 @@ bool MainView::startPrefilled(int flowId, bool run) {
     // producer page for the user to choose, as the guide describes.
     const RecordCursor* current = guide_.currentRecord();
     const bool followsWine = run && flowId == kFindWineFlow && current != nullptr &&
-                             current->columnText("PRODUCER").has_value();
+                             current->columnText(catalog_format::dict::kProducer).has_value();
     const std::unique_ptr<RecordCursor> wine = followsWine ? current->clone() : nullptr;
     startFlow(flowId);
     if (!hasFlow()) {

@@ -14,6 +14,8 @@ namespace corkwise {
 
 Catalog::Catalog(const QString& path) : file_(std::make_unique<CatalogFile>(path)) {}
 
+Catalog::Catalog(std::unique_ptr<CatalogFile> file) : file_(std::move(file)) {}
+
 Catalog::~Catalog() = default;
 
 bool Catalog::isOpen() const {

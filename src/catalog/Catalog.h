@@ -18,6 +18,8 @@ class Catalog {
 public:
     // Opens the catalogue file at PATH (see CatalogFile).
     explicit Catalog(const QString& path);
+    // Reads FILE (not null), which may be a catalogue in memory (CatalogFile::fromBytes).
+    explicit Catalog(std::unique_ptr<CatalogFile> file);
     Catalog(const Catalog&) = delete;
     Catalog& operator=(const Catalog&) = delete;
     virtual ~Catalog();

@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogFormat.h"
 #include "catalog/CatalogTable.h"
+#include "catalog/Coding.h"
 #include "catalog/DictionaryTable.h"
 #include "catalog/LevelTable.h"
 #include "catalog/MapGuard.h"
@@ -46,19 +47,40 @@ CatalogFile::CatalogFile(const QString& path, Access access) : file_(path) {
             }
         }
         identity_ = identityOf(file_.handle(), path);
-        logLine("TRY TO INIT DBS OBJECTS");
-        tables_ = std::make_unique<WCATArray>();
-        readDirectory();
-        open_ = true;
+        readDirectoryTraced();
     }
     logLine(QByteArray(47, '<'));
+}
+
+CatalogFile::CatalogFile(QByteArray bytes, Access access, InMemory) : memory_(std::move(bytes)) {
+    logLine(QByteArray(47, '>'));
+    inMemory_ = true;
+    size_ = memory_.size();
+    memoryBytes_ = reinterpret_cast<const uchar*>(memory_.constData());
+    // As with a file, an empty catalogue has no map.
+    if (access == Access::Mapped && size_ > 0) {
+        map_ = memoryBytes_;
+    }
+    readDirectoryTraced();
+    logLine(QByteArray(47, '<'));
+}
+
+std::unique_ptr<CatalogFile> CatalogFile::fromBytes(QByteArray bytes, Access access) {
+    return std::unique_ptr<CatalogFile>(new CatalogFile(std::move(bytes), access, InMemory{}));
+}
+
+void CatalogFile::readDirectoryTraced() {
+    logLine("TRY TO INIT DBS OBJECTS");
+    tables_ = std::make_unique<WCATArray>();
+    readDirectory();
+    open_ = true;
 }
 
 CatalogFile::~CatalogFile() {
     // The tables refer to this file; they go first.
     tables_.reset();
     owned_.clear();
-    if (map_ != nullptr) {
+    if (map_ != nullptr && !inMemory_) {
         map_guard::forget(map_);
         file_.unmap(const_cast<uchar*>(map_));
     }
@@ -82,7 +104,7 @@ CatalogFile::Identity CatalogFile::identityOf(int fd, const QString& path) {
 }
 
 bool CatalogFile::hasChangedOnDisk() const {
-    if (!open_) {
+    if (!open_ || inMemory_) {
         return false;
     }
     if (map_ != nullptr && map_guard::faulted(map_)) {
@@ -90,15 +112,6 @@ bool CatalogFile::hasChangedOnDisk() const {
     }
     return !(identityOf(file_.handle(), file_.fileName()) == identity_);
 }
-
-namespace {
-
-qint64 u24(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return (b[0] << 16) | (b[1] << 8) | b[2];
-}
-
-}  // namespace
 
 void CatalogFile::readDirectory() {
     // The directory is read in windows of plain reads: a compiled catalogue's header and
@@ -112,8 +125,10 @@ void CatalogFile::readDirectory() {
         windowStart = start;
     };
     load(0, kWindow);
-    entryCount_ = window.size() >= 3 ? static_cast<int>(u24(window.constData())) : -1;
-    entryStride_ = window.size() >= 6 ? static_cast<int>(u24(window.constData() + 3)) : -1;
+    entryCount_ = window.size() >= coding::kU24Size ? coding::getU24(window.constData()) : -1;
+    entryStride_ = window.size() >= 2 * coding::kU24Size
+                       ? coding::getU24(window.constData() + coding::kU24Size)
+                       : -1;
     if (entryCount_ <= 0) {
         return;
     }
@@ -127,7 +142,7 @@ void CatalogFile::readDirectory() {
         const qint64 start = fmt::kFileHeaderSize + i * entryStride_;
         // Past this point not even the kind can be read, so every remaining entry would be
         // skipped: stop rather than spin through up to 16 million of them.
-        if (start + fmt::kEntryKindOffset + 3 > size_) {
+        if (start + fmt::kEntryKindOffset + coding::kU24Size > size_) {
             break;
         }
         if (start < windowStart || start + fmt::kEntrySize > windowStart + kWindow) {
@@ -138,7 +153,7 @@ void CatalogFile::readDirectory() {
         const char* e = window.constData() + (start - windowStart);
         const qint64 have = std::min<qint64>(fmt::kEntrySize, windowStart + window.size() - start);
         const auto field = [&](int offset) {
-            return have >= offset + 3 ? static_cast<int>(u24(e + offset)) : -1;
+            return have >= offset + coding::kU24Size ? coding::getU24(e + offset) : -1;
         };
         TableDescriptor d;
         d.entryId = field(fmt::kEntryIdOffset);
@@ -217,13 +232,13 @@ void CatalogFile::seek(qint64 position) {
 }
 
 qint64 CatalogFile::readRaw(char* out, qint64 length) {
-    if (!file_.isOpen() || length <= 0 || position_ < 0 || position_ >= size_) {
+    if (!readable() || length <= 0 || position_ < 0 || position_ >= size_) {
         return 0;
     }
     const qint64 available = std::min(length, size_ - position_);
     qint64 got = 0;
-    if (map_ != nullptr) {
-        std::memcpy(out, map_ + position_, static_cast<size_t>(available));
+    if (const uchar* bytes = map_ != nullptr ? map_ : memoryBytes_) {
+        std::memcpy(out, bytes + position_, static_cast<size_t>(available));
         got = available;
     } else {
         got = file_.read(out, available);
@@ -236,19 +251,19 @@ qint64 CatalogFile::readRaw(char* out, qint64 length) {
 }
 
 int CatalogFile::readU24() {
-    unsigned char b[3];
-    if (readRaw(reinterpret_cast<char*>(b), 3) != 3) {
+    char b[coding::kU24Size];
+    if (readRaw(b, coding::kU24Size) != coding::kU24Size) {
         return -1;
     }
-    return (b[0] << 16) | (b[1] << 8) | b[2];
+    return coding::getU24(b);
 }
 
 int CatalogFile::readU16() {
-    unsigned char b[2];
-    if (readRaw(reinterpret_cast<char*>(b), 2) != 2) {
+    char b[coding::kU16Size];
+    if (readRaw(b, coding::kU16Size) != coding::kU16Size) {
         return -1;
     }
-    return (b[0] << 8) | b[1];
+    return coding::getU16(b);
 }
 
 int CatalogFile::readByteAt(qint64 position) {
@@ -278,10 +293,14 @@ bool CatalogFile::readIntoUnmapped(qint64 position, char* out, int length) {
 }
 
 qint64 CatalogFile::readDirect(qint64 position, char* out, qint64 length) {
-    if (!file_.isOpen() || length <= 0 || position < 0 || position >= size_) {
+    if (!readable() || length <= 0 || position < 0 || position >= size_) {
         return 0;
     }
     const qint64 wanted = std::min(length, size_ - position);
+    if (inMemory_) {
+        std::memcpy(out, memoryBytes_ + position, static_cast<size_t>(wanted));
+        return wanted;
+    }
     qint64 done = 0;
 #if defined(Q_OS_UNIX)
     const int fd = file_.handle();

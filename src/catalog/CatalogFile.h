@@ -11,9 +11,13 @@
 //
 // The file is not trusted: reads outside it come back short (-1 for a number, an empty array
 // for bytes), and nothing is allocated from a count before it has been checked against the file.
+//
+// The same reader also reads a catalogue held in memory (fromBytes), with the same checks: the
+// fuzzer and the tests of damaged catalogues feed it bytes without writing a file for each.
 
 #include <QByteArray>
 #include <QFile>
+#include "catalog/Coding.h"
 #include "catalog/WCATArray.h"
 
 #include <QString>
@@ -40,6 +44,11 @@ public:
     // to 3. Writes the trace lines of 47 '>', "TRY TO INIT DBS OBJECTS" (only when the file
     // opened), the table list's and tables' own lines, and 47 '<'.
     explicit CatalogFile(const QString& path, Access access = kDefaultAccess);
+    // Reads the catalogue held in BYTES as the constructor reads a file of those bytes, with
+    // the same trace lines. Mapped access reads the bytes in place, positioned access copies
+    // them on every read, as it reads a file. The file is always open, has no path and never
+    // changes on disk. BYTES may be QByteArray::fromRawData of a buffer that outlives the file.
+    static std::unique_ptr<CatalogFile> fromBytes(QByteArray bytes, Access access = kDefaultAccess);
     CatalogFile(const CatalogFile&) = delete;
     CatalogFile& operator=(const CatalogFile&) = delete;
     ~CatalogFile();
@@ -59,7 +68,7 @@ public:
     // zeros instead of ending the program (catalog/MapGuard.h); what such reads return is then
     // unreliable, and the program should tell the user and stop using the catalogue.
     bool hasChangedOnDisk() const;
-    // The path the file was opened by.
+    // The path the file was opened by; empty for a catalogue read from memory.
     QString path() const { return file_.fileName(); }
 
     // The table numbered NUMBER, or null when there is none. Owned by this file.
@@ -83,15 +92,15 @@ public:
     // The next 2 bytes as u16, or -1 when fewer than 2 bytes are left.
     int readU16();
     int readU24At(qint64 position) {
-        if (const uchar* p = mappedBytes(position, 3)) {
-            return (p[0] << 16) | (p[1] << 8) | p[2];
+        if (const uchar* p = mappedBytes(position, coding::kU24Size)) {
+            return coding::getU24(p);
         }
         seek(position);
         return readU24();
     }
     int readU16At(qint64 position) {
-        if (const uchar* p = mappedBytes(position, 2)) {
-            return (p[0] << 8) | p[1];
+        if (const uchar* p = mappedBytes(position, coding::kU16Size)) {
+            return coding::getU16(p);
         }
         seek(position);
         return readU16();
@@ -138,6 +147,11 @@ public:
     qint64 readDirect(qint64 position, char* out, qint64 length);
 
 private:
+    struct InMemory {};
+    CatalogFile(QByteArray bytes, Access access, InMemory);
+    // What both constructors do once the bytes can be read: the directory and the trace lines.
+    void readDirectoryTraced();
+
     // What identifies the file's contents: the open file's size, time of change and inode, and
     // the inode the path names now.
     struct Identity {
@@ -159,8 +173,15 @@ private:
     QByteArray readBytesUnmapped(qint64 position, int length);
     bool readIntoUnmapped(qint64 position, char* out, int length);
     void readDirectory();
+    // Whether there are bytes to read: an open file or a catalogue in memory.
+    bool readable() const { return inMemory_ || file_.isOpen(); }
 
     QFile file_;
+    // The bytes of a catalogue read from memory, and a pointer to them; null for a file.
+    bool inMemory_ = false;
+    QByteArray memory_;
+    const uchar* memoryBytes_ = nullptr;
+    // Where mapped access reads: the file's map, or the bytes in memory.
     const uchar* map_ = nullptr;
     qint64 size_ = 0;
     qint64 position_ = 0;

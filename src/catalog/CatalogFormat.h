@@ -2,7 +2,8 @@
 // Byte layout of the catalogue file (wcat.res), shared by the reader and the compiler.
 // docs/catalogue-format.md describes the format in prose.
 //
-// All integers are unsigned big-endian: u24 (3 bytes), u16 (2 bytes), u8.
+// All integers are unsigned big-endian: u24 (3 bytes), u16 (2 bytes), u8; catalog/Coding.h
+// reads and writes them.
 
 #include <cstdint>
 
@@ -34,6 +35,10 @@ inline constexpr int kBlockHeaderSize = 6;
 // Indexed tables (kinds 0, 2, 3): a row index of R u24 offsets, relative to the block start.
 inline constexpr int kRowIndexEntrySize = 3;
 
+// A value id (a row of a dictionary) is a u16: in a level-table row and in each column of a
+// record, whose column j lies at j * kValueIdSize.
+inline constexpr int kValueIdSize = 2;
+
 // Level-table row: u16 value id, u8 target table number, then u24 child row numbers.
 inline constexpr int kNodeValueOffset = 0;
 inline constexpr int kNodeTargetOffset = 2;
@@ -52,5 +57,32 @@ inline constexpr int kMaxTables = 256;               // u8 target table numbers 
 // Name prefix of every dictionary table: "Dict" + short name.
 inline constexpr char kDictionaryPrefix[] = "Dict";
 inline constexpr int kDictionaryPrefixLength = 4;
+
+// Short names of the dictionaries the program reads by name. A misspelt name would read as a
+// missing column, with no error, so each is spelt here only.
+namespace dict {
+inline constexpr char kOrigin[] = "ORIGIN";
+inline constexpr char kCategory[] = "SSF";  // the wine category
+inline constexpr char kType[] = "TYPE";
+inline constexpr char kRegion[] = "REGION";
+inline constexpr char kSegment[] = "SEGMENT";
+inline constexpr char kProducer[] = "PRODUCER";
+inline constexpr char kVintage[] = "VINTAGE";
+inline constexpr char kProduct[] = "PRODUCT_STRINGAV";
+// The stem of the product dictionary's name: a name that holds it is taken for the product's.
+inline constexpr char kProductStem[] = "PRODUCT";
+inline constexpr char kDesignation[] = "DESIGNATION";
+inline constexpr char kVariety[] = "VARIETY";
+inline constexpr char kAppellation[] = "APPELLATION";
+inline constexpr char kScore[] = "SCORE";
+inline constexpr char kAppellationVariety[] = "APPELLATION_VARIETY";
+inline constexpr char kDescription[] = "DESCRIPTION";
+inline constexpr char kBestProducers[] = "BEST_PRODUCERS";
+inline constexpr char kFoodType[] = "FOOD_TYPE";
+inline constexpr char kFood[] = "FOOD";
+// A vintage chart has two dictionaries per year: the year's score, named by the year alone
+// ("1997"), and its code, named by this prefix and the year ("COMMENT1997").
+inline constexpr char kChartCodePrefix[] = "COMMENT";
+}  // namespace dict
 
 }  // namespace corkwise::catalog_format

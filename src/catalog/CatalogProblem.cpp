@@ -1,6 +1,7 @@
 #include "catalog/CatalogProblem.h"
 
 #include "catalog/CatalogFormat.h"
+#include "catalog/Coding.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,8 +27,7 @@ struct TableEntry {
 };
 
 qint64 u24At(const QByteArray& bytes, qint64 at) {
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-    return (qint64{b[0]} << 16) | (qint64{b[1]} << 8) | b[2];
+    return coding::getU24(bytes.constData() + at);
 }
 
 CatalogProblem problem(Kind kind, const QString& text) {

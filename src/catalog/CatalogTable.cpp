@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogFile.h"
 #include "catalog/CatalogFormat.h"
+#include "catalog/Coding.h"
 #include "common/ErrorLog.h"
 
 #include <algorithm>
@@ -33,11 +34,10 @@ void CatalogTable::readBlockHeader() const {
     char header[fmt::kBlockHeaderSize];
     const qint64 got = file_->readDirect(d, header, fmt::kBlockHeaderSize);
     const auto u24 = [&](int at) {
-        const auto* b = reinterpret_cast<const unsigned char*>(header + at);
-        return got >= at + 3 ? (b[0] << 16) | (b[1] << 8) | b[2] : -1;
+        return got >= at + coding::kU24Size ? coding::getU24(header + at) : -1;
     };
     storedRowCount_ = u24(0);
-    headerValue_ = u24(3);
+    headerValue_ = u24(coding::kU24Size);
 }
 
 qint64 CatalogTable::rowOffset(int) const {

@@ -11,6 +11,7 @@
 
 #include "catalog/CatalogFile.h"
 #include "catalog/CatalogFormat.h"
+#include "catalog/Coding.h"
 #include "catalog/TableDescriptor.h"
 
 #include <QByteArray>
@@ -163,9 +164,9 @@ inline bool IndexedTable::rowSpan(int row, qint64* offset, int* length) const {
         }
         entries = copy;
     }
-    const qint64 start = (entries[0] << 16) | (entries[1] << 8) | entries[2];
+    const qint64 start = coding::getU24(entries);
     const qint64 end =
-        last ? qint64{descriptor_.blockSize} : (entries[3] << 16) | (entries[4] << 8) | entries[5];
+        last ? qint64{descriptor_.blockSize} : coding::getU24(entries + fmt::kRowIndexEntrySize);
     if (end < start || d + end > blockEnd()) {
         return false;
     }

@@ -13,7 +13,7 @@ LevelTable::LevelTable(CatalogFile* file, TableDescriptor descriptor)
 int LevelTable::nodeValue(int row) const {
     qint64 offset = 0;
     int length = 0;
-    if (!rowSpan(row, &offset, &length) || length < fmt::kNodeValueOffset + 2) {
+    if (!rowSpan(row, &offset, &length) || length < fmt::kNodeValueOffset + fmt::kValueIdSize) {
         return -1;
     }
     return file()->readU16At(offset + fmt::kNodeValueOffset);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogTable.h"
+#include "catalog/Coding.h"
 
 namespace corkwise {
 
@@ -59,7 +60,7 @@ inline bool LevelTable::readNode(int row, Node* node) const {
         }
         head = copy;
     }
-    node->value = (head[fmt::kNodeValueOffset] << 8) | head[fmt::kNodeValueOffset + 1];
+    node->value = coding::getU16(head + fmt::kNodeValueOffset);
     node->target = head[fmt::kNodeTargetOffset];
     node->childCount = (length - fmt::kNodeChildrenOffset) / fmt::kNodeChildSize;
     node->offset = offset;

@@ -3,6 +3,8 @@
 // compiler writes them, the reader hands them out for a value it cannot read, and the pages
 // compare against them to leave such values out. docs/catalogue-sources.md names them too.
 
+#include "catalog/CatalogFormat.h"
+
 #include <string_view>
 
 namespace corkwise::catalog_format {
@@ -17,16 +19,16 @@ inline constexpr char kNoDesignation[] = "No Designation Assigned";
 // its own for REGION, APPELLATION, VARIETY and DESIGNATION, kNotAvailable for any other name.
 // Names compare exactly, letter case included.
 constexpr const char* placeholderFor(std::string_view shortName) {
-    if (shortName == "REGION") {
+    if (shortName == dict::kRegion) {
         return kNoRegion;
     }
-    if (shortName == "APPELLATION") {
+    if (shortName == dict::kAppellation) {
         return kNoAppellation;
     }
-    if (shortName == "VARIETY") {
+    if (shortName == dict::kVariety) {
         return kNoVariety;
     }
-    if (shortName == "DESIGNATION") {
+    if (shortName == dict::kDesignation) {
         return kNoDesignation;
     }
     return kNotAvailable;

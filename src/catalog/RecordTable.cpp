@@ -1,12 +1,16 @@
 #include "catalog/RecordTable.h"
 
 #include "catalog/CatalogFile.h"
+#include "catalog/CatalogFormat.h"
+#include "catalog/Coding.h"
 #include "common/ErrorLog.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace corkwise {
+
+namespace fmt = catalog_format;
 
 RecordTable::RecordTable(CatalogFile* file, TableDescriptor descriptor)
     : FixedTable(file, std::move(descriptor)) {}
@@ -16,19 +20,20 @@ void RecordTable::readHeader() const {
     // The column count comes from W, which is checked against the block by rowLength: a header
     // row that does not fit the block gives no columns rather than a huge allocation.
     const int headerBytes = rowLength(0);
-    if (headerBytes < 2) {
+    if (headerBytes < fmt::kValueIdSize) {
         return;
     }
-    const int count = headerBytes / 2;
+    const int count = headerBytes / fmt::kValueIdSize;
     const qint64 at = rowOffset(0);
-    QByteArray bytes(qsizetype{count} * 2, Qt::Uninitialized);
+    QByteArray bytes(qsizetype{count} * fmt::kValueIdSize, Qt::Uninitialized);
     const qint64 got = file()->readDirect(at, bytes.data(), bytes.size());
     columns_.reserve(static_cast<size_t>(count));
     columnNames_.resize(static_cast<size_t>(count));
     columnNamed_.resize(static_cast<size_t>(count));
     for (int j = 0; j < count; ++j) {
-        const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData() + 2 * j);
-        const int number = 2 * j + 2 <= got ? (b[0] << 8) | b[1] : -1;
+        const qint64 end = qint64{j + 1} * fmt::kValueIdSize;
+        const int number =
+            end <= got ? coding::getU16(bytes.constData() + j * fmt::kValueIdSize) : -1;
         columns_.push_back(number);
         if (const CatalogTable* t = file()->tableAt(number)) {
             columnNames_[static_cast<size_t>(j)] = t->shortName();
@@ -53,10 +58,10 @@ int RecordTable::columnOf(int dictionary) const {
 int RecordTable::valueInColumn(int row, int j) const {
     qint64 offset = 0;
     int length = 0;
-    if (j < 0 || !rowSpan(row, &offset, &length) || length < 2 * j + 2) {
+    if (j < 0 || !rowSpan(row, &offset, &length) || length < (qint64{j} + 1) * fmt::kValueIdSize) {
         return -1;
     }
-    return file()->readU16At(offset + 2 * qint64{j});
+    return file()->readU16At(offset + qint64{j} * fmt::kValueIdSize);
 }
 
 int RecordTable::valueAt(int row, int dictionary) const {

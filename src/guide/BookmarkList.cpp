@@ -1,6 +1,7 @@
 #include "guide/BookmarkList.h"
 
 #include "catalog/Catalog.h"
+#include "catalog/CatalogFormat.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
@@ -13,6 +14,8 @@
 #include <optional>
 
 namespace corkwise {
+
+namespace fmt = catalog_format;
 
 namespace {
 
@@ -30,12 +33,14 @@ enum Column {
 };
 constexpr int kColumnCount = 9;
 constexpr std::array<const char*, kColumnCount> kColumnNames{
-    "PRODUCER",    "PRODUCT_STRINGAV", "VINTAGE", "SCORE", "DESIGNATION",
-    "APPELLATION", "VARIETY",          "REGION",  "ORIGIN"};
+    fmt::dict::kProducer, fmt::dict::kProduct,     fmt::dict::kVintage,
+    fmt::dict::kScore,    fmt::dict::kDesignation, fmt::dict::kAppellation,
+    fmt::dict::kVariety,  fmt::dict::kRegion,      fmt::dict::kOrigin};
 
 // The levels of the Find Wine tree below its root, by the short names of their dictionaries.
 constexpr std::array<const char*, 8> kSearchLevels{
-    "ORIGIN", "SSF", "TYPE", "REGION", "SEGMENT", "PRODUCER", "VINTAGE", "PRODUCT_STRINGAV"};
+    fmt::dict::kOrigin,  fmt::dict::kCategory, fmt::dict::kType,    fmt::dict::kRegion,
+    fmt::dict::kSegment, fmt::dict::kProducer, fmt::dict::kVintage, fmt::dict::kProduct};
 // The wine's own values a bookmark carries, which a wine found in the tree must agree with.
 constexpr std::array<Column, 5> kWineColumns{Vintage, Score, Designation, Appellation, Variety};
 
@@ -118,7 +123,7 @@ std::unique_ptr<RecordCursor> followBookmark(const BookmarkValues& values, const
 
 // TEXT as a cell: empty for the catalogue's placeholder of COLUMN.
 QString cellText(const QByteArray& text, const char* column) {
-    if (text == catalog_format::placeholderFor(column) || text == catalog_format::kNotAvailable) {
+    if (text == fmt::placeholderFor(column) || text == fmt::kNotAvailable) {
         return {};
     }
     return fromWindows1252(text);

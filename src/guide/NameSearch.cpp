@@ -2,6 +2,8 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
+#include "catalog/CatalogFormat.h"
+#include "catalog/Coding.h"
 #include "catalog/DictionaryTable.h"
 #include "catalog/DisplayText.h"
 #include "catalog/RecordTable.h"
@@ -19,18 +21,19 @@
 
 namespace corkwise {
 
+namespace fmt = catalog_format;
+
 namespace {
 
 // The columns a search reads from each wine record: the five that are matched, then the vintage.
 enum Column { kProducer, kProduct, kAppellation, kVariety, kRegion, kVintage, kColumnCount };
 constexpr int kNameColumns = kRegion + 1;
 constexpr std::array<const char*, kColumnCount> kColumnNames = {
-    "PRODUCER", "PRODUCT_STRINGAV", "APPELLATION", "VARIETY", "REGION", "VINTAGE"};
+    fmt::dict::kProducer, fmt::dict::kProduct, fmt::dict::kAppellation,
+    fmt::dict::kVariety,  fmt::dict::kRegion,  fmt::dict::kVintage};
 
 // Query words are matched 64 at a time, one bit each.
 constexpr size_t kWordsPerPass = 64;
-// No dictionary text is longer (docs/catalogue-format.md).
-constexpr int kMaxTextLength = 254;
 
 // The words of one pass over the catalogue, with the words each folded first letter may begin.
 struct PassWords {
@@ -135,16 +138,17 @@ public:
     }
 
     // The bytes of value ID in dictionary DICT, in place in the map or copied; false when there
-    // is no such value. Texts are cut to kMaxTextLength as where nodes read them.
+    // is no such value. Texts are cut to the longest a dictionary holds, as where nodes read
+    // them.
     bool rawText(const DictionaryTable* table, int id, const unsigned char** bytes, int* length) {
         qint64 offset = 0;
         if (table == nullptr || !table->rowSpan(id, &offset, length)) {
             return false;
         }
-        *length = std::min(*length, kMaxTextLength);
+        *length = std::min(*length, fmt::kMaxTextLength);
         *bytes = file_->mappedBytes(offset, *length);
         if (*bytes == nullptr) {
-            copy_ = table->readRow(id).left(kMaxTextLength);
+            copy_ = table->readRow(id).left(fmt::kMaxTextLength);
             *bytes = reinterpret_cast<const unsigned char*>(copy_.constData());
             *length = static_cast<int>(copy_.size());
         }
@@ -217,8 +221,8 @@ public:
                     any |= bits;
                 }
                 if (any != 0) {
-                    active[static_cast<size_t>(activeCount++)] = {2 * wine.position[c], m.data(),
-                                                                  m.size()};
+                    active[static_cast<size_t>(activeCount++)] = {
+                        wine.position[c] * fmt::kValueIdSize, m.data(), m.size()};
                     reachable |= any;
                 }
             }
@@ -245,8 +249,7 @@ public:
                 std::uint64_t mask = 0;
                 for (int a = 0; a < activeCount; ++a) {
                     const Active& column = active[static_cast<size_t>(a)];
-                    const size_t id =
-                        (size_t{record[column.at]} << 8) | size_t{record[column.at + 1]};
+                    const auto id = static_cast<size_t>(coding::getU16(record + column.at));
                     if (id < column.size) {
                         mask |= column.masks[id];
                     }
@@ -257,7 +260,8 @@ public:
                 Candidate match{static_cast<int>(t), r, {}};
                 for (int c = 0; c < kColumnCount; ++c) {
                     const int j = wine.position[c];
-                    match.ids[c] = j < 0 ? -1 : (record[2 * j] << 8) | record[2 * j + 1];
+                    match.ids[c] =
+                        j < 0 ? -1 : coding::getU16(record + qint64{j} * fmt::kValueIdSize);
                 }
                 found.push_back(match);
             }
@@ -294,9 +298,11 @@ public:
             std::string folded;
             QByteArray raw;
         };
+        // A value's key: its dictionary, then its value id, which is below kMaxValueIds.
         auto keyOf = [&](const Candidate& wine) -> qint64 {
             const int dict = tables[static_cast<size_t>(wine.table)].dictionary[c];
-            return dict < 0 || wine.ids[c] < 0 ? -1 : (qint64{dict} << 16) | wine.ids[c];
+            return dict < 0 || wine.ids[c] < 0 ? -1
+                                               : qint64{dict} * fmt::kMaxValueIds + wine.ids[c];
         };
         std::vector<qint64> keys;
         keys.reserve(candidates.size());
@@ -310,8 +316,8 @@ public:
         for (const qint64 key : keys) {
             Text text{key, {}, {}};
             if (key >= 0) {
-                readText(static_cast<int>(key >> 16), static_cast<int>(key & 0xFFFF), text.folded,
-                         &text.raw);
+                readText(static_cast<int>(key / fmt::kMaxValueIds),
+                         static_cast<int>(key % fmt::kMaxValueIds), text.folded, &text.raw);
             }
             texts.push_back(std::move(text));
         }

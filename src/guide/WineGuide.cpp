@@ -16,20 +16,23 @@
 
 namespace corkwise {
 
+namespace fmt = catalog_format;
+
 namespace {
 
 // The dictionaries of a new note's fields, in their order.
 constexpr std::array<const char*, 10> kNoteDictionaries = {
-    "ORIGIN",  "SSF",         "TYPE",    "REGION",      "PRODUCER",
-    "VINTAGE", "DESIGNATION", "VARIETY", "APPELLATION", "SCORE",
+    fmt::dict::kOrigin,      fmt::dict::kCategory, fmt::dict::kType,        fmt::dict::kRegion,
+    fmt::dict::kProducer,    fmt::dict::kVintage,  fmt::dict::kDesignation, fmt::dict::kVariety,
+    fmt::dict::kAppellation, fmt::dict::kScore,
 };
 
 // The columns of a chosen wine that follow the Find Wine pages' choices.
-constexpr std::array<const char*, 4> kWineColumns = {"DESIGNATION", "VARIETY", "APPELLATION",
-                                                     "SCORE"};
+constexpr std::array<const char*, 4> kWineColumns = {fmt::dict::kDesignation, fmt::dict::kVariety,
+                                                     fmt::dict::kAppellation, fmt::dict::kScore};
 
 QByteArray dictionaryTableName(const QByteArray& shortName) {
-    return QByteArray(catalog_format::kDictionaryPrefix) + shortName;
+    return QByteArray(fmt::kDictionaryPrefix) + shortName;
 }
 
 }  // namespace
@@ -115,7 +118,7 @@ bool WineGuide::advanceTo(int pageId) {
 }
 
 QString WineGuide::notAvailableText() {
-    return QString::fromLatin1(catalog_format::kNotAvailable);
+    return QString::fromLatin1(fmt::kNotAvailable);
 }
 
 const RecordCursor* WineGuide::selectRecord(const RecordCursor& cursor) {
@@ -351,7 +354,8 @@ bool WineGuide::hasEntryOfKind(EntryKind kind) const {
 }
 
 bool WineGuide::isDetailField(const QString& name) {
-    return !name.contains(QStringLiteral("PRODUCT")) && !name.contains(QStringLiteral("SEGMENT"));
+    return !name.contains(QLatin1StringView(fmt::dict::kProductStem)) &&
+           !name.contains(QLatin1StringView(fmt::dict::kSegment));
 }
 
 QString WineGuide::dictionaryName(int tableNumber) const {

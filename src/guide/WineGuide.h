@@ -161,7 +161,8 @@ public:
     void setPersonalFields(const StringMap& fields, int i);
     bool hasEntryOfKind(EntryKind kind) const;
 
-    // True when NAME contains neither "PRODUCT" nor "SEGMENT" (case-sensitive).
+    // True when NAME contains neither catalog_format::dict::kProductStem nor dict::kSegment
+    // (case-sensitive): a personal entry's product and segment are not shown among its details.
     static bool isDetailField(const QString& name);
     // The short name of table TABLENUMBER ("ORIGIN" for "DictORIGIN"); empty when the
     // catalogue has no such table.

@@ -1,5 +1,6 @@
 #include "screens/BestProducersResultsPage.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
@@ -13,6 +14,8 @@
 #include <QListWidget>
 
 namespace corkwise {
+
+namespace fmt = catalog_format;
 
 using findwine::edges;
 
@@ -49,7 +52,7 @@ void BestProducersResultsPage::refill() {
         // A record or value that cannot be read still takes its place in the list, under the
         // catalogue's own placeholder, rather than vanishing or showing as an empty line.
         const std::unique_ptr<RecordCursor> record = child.openRecord();
-        const QByteArray text = listedText(record.get(), "BEST_PRODUCERS");
+        const QByteArray text = listedText(record.get(), fmt::dict::kBestProducers);
         logPair("==============> ADD ITEM IN LIST", text);
         list_->addItem(toDisplayText(text));
     });

@@ -1,5 +1,6 @@
 #include "screens/BestValuesResultsPage.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/Placeholders.h"
@@ -18,6 +19,8 @@
 
 namespace corkwise {
 
+namespace fmt = catalog_format;
+
 using findwine::edges;
 
 namespace {
@@ -25,8 +28,8 @@ namespace {
 // Whether TEXT is one of the texts the catalogue puts in the APPELLATION_VARIETY column where a
 // wine has no name there: its own placeholder and those of the two columns it is made from.
 bool isAppellationVarietyPlaceholder(const QByteArray& text) {
-    return text == catalog_format::placeholderFor("APPELLATION_VARIETY") ||
-           text == catalog_format::kNoAppellation || text == catalog_format::kNoVariety;
+    return text == fmt::placeholderFor(fmt::dict::kAppellationVariety) ||
+           text == fmt::kNoAppellation || text == fmt::kNoVariety;
 }
 
 // The "Producer :" label has only the room left of the producer list. Where the face in use
@@ -107,7 +110,7 @@ void BestValuesResultsPage::rebuildWines() {
             // A wine whose record or description cannot be read is still listed, under the
             // catalogue's placeholder; without a record it has nothing for the info box.
             std::unique_ptr<RecordCursor> record = child.openRecord();
-            const QByteArray text = listedText(record.get(), "DESCRIPTION");
+            const QByteArray text = listedText(record.get(), fmt::dict::kDescription);
             attachRecord(new QListWidgetItem(toDisplayText(text), wines_), std::move(record));
         });
         if (wines_->count() > 0) {
@@ -131,18 +134,18 @@ const RecordCursor* BestValuesResultsPage::wineAt(int row) const {
 
 QString BestValuesResultsPage::infoText(const RecordCursor& wine) {
     // listedText gives a part that cannot be read as its placeholder, which is left out below.
-    const QByteArray producer = listedText(&wine, "PRODUCER");
-    const QByteArray appellationVariety = listedText(&wine, "APPELLATION_VARIETY");
-    const QByteArray description = listedText(&wine, "DESCRIPTION");
+    const QByteArray producer = listedText(&wine, fmt::dict::kProducer);
+    const QByteArray appellationVariety = listedText(&wine, fmt::dict::kAppellationVariety);
+    const QByteArray description = listedText(&wine, fmt::dict::kDescription);
     QByteArray text;
-    if (producer != catalog_format::placeholderFor("PRODUCER")) {
+    if (producer != fmt::placeholderFor(fmt::dict::kProducer)) {
         text = producer;
     }
     if (!isAppellationVarietyPlaceholder(appellationVariety)) {
         text += ' ';
         text += appellationVariety;
     }
-    if (description != catalog_format::placeholderFor("DESCRIPTION") &&
+    if (description != fmt::placeholderFor(fmt::dict::kDescription) &&
         description != appellationVariety) {
         text += ' ';
         text += description;

@@ -1,5 +1,6 @@
 #include "screens/FindWineCriteriaPage.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/NodeCursor.h"
 #include "common/ErrorLog.h"
 #include "guide/SearchFlow.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 
 namespace corkwise {
+
+namespace fmt = catalog_format;
 
 using findwine::edges;
 
@@ -42,7 +45,8 @@ FindWineCriteriaPage::~FindWineCriteriaPage() {
 }
 
 const char* FindWineCriteriaPage::keyOf(Level level) {
-    static constexpr std::array<const char*, kLevels> kKeys{"ORIGIN", "SSF", "TYPE", "REGION"};
+    static constexpr std::array<const char*, kLevels> kKeys{
+        fmt::dict::kOrigin, fmt::dict::kCategory, fmt::dict::kType, fmt::dict::kRegion};
     return kKeys[level];
 }
 

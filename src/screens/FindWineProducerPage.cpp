@@ -1,5 +1,6 @@
 #include "screens/FindWineProducerPage.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/NodeCursor.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
@@ -11,6 +12,8 @@
 #include <QListWidget>
 
 namespace corkwise {
+
+namespace fmt = catalog_format;
 
 using findwine::edges;
 
@@ -70,12 +73,12 @@ bool FindWineProducerPage::loadLists() {
     if (segment_ == nullptr) {
         return false;
     }
-    bool result = fillList(segment_, input(), true, "SEGMENT", false);
+    bool result = fillList(segment_, input(), true, fmt::dict::kSegment, false);
     if (input() == nullptr) {
         // No region was handed over: segments of an earlier region would lead nowhere.
         clearList(segment_, true);
     }
-    result = fillProducers("PRODUCER") && result;
+    result = fillProducers(fmt::dict::kProducer) && result;
     return result;
 }
 

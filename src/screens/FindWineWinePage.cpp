@@ -1,5 +1,6 @@
 #include "screens/FindWineWinePage.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/Placeholders.h"
@@ -17,6 +18,8 @@
 #include <QMenu>
 
 namespace corkwise {
+
+namespace fmt = catalog_format;
 
 using findwine::edges;
 
@@ -124,11 +127,11 @@ bool FindWineWinePage::loadLists() {
         return false;
     }
     setVintageLabel();
-    bool result = fillList(vintage_, input(), true, "VINTAGE", true);
+    bool result = fillList(vintage_, input(), true, fmt::dict::kVintage, true);
     if (input() == nullptr) {
         clearList(vintage_, true);
     }
-    result = fillProducts("PRODUCT_STRINGAV") && result;
+    result = fillProducts(fmt::dict::kProduct) && result;
     refillGrid();
     // Add Bookmark is usable only while this page is shown; a page that could not follow the
     // remembered values is not (the page before it is shown instead).
@@ -161,12 +164,13 @@ void FindWineWinePage::refillGrid() {
             // A record node whose record cannot be read gives no row.
             return;
         }
-        const std::optional<QByteArray> designation = wine->columnText("DESIGNATION");
+        const std::optional<QByteArray> designation = wine->columnText(fmt::dict::kDesignation);
         const QString designationCell =
-            designation.has_value() && *designation != catalog_format::kNoDesignation
+            designation.has_value() && *designation != fmt::kNoDesignation
                 ? toDisplayText(*designation)
                 : QString();
-        GridRow row{cellText(*wine, "VINTAGE"), cellText(*wine, "SCORE"), designationCell};
+        GridRow row{cellText(*wine, fmt::dict::kVintage), cellText(*wine, fmt::dict::kScore),
+                    designationCell};
         grid_->addRow(std::move(row), std::move(wine));
     });
     if (grid_->rowCount() > 0) {
@@ -203,16 +207,16 @@ QString FindWineWinePage::infoText(const RecordCursor& wine) {
         if (!value.has_value()) {
             return;
         }
-        if (!always && *value == catalog_format::placeholderFor(shortName)) {
+        if (!always && *value == fmt::placeholderFor(shortName)) {
             return;
         }
         text += *value;
         text += ' ';
     };
-    append("PRODUCER", true);
-    append("APPELLATION", false);
-    append("VARIETY", false);
-    append("DESIGNATION", false);
+    append(fmt::dict::kProducer, true);
+    append(fmt::dict::kAppellation, false);
+    append(fmt::dict::kVariety, false);
+    append(fmt::dict::kDesignation, false);
     // The catalogue's code page has one byte per character, so the cut is a character count.
     return toDisplayText(text.left(kMaxInfoLength));
 }

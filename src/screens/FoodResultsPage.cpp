@@ -1,5 +1,6 @@
 #include "screens/FoodResultsPage.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/Placeholders.h"
@@ -16,6 +17,8 @@
 
 namespace corkwise {
 
+namespace fmt = catalog_format;
+
 using findwine::edges;
 
 namespace {
@@ -24,7 +27,7 @@ namespace {
 // or its value cannot be read, as the catalogue itself writes for a value it lacks.
 QByteArray columnOrPlaceholder(const RecordCursor& wine, const char* shortName) {
     return wine.columnText(QByteArray(shortName))
-        .value_or(QByteArray(catalog_format::placeholderFor(shortName)));
+        .value_or(QByteArray(fmt::placeholderFor(shortName)));
 }
 
 }  // namespace
@@ -61,16 +64,16 @@ void FoodResultsPage::activate(bool entering) {
 }
 
 QString FoodResultsPage::wineText(const RecordCursor& wine) {
-    const QByteArray region = columnOrPlaceholder(wine, "REGION");
-    const QByteArray appellation = columnOrPlaceholder(wine, "APPELLATION");
-    QByteArray text = columnOrPlaceholder(wine, "ORIGIN");
+    const QByteArray region = columnOrPlaceholder(wine, fmt::dict::kRegion);
+    const QByteArray appellation = columnOrPlaceholder(wine, fmt::dict::kAppellation);
+    QByteArray text = columnOrPlaceholder(wine, fmt::dict::kOrigin);
     text += ' ';
-    if (region != catalog_format::kNoRegion) {
+    if (region != fmt::kNoRegion) {
         text += region;
         text += ' ';
     }
-    text += appellation != catalog_format::kNoAppellation ? appellation
-                                                          : columnOrPlaceholder(wine, "VARIETY");
+    text += appellation != fmt::kNoAppellation ? appellation
+                                               : columnOrPlaceholder(wine, fmt::dict::kVariety);
     return toDisplayText(text);
 }
 

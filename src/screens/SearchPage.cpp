@@ -1,5 +1,6 @@
 #include "screens/SearchPage.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "common/ErrorLog.h"
@@ -15,6 +16,8 @@
 Q_DECLARE_METATYPE(std::shared_ptr<const corkwise::NodeCursor>)
 
 namespace corkwise {
+
+namespace fmt = catalog_format;
 
 namespace {
 
@@ -178,9 +181,9 @@ bool SearchPage::fillList(QWidget* list, const NodeCursor* node, bool isCombo, c
                     setMessage(missingValueMessage(keyBytes, *value));
                 }
             }
-        } else if (keyBytes == "SSF") {
+        } else if (keyBytes == fmt::dict::kCategory) {
             selected = std::max(0, findPrefix(list, isCombo, QStringLiteral("Still")));
-        } else if (keyBytes == "ORIGIN") {
+        } else if (keyBytes == fmt::dict::kOrigin) {
             selected = std::max(0, findPrefix(list, isCombo, QStringLiteral("U.S.")));
         }
     }
@@ -287,16 +290,16 @@ void SearchPage::setMessage(const QString& text) {
 }
 
 QString keyDisplayName(const QByteArray& key) {
-    if (key == "ORIGIN") {
+    if (key == fmt::dict::kOrigin) {
         return QStringLiteral("Origin");
     }
-    if (key == "SSF") {
+    if (key == fmt::dict::kCategory) {
         return QStringLiteral("Wine Category");
     }
-    if (key == "TYPE") {
+    if (key == fmt::dict::kType) {
         return QStringLiteral("Wine Type");
     }
-    if (key == "REGION") {
+    if (key == fmt::dict::kRegion) {
         return QStringLiteral("Region");
     }
     return QString::fromLatin1(key);

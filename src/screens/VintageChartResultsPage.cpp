@@ -1,5 +1,6 @@
 #include "screens/VintageChartResultsPage.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/DisplayText.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/Placeholders.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 
 namespace corkwise {
+
+namespace fmt = catalog_format;
 
 using findwine::edges;
 
@@ -105,10 +108,11 @@ void VintageChartResultsPage::fillChart() {
         for (int year = kNewestYear; year >= kOldestYear; --year) {
             const QByteArray digits = QByteArray::number(year);
             const std::optional<QByteArray> score = record->columnText(digits);
-            const std::optional<QByteArray> code = record->columnText("COMMENT" + digits);
+            const std::optional<QByteArray> code =
+                record->columnText(fmt::dict::kChartCodePrefix + digits);
             // A column the record lacks reads as not available.
-            if (!score.has_value() || !code.has_value() ||
-                *score == catalog_format::kNotAvailable || *code == catalog_format::kNotAvailable) {
+            if (!score.has_value() || !code.has_value() || *score == fmt::kNotAvailable ||
+                *code == fmt::kNotAvailable) {
                 continue;
             }
             rows.append(

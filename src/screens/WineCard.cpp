@@ -1,5 +1,6 @@
 #include "screens/WineCard.h"
 
+#include "catalog/CatalogFormat.h"
 #include "catalog/DisplayText.h"
 #include "catalog/Placeholders.h"
 #include "catalog/RecordCursor.h"
@@ -20,6 +21,8 @@
 
 namespace corkwise {
 
+namespace fmt = catalog_format;
+
 namespace {
 
 struct CardColumn {
@@ -30,25 +33,25 @@ struct CardColumn {
 // The columns in the order a reader looks for them. The segment and the joined
 // appellation/variety are left out: they repeat the producer's initial and two lines shown here.
 constexpr std::array<CardColumn, 11> kColumns{{
-    {"Producer", "PRODUCER"},
-    {"Product", "PRODUCT_STRINGAV"},
-    {"Vintage", "VINTAGE"},
-    {"Score", "SCORE"},
-    {"Designation", "DESIGNATION"},
-    {"Appellation", "APPELLATION"},
-    {"Variety", "VARIETY"},
-    {"Category", "SSF"},
-    {"Type", "TYPE"},
-    {"Region", "REGION"},
-    {"Origin", "ORIGIN"},
+    {"Producer", fmt::dict::kProducer},
+    {"Product", fmt::dict::kProduct},
+    {"Vintage", fmt::dict::kVintage},
+    {"Score", fmt::dict::kScore},
+    {"Designation", fmt::dict::kDesignation},
+    {"Appellation", fmt::dict::kAppellation},
+    {"Variety", fmt::dict::kVariety},
+    {"Category", fmt::dict::kCategory},
+    {"Type", fmt::dict::kType},
+    {"Region", fmt::dict::kRegion},
+    {"Origin", fmt::dict::kOrigin},
 }};
-constexpr CardColumn kNote{"Tasting note", "DESCRIPTION"};
+constexpr CardColumn kNote{"Tasting note", fmt::dict::kDescription};
 
 // The catalogue's text of COLUMN, or empty when the record has no value there worth showing.
 QString shownText(const RecordCursor& wine, const char* column) {
     const std::optional<QByteArray> text = wine.columnText(column);
-    if (!text || text->trimmed().isEmpty() || *text == catalog_format::placeholderFor(column) ||
-        *text == catalog_format::kNotAvailable) {
+    if (!text || text->trimmed().isEmpty() || *text == fmt::placeholderFor(column) ||
+        *text == fmt::kNotAvailable) {
         return {};
     }
     return toDisplayText(*text);
@@ -72,7 +75,7 @@ std::vector<WineCardRow> wineCardRows(const RecordCursor& wine) {
         if (value.isEmpty()) {
             continue;
         }
-        if (QByteArrayView(c.column) == "SCORE") {
+        if (QByteArrayView(c.column) == fmt::dict::kScore) {
             const QString word = scoreWord(value);
             if (!word.isEmpty()) {
                 value += QStringLiteral(" (%1)").arg(word);

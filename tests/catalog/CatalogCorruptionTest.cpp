@@ -38,25 +38,58 @@ protected:
     void SetUp() override { ErrorLog::setEnabled(false); }
     void TearDown() override { ErrorLog::setEnabled(true); }
 
-    WalkCounts walk(const QByteArray& bytes, CatalogFile::Access access) {
+    // Walks BYTES read from memory, as the fuzz target does: no file is written per input.
+    static WalkCounts walk(const QByteArray& bytes, CatalogFile::Access access) {
+        Catalog catalog(CatalogFile::fromBytes(bytes));
+        WalkCounts counts = walkCatalog(catalog);
+        // The other reader must see exactly what the mapped one sees.
+        const auto other = CatalogFile::fromBytes(bytes, access);
+        EXPECT_EQ(other->tableCount(), catalog.file()->tableCount());
+        return counts;
+    }
+    // The same with BYTES written to a file.
+    WalkCounts walkFile(const QByteArray& bytes, CatalogFile::Access access) {
         const QString path = dir_.write("wcat.res", bytes);
         Catalog catalog(path);
         WalkCounts counts = walkCatalog(catalog);
-        // The positioned reader must see exactly what the mapped one sees.
-        CatalogFile positioned(path, access);
-        EXPECT_EQ(positioned.tableCount(), catalog.file()->tableCount());
+        CatalogFile other(path, access);
+        EXPECT_EQ(other.tableCount(), catalog.file()->tableCount());
         return counts;
     }
     test::TempDir dir_;
 };
 
+bool operator==(const WalkCounts& a, const WalkCounts& b) {
+    return a.tables == b.tables && a.rows == b.rows && a.nodes == b.nodes &&
+           a.records == b.records && a.textBytes == b.textBytes;
+}
+
 TEST_F(CatalogCorruptionTest, WellFormedCatalogueWalksCompletely) {
-    const WalkCounts counts = walk(wellFormed(), CatalogFile::Access::Positioned);
+    const WalkCounts counts = walkFile(wellFormed(), CatalogFile::Access::Positioned);
     EXPECT_EQ(counts.tables, 6);
     EXPECT_EQ(counts.nodes, 6);
     // Two records from the table walk, two from the tree's record nodes.
     EXPECT_EQ(counts.records, 4);
     EXPECT_EQ(counts.rows, 3 + 2 + 3 + 1 + 2 + 3);
+}
+
+// A file cut short and the same bytes in memory walk alike, through either reader.
+TEST_F(CatalogCorruptionTest, ACutFileWalksAsTheSameBytesInMemory) {
+    const QByteArray bytes = wellFormed();
+    struct Cut {
+        qsizetype length;
+        CatalogFile::Access access;
+    };
+    const qsizetype size = bytes.size();
+    for (const Cut cut :
+         {Cut{0, CatalogFile::Access::Mapped}, Cut{5, CatalogFile::Access::Mapped},
+          Cut{6 + 47, CatalogFile::Access::Positioned}, Cut{size / 2, CatalogFile::Access::Mapped},
+          Cut{size / 2, CatalogFile::Access::Positioned},
+          Cut{size - 1, CatalogFile::Access::Positioned}, Cut{size, CatalogFile::Access::Mapped}}) {
+        const QByteArray cutBytes = bytes.left(cut.length);
+        EXPECT_TRUE(walkFile(cutBytes, cut.access) == walk(cutBytes, cut.access))
+            << "cut at " << cut.length;
+    }
 }
 
 TEST_F(CatalogCorruptionTest, TruncatedAtEveryByteNeverCrashes) {

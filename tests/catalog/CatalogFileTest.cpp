@@ -1,6 +1,7 @@
 #include "catalog/CatalogFile.h"
 
 #include "catalog/CatalogTable.h"
+#include "catalog/Coding.h"
 #include "catalog/DictionaryTable.h"
 #include "catalog/RecordTable.h"
 #include "catalog/WCATArray.h"
@@ -9,6 +10,7 @@
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 
 namespace corkwise {
 namespace {
@@ -16,17 +18,28 @@ namespace {
 using test::appendU24;
 using test::CatalogBuilder;
 
-class CatalogFileTest : public ::testing::TestWithParam<CatalogFile::Access> {
+// Every test reads its bytes from a file and from memory, each way of reading: both sources go
+// through the same checks and must give the same results.
+struct Source {
+    CatalogFile::Access access;
+    bool inMemory;
+    const char* name;
+};
+
+class CatalogFileTest : public ::testing::TestWithParam<Source> {
 protected:
     std::unique_ptr<CatalogFile> open(const QByteArray& bytes) {
-        return std::make_unique<CatalogFile>(dir_.write("wcat.res", bytes), GetParam());
+        if (GetParam().inMemory) {
+            return CatalogFile::fromBytes(bytes, GetParam().access);
+        }
+        return std::make_unique<CatalogFile>(dir_.write("wcat.res", bytes), GetParam().access);
     }
     test::TempDir dir_;
     test::LogCapture log_;
 };
 
 TEST_P(CatalogFileTest, MissingFileIsNotOpenAndFindsNothing) {
-    CatalogFile file(dir_.path("none.res"), GetParam());
+    CatalogFile file(dir_.path("none.res"), GetParam().access);
     EXPECT_FALSE(file.isOpen());
     EXPECT_EQ(file.tableCount(), 0);
     EXPECT_EQ(file.tables(), nullptr);
@@ -139,11 +152,10 @@ TEST_P(CatalogFileTest, HeadersReadOnFirstUseMatchTheBytesAtEveryCut) {
     b.addLevel("FWLevelTable0", 3, 0, {{0, origin, {0, 1}}});
     const QByteArray whole = b.build();
     const auto u24 = [](const QByteArray& bytes, qint64 at) {
-        if (at < 0 || at + 3 > bytes.size()) {
+        if (at < 0 || at + coding::kU24Size > bytes.size()) {
             return -1;
         }
-        const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-        return (p[0] << 16) | (p[1] << 8) | p[2];
+        return coding::getU24(bytes.constData() + at);
     };
     for (qsizetype cut = 0; cut <= whole.size(); ++cut) {
         const QByteArray bytes = whole.left(cut);
@@ -241,14 +253,27 @@ TEST_P(CatalogFileTest, PrimitivesReadBigEndianAndComeBackShortAtTheEnd) {
     EXPECT_EQ(file->readName(), QByteArray("\xFF\x80", 2));
 }
 
-INSTANTIATE_TEST_SUITE_P(Access, CatalogFileTest,
-                         ::testing::Values(CatalogFile::Access::Mapped,
-                                           CatalogFile::Access::Positioned),
-                         [](const auto& param) {
-                             return param.param == CatalogFile::Access::Mapped
-                                        ? std::string("Mapped")
-                                        : std::string("Positioned");
-                         });
+// A catalogue in memory has no path and, never being on disk, never changes there.
+TEST_P(CatalogFileTest, OnlyAFileHasAPathThatCanChange) {
+    CatalogBuilder b;
+    b.addDictionary("ORIGIN", {"France"});
+    const auto file = open(b.build());
+    EXPECT_EQ(file->path().isEmpty(), GetParam().inMemory);
+    EXPECT_FALSE(file->hasChangedOnDisk());
+    if (!GetParam().inMemory) {
+        QFile::remove(file->path());
+        EXPECT_TRUE(file->hasChangedOnDisk());
+    }
+    EXPECT_EQ(file->dictionaryAt(0)->text(0), "France");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Access, CatalogFileTest,
+    ::testing::Values(Source{CatalogFile::Access::Mapped, false, "Mapped"},
+                      Source{CatalogFile::Access::Positioned, false, "Positioned"},
+                      Source{CatalogFile::Access::Mapped, true, "MappedInMemory"},
+                      Source{CatalogFile::Access::Positioned, true, "PositionedInMemory"}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(WCATArrayTest, GrowsByDoublingAndKeepsItsTables) {
     test::LogCapture log;

@@ -1,5 +1,6 @@
 #include "catalogtool/CatalogChecker.h"
 
+#include "catalog/Coding.h"
 #include "catalogtool/CatalogCompiler.h"
 #include "compiler/SourceFixture.h"
 #include "testsupport/CatalogBytes.h"
@@ -27,8 +28,7 @@ QByteArray compiledFixture() {
 }
 
 int u24(const QByteArray& b, int p) {
-    return (static_cast<unsigned char>(b[p]) << 16) | (static_cast<unsigned char>(b[p + 1]) << 8) |
-           static_cast<unsigned char>(b[p + 2]);
+    return coding::getU24(b.constData() + p);
 }
 
 // Directory entry of the table named NAME in a compiled catalogue (stride 44).

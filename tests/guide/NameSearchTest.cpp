@@ -2,6 +2,7 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
+#include "catalog/Coding.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
 #include "catalog/RecordTable.h"
@@ -264,8 +265,8 @@ class NameSearchRenamedTest : public NameSearchTest,
 
 // Overwrites the name field of the directory entry named FROM.
 void renameTable(QByteArray& bytes, const QByteArray& from, const QByteArray& to) {
-    const int count = (uchar(bytes[0]) << 16) | (uchar(bytes[1]) << 8) | uchar(bytes[2]);
-    const int stride = (uchar(bytes[3]) << 16) | (uchar(bytes[4]) << 8) | uchar(bytes[5]);
+    const int count = coding::getU24(bytes.constData());
+    const int stride = coding::getU24(bytes.constData() + coding::kU24Size);
     for (int i = 0; i < count; ++i) {
         const int name = 6 + i * stride + 6;
         if (bytes.mid(name, 32) == QByteArray(from).leftJustified(32, '\0')) {

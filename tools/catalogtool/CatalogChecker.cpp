@@ -1,6 +1,7 @@
 #include "catalogtool/CatalogChecker.h"
 
 #include "catalog/CatalogFormat.h"
+#include "catalog/Coding.h"
 #include "catalogtool/CatalogSources.h"
 
 #include <QSet>
@@ -9,7 +10,7 @@
 
 namespace corkwise::tool {
 
-namespace format = corkwise::catalog_format;
+namespace fmt = catalog_format;
 
 namespace {
 
@@ -25,7 +26,7 @@ struct TableInfo {
     std::vector<int> columns;            // record tables
 
     QByteArray shortName() const {
-        return kind == format::kDictionary ? name.mid(format::kDictionaryPrefixLength) : name;
+        return kind == fmt::kDictionary ? name.mid(fmt::kDictionaryPrefixLength) : name;
     }
 };
 
@@ -37,28 +38,29 @@ struct TableInfo {
 // and Wine list shows its origin, region, appellation or variety. The Best Values and Best
 // Producers forms started from a wine look up its appellation or variety.
 QList<QByteArray> wineColumns() {
-    return {"ORIGIN",
-            "SSF",
-            "TYPE",
-            "REGION",
-            "SEGMENT",
-            "PRODUCER",
-            "VINTAGE",
-            "PRODUCT_STRINGAV",
-            "DESIGNATION",
-            "VARIETY",
-            "APPELLATION",
-            "SCORE",
-            "APPELLATION_VARIETY"};
+    return {fmt::dict::kOrigin,
+            fmt::dict::kCategory,
+            fmt::dict::kType,
+            fmt::dict::kRegion,
+            fmt::dict::kSegment,
+            fmt::dict::kProducer,
+            fmt::dict::kVintage,
+            fmt::dict::kProduct,
+            fmt::dict::kDesignation,
+            fmt::dict::kVariety,
+            fmt::dict::kAppellation,
+            fmt::dict::kScore,
+            fmt::dict::kAppellationVariety};
 }
 
 // A chart record: the five choices (the forms started from a chart look them up), then each
 // year's score and code, which the chart page lists.
 QList<QByteArray> chartColumns() {
-    QList<QByteArray> columns = {"ORIGIN", "SSF", "TYPE", "REGION", "APPELLATION_VARIETY"};
+    QList<QByteArray> columns = {fmt::dict::kOrigin, fmt::dict::kCategory, fmt::dict::kType,
+                                 fmt::dict::kRegion, fmt::dict::kAppellationVariety};
     for (int year = kFirstChartYear; year <= kLastChartYear; ++year) {
         columns += QByteArray::number(year);
-        columns += "COMMENT" + QByteArray::number(year);
+        columns += fmt::dict::kChartCodePrefix + QByteArray::number(year);
     }
     return columns;
 }
@@ -84,8 +86,8 @@ const std::vector<TreeRule>& treeRules() {
          "BVLevelTable0",
          6,
          false,
-         {"PRODUCER", "APPELLATION_VARIETY", "DESCRIPTION"}},
-        {"Best Producers", "BPLevelTable0", 5, false, {"BEST_PRODUCERS"}},
+         {fmt::dict::kProducer, fmt::dict::kAppellationVariety, fmt::dict::kDescription}},
+        {"Best Producers", "BPLevelTable0", 5, false, {fmt::dict::kBestProducers}},
     };
     return rules;
 }
@@ -114,16 +116,16 @@ private:
 
     // Bounds-checked big-endian reads; -1 when the bytes lie outside the file.
     qint64 u24(qint64 pos) const {
-        if (pos < 0 || pos > size_ - 3) {
+        if (pos < 0 || pos > size_ - coding::kU24Size) {
             return -1;
         }
-        return (qint64{data_[pos]} << 16) | (qint64{data_[pos + 1]} << 8) | data_[pos + 2];
+        return coding::getU24(data_ + pos);
     }
     qint64 u16(qint64 pos) const {
-        if (pos < 0 || pos > size_ - 2) {
+        if (pos < 0 || pos > size_ - coding::kU16Size) {
             return -1;
         }
-        return (qint64{data_[pos]} << 8) | data_[pos + 1];
+        return coding::getU16(data_ + pos);
     }
 
     bool readDirectory();
@@ -153,11 +155,11 @@ private:
     }
     // Whether node ROW of level T is a dictionary node (the reader's rule).
     bool isDictionaryNode(const TableInfo& t, qint64 row) const {
-        if (t.kind == format::kDictionaryLevel) {
+        if (t.kind == fmt::kDictionaryLevel) {
             return true;
         }
-        const TableInfo* target = table(data_[rowStart(t, row) + format::kNodeTargetOffset]);
-        return target && target->kind == format::kDictionary;
+        const TableInfo* target = table(data_[rowStart(t, row) + fmt::kNodeTargetOffset]);
+        return target && target->kind == fmt::kDictionary;
     }
 
     void walkTree(const TreeRule& tree);
@@ -177,13 +179,13 @@ bool Checker::readDirectory() {
         problem(QStringLiteral("file: %1 bytes, too short for the 6-byte header").arg(size_));
         return false;
     }
-    if (count > 0 && stride < format::kEntrySize) {
+    if (count > 0 && stride < fmt::kEntrySize) {
         problem(QStringLiteral("file: directory entries are %1 bytes apart; each needs %2")
                     .arg(stride)
-                    .arg(format::kEntrySize));
+                    .arg(fmt::kEntrySize));
         return false;
     }
-    if (count > 0 && format::kFileHeaderSize + (count - 1) * stride + format::kEntrySize > size_) {
+    if (count > 0 && fmt::kFileHeaderSize + (count - 1) * stride + fmt::kEntrySize > size_) {
         problem(QStringLiteral("file: the directory of %1 entries runs past the end of the file "
                                "(%2 bytes)")
                     .arg(count)
@@ -191,26 +193,26 @@ bool Checker::readDirectory() {
         return false;
     }
     for (qint64 i = 0; i < count; ++i) {
-        const qint64 e = format::kFileHeaderSize + i * stride;
-        const qint64 kind = u24(e + format::kEntryKindOffset);
-        if (kind < format::kDictionary || kind > format::kDictionaryLevel) {
+        const qint64 e = fmt::kFileHeaderSize + i * stride;
+        const qint64 kind = u24(e + fmt::kEntryKindOffset);
+        if (kind < fmt::kDictionary || kind > fmt::kDictionaryLevel) {
             continue;  // the reader skips such entries; they take no table number
         }
         TableInfo t;
         t.kind = static_cast<int>(kind);
-        const char* name = reinterpret_cast<const char*>(data_ + e + format::kEntryNameOffset);
+        const char* name = reinterpret_cast<const char*>(data_ + e + fmt::kEntryNameOffset);
         const qsizetype length =
-            static_cast<qsizetype>(std::find(name, name + format::kNameFieldSize, '\0') - name);
+            static_cast<qsizetype>(std::find(name, name + fmt::kNameFieldSize, '\0') - name);
         t.name = QByteArray(name, length);
-        t.block = u24(e + format::kEntryBlockOffset);
-        t.size = u24(e + format::kEntryBlockSize);
-        if (length == format::kNameFieldSize) {
+        t.block = u24(e + fmt::kEntryBlockOffset);
+        t.size = u24(e + fmt::kEntryBlockSize);
+        if (length == fmt::kNameFieldSize) {
             problem(QStringLiteral("directory entry %1: the name has no terminator in its 32 bytes")
                         .arg(i));
         }
         tables_.push_back(std::move(t));
     }
-    if (tables_.size() > static_cast<size_t>(format::kMaxTables)) {
+    if (tables_.size() > static_cast<size_t>(fmt::kMaxTables)) {
         problem(QStringLiteral("file: %1 tables; an 8-bit table number reaches only 256")
                     .arg(tables_.size()));
     }
@@ -226,7 +228,7 @@ void Checker::checkBlock(TableInfo& t) {
                        .arg(size_));
         return;
     }
-    if (t.size < format::kBlockHeaderSize) {
+    if (t.size < fmt::kBlockHeaderSize) {
         problem(
             t,
             QStringLiteral("the block of %1 bytes is too small for its 6-byte header").arg(t.size));
@@ -234,7 +236,7 @@ void Checker::checkBlock(TableInfo& t) {
     }
     t.rows = u24(t.block);
     t.header = u24(t.block + 3);
-    if (t.kind == format::kRecordTable) {
+    if (t.kind == fmt::kRecordTable) {
         const qint64 width = t.header;
         if (width < 2) {
             problem(t, QStringLiteral("record size %1 leaves no column").arg(width));
@@ -244,7 +246,7 @@ void Checker::checkBlock(TableInfo& t) {
             problem(t, QStringLiteral("no column header row"));
             return;
         }
-        if (format::kBlockHeaderSize + t.rows * width > t.size) {
+        if (fmt::kBlockHeaderSize + t.rows * width > t.size) {
             problem(t, QStringLiteral("%1 rows of %2 bytes run past the block's %3 bytes")
                            .arg(t.rows)
                            .arg(width)
@@ -254,7 +256,7 @@ void Checker::checkBlock(TableInfo& t) {
         t.usable = true;
         return;
     }
-    const qint64 indexEnd = format::kBlockHeaderSize + t.rows * format::kRowIndexEntrySize;
+    const qint64 indexEnd = fmt::kBlockHeaderSize + t.rows * fmt::kRowIndexEntrySize;
     if (indexEnd > t.size) {
         problem(t, QStringLiteral("the index of %1 rows runs past the block's %2 bytes")
                        .arg(t.rows)
@@ -264,7 +266,7 @@ void Checker::checkBlock(TableInfo& t) {
     t.offsets.resize(static_cast<size_t>(t.rows) + 1);
     qint64 previous = indexEnd;
     for (qint64 i = 0; i < t.rows; ++i) {
-        const qint64 off = u24(t.block + format::kBlockHeaderSize + i * format::kRowIndexEntrySize);
+        const qint64 off = u24(t.block + fmt::kBlockHeaderSize + i * fmt::kRowIndexEntrySize);
         if (off < previous || off > t.size) {
             problem(t, i,
                     QStringLiteral("offset %1 out of range (must be from %2 to %3)")
@@ -284,7 +286,7 @@ void Checker::checkBlock(TableInfo& t) {
 void Checker::checkDictionary(const TableInfo& t) {
     for (qint64 i = 0; i < t.rows; ++i) {
         const qint64 length = rowLength(t, i);
-        if (length > format::kMaxTextLength) {
+        if (length > fmt::kMaxTextLength) {
             problem(t, i,
                     QStringLiteral("text of %1 bytes; at most 254 fit the reader's buffer")
                         .arg(length));
@@ -294,17 +296,17 @@ void Checker::checkDictionary(const TableInfo& t) {
             problem(t, i, QStringLiteral("the text holds a NUL byte, which would cut it short"));
         }
     }
-    if (t.rows > format::kMaxValueIds) {
+    if (t.rows > fmt::kMaxValueIds) {
         problem(t, QStringLiteral("%1 texts; a 16-bit value id reaches only 65,536").arg(t.rows));
     }
 }
 
 void Checker::checkRecordTable(TableInfo& t) {
-    const qint64 count = t.header / 2;
+    const qint64 count = t.header / fmt::kValueIdSize;
     for (qint64 j = 0; j < count; ++j) {
-        const qint64 c = u16(t.block + format::kBlockHeaderSize + 2 * j);
+        const qint64 c = u16(t.block + fmt::kBlockHeaderSize + j * fmt::kValueIdSize);
         const TableInfo* d = table(c);
-        if (!d || d->kind != format::kDictionary) {
+        if (!d || d->kind != fmt::kDictionary) {
             problem(t, 0,
                     QStringLiteral("column %1 names table %2, which is not a dictionary")
                         .arg(j)
@@ -323,8 +325,8 @@ void Checker::checkRecordValues(const TableInfo& t) {
             continue;
         }
         for (qint64 r = 1; r < t.rows; ++r) {
-            const qint64 v =
-                u16(t.block + format::kBlockHeaderSize + r * t.header + 2 * static_cast<qint64>(j));
+            const qint64 v = u16(t.block + fmt::kBlockHeaderSize + r * t.header +
+                                 static_cast<qint64>(j) * fmt::kValueIdSize);
             if (v >= d->rows) {
                 problem(t, r,
                         QStringLiteral("column %1 (%2) holds value %3 beyond the %4 texts "
@@ -342,27 +344,27 @@ void Checker::checkRecordValues(const TableInfo& t) {
 void Checker::checkLevel(const TableInfo& t) {
     const TableInfo* next = table(t.header);
     bool nextUsable = next && next->usable &&
-                      (next->kind == format::kMixedLevel || next->kind == format::kDictionaryLevel);
+                      (next->kind == fmt::kMixedLevel || next->kind == fmt::kDictionaryLevel);
     bool reportedNext = false;
     for (qint64 i = 0; i < t.rows; ++i) {
         const qint64 length = rowLength(t, i);
-        if (length < format::kNodeChildrenOffset ||
-            (length - format::kNodeChildrenOffset) % format::kNodeChildSize != 0) {
+        if (length < fmt::kNodeChildrenOffset ||
+            (length - fmt::kNodeChildrenOffset) % fmt::kNodeChildSize != 0) {
             problem(t, i,
                     QStringLiteral("a node of %1 bytes; nodes are 3 bytes plus 3 per child")
                         .arg(length));
             continue;
         }
         const qint64 at = rowStart(t, i);
-        const qint64 value = u16(at + format::kNodeValueOffset);
-        const int targetNumber = data_[at + format::kNodeTargetOffset];
+        const qint64 value = u16(at + fmt::kNodeValueOffset);
+        const int targetNumber = data_[at + fmt::kNodeTargetOffset];
         const TableInfo* target = table(targetNumber);
         if (!target) {
             problem(t, i,
                     QStringLiteral("target table %1 does not exist (%2 tables)")
                         .arg(targetNumber)
                         .arg(tables_.size()));
-        } else if (target->kind == format::kDictionary) {
+        } else if (target->kind == fmt::kDictionary) {
             if (target->usable && value >= target->rows) {
                 problem(t, i,
                         QStringLiteral("value %1 is beyond the %2 texts of %3")
@@ -370,7 +372,7 @@ void Checker::checkLevel(const TableInfo& t) {
                             .arg(target->rows)
                             .arg(QString::fromLatin1(target->name)));
             }
-        } else if (target->kind == format::kRecordTable && t.kind == format::kMixedLevel) {
+        } else if (target->kind == fmt::kRecordTable && t.kind == fmt::kMixedLevel) {
             if (target->usable && (value < 1 || value >= target->rows)) {
                 problem(t, i,
                         QStringLiteral("record %1 is not among the records 1 to %2 of %3")
@@ -383,12 +385,12 @@ void Checker::checkLevel(const TableInfo& t) {
                     QStringLiteral("target %1 (%2) is a %3, not a dictionary%4")
                         .arg(targetNumber)
                         .arg(QString::fromLatin1(target->name))
-                        .arg(target->kind == format::kRecordTable ? QStringLiteral("record table")
-                                                                  : QStringLiteral("level table"))
-                        .arg(t.kind == format::kMixedLevel ? QStringLiteral(" or record table")
-                                                           : QString()));
+                        .arg(target->kind == fmt::kRecordTable ? QStringLiteral("record table")
+                                                               : QStringLiteral("level table"))
+                        .arg(t.kind == fmt::kMixedLevel ? QStringLiteral(" or record table")
+                                                        : QString()));
         }
-        const qint64 children = (length - format::kNodeChildrenOffset) / format::kNodeChildSize;
+        const qint64 children = (length - fmt::kNodeChildrenOffset) / fmt::kNodeChildSize;
         if (children == 0 || !isDictionaryNode(t, i)) {
             continue;
         }
@@ -401,7 +403,7 @@ void Checker::checkLevel(const TableInfo& t) {
             continue;
         }
         for (qint64 k = 0; k < children; ++k) {
-            const qint64 child = u24(at + format::kNodeChildrenOffset + k * format::kNodeChildSize);
+            const qint64 child = u24(at + fmt::kNodeChildrenOffset + k * fmt::kNodeChildSize);
             if (child >= next->rows) {
                 problem(t, i,
                         QStringLiteral("child %1 is beyond the %2 rows of %3")
@@ -443,7 +445,7 @@ void Checker::walkTree(const TreeRule& tree) {
         return;
     }
     const TableInfo* level = &tables_[static_cast<size_t>(rootNumber)];
-    if (level->kind != format::kMixedLevel && level->kind != format::kDictionaryLevel) {
+    if (level->kind != fmt::kMixedLevel && level->kind != fmt::kDictionaryLevel) {
         problem(*level, QStringLiteral("not a level table"));
         return;
     }
@@ -456,15 +458,14 @@ void Checker::walkTree(const TreeRule& tree) {
     for (int depth = 0; depth <= dictionaryDepth + 1 && !current.empty(); ++depth) {
         const bool resultLevel = depth == dictionaryDepth + 1;
         const TableInfo* next = table(level->header);
-        const bool nextOk =
-            next && next->usable &&
-            (next->kind == format::kMixedLevel || next->kind == format::kDictionaryLevel);
+        const bool nextOk = next && next->usable &&
+                            (next->kind == fmt::kMixedLevel || next->kind == fmt::kDictionaryLevel);
         std::vector<char> seen(nextOk ? static_cast<size_t>(next->rows) : 0, 0);
         std::vector<std::uint32_t> below;
         for (const std::uint32_t row : current) {
             ++report_.nodes;
             const qint64 length = rowLength(*level, row);
-            if (length < format::kNodeChildrenOffset) {
+            if (length < fmt::kNodeChildrenOffset) {
                 continue;  // already reported
             }
             const qint64 at = rowStart(*level, row);
@@ -477,9 +478,9 @@ void Checker::walkTree(const TreeRule& tree) {
                                 .arg(QLatin1String(rootName)));
                     continue;
                 }
-                const int target = data_[at + format::kNodeTargetOffset];
+                const int target = data_[at + fmt::kNodeTargetOffset];
                 const TableInfo* records = table(target);
-                if (records && records->kind == format::kRecordTable && records->usable) {
+                if (records && records->kind == fmt::kRecordTable && records->usable) {
                     ++report_.records;
                     requireColumns(target, tree);
                 }
@@ -493,7 +494,7 @@ void Checker::walkTree(const TreeRule& tree) {
                             .arg(depth));
                 continue;
             }
-            const qint64 children = (length - format::kNodeChildrenOffset) / format::kNodeChildSize;
+            const qint64 children = (length - fmt::kNodeChildrenOffset) / fmt::kNodeChildSize;
             // An empty root is a search with nothing in it (a catalogue derived from wines
             // without prices has no best values); any other node must lead somewhere.
             if (children == 0 && depth > 0) {
@@ -507,15 +508,14 @@ void Checker::walkTree(const TreeRule& tree) {
             }
             if (tree.firstChildOnly && depth == dictionaryDepth) {
                 // The chart page shows only the first child, which must be the chart.
-                const qint64 first = u24(at + format::kNodeChildrenOffset);
-                if (first < next->rows && rowLength(*next, first) >= format::kNodeChildrenOffset &&
+                const qint64 first = u24(at + fmt::kNodeChildrenOffset);
+                if (first < next->rows && rowLength(*next, first) >= fmt::kNodeChildrenOffset &&
                     isDictionaryNode(*next, first)) {
                     problem(*level, row, QStringLiteral("the first child is not a chart record"));
                 }
             }
             for (qint64 k = 0; k < children; ++k) {
-                const qint64 child =
-                    u24(at + format::kNodeChildrenOffset + k * format::kNodeChildSize);
+                const qint64 child = u24(at + fmt::kNodeChildrenOffset + k * fmt::kNodeChildSize);
                 if (child < next->rows && !seen[static_cast<size_t>(child)]) {
                     seen[static_cast<size_t>(child)] = 1;
                     below.push_back(static_cast<std::uint32_t>(child));
@@ -535,7 +535,7 @@ CheckReport Checker::run() {
         report_.tables = static_cast<int>(tables_.size());
         for (TableInfo& t : tables_) {
             checkBlock(t);
-            if (t.usable && t.kind == format::kRecordTable) {
+            if (t.usable && t.kind == fmt::kRecordTable) {
                 checkRecordTable(t);
             }
         }
@@ -543,9 +543,9 @@ CheckReport Checker::run() {
             if (!t.usable) {
                 continue;
             }
-            if (t.kind == format::kDictionary) {
+            if (t.kind == fmt::kDictionary) {
                 checkDictionary(t);
-            } else if (t.kind == format::kRecordTable) {
+            } else if (t.kind == fmt::kRecordTable) {
                 checkRecordValues(t);
             } else {
                 checkLevel(t);
@@ -556,7 +556,7 @@ CheckReport Checker::run() {
             "DictVINTAGE", "DictDESIGNATION", "DictVARIETY", "DictAPPELLATION", "DictSCORE"};
         for (const char* name : kNoteDictionaries) {
             const int n = indexOf(name);
-            if (n < 0 || tables_[static_cast<size_t>(n)].kind != format::kDictionary) {
+            if (n < 0 || tables_[static_cast<size_t>(n)].kind != fmt::kDictionary) {
                 problem(QStringLiteral("%1: missing; a new note takes its fields from it")
                             .arg(QLatin1String(name)));
             }

@@ -4,6 +4,7 @@
 #include "common/TextFolding.h"
 
 #include "catalog/CatalogFormat.h"
+#include "catalog/Coding.h"
 #include "catalog/Placeholders.h"
 
 #include <QIODevice>
@@ -13,7 +14,7 @@
 
 namespace corkwise::tool {
 
-namespace format = corkwise::catalog_format;
+namespace fmt = catalog_format;
 
 namespace {
 
@@ -32,7 +33,7 @@ struct LevelNode {
 
 struct Level {
     QByteArray name;
-    int kind = format::kDictionaryLevel;
+    int kind = fmt::kDictionaryLevel;
     int next = 0;  // table number of the next level
     std::vector<LevelNode> nodes;
     std::vector<std::uint32_t> children;
@@ -58,16 +59,6 @@ struct Table {
     QByteArray block;
 };
 
-void putU24(char* p, std::uint32_t v) {
-    p[0] = static_cast<char>((v >> 16) & 0xFF);
-    p[1] = static_cast<char>((v >> 8) & 0xFF);
-    p[2] = static_cast<char>(v & 0xFF);
-}
-void putU16(char* p, std::uint32_t v) {
-    p[0] = static_cast<char>((v >> 8) & 0xFF);
-    p[1] = static_cast<char>(v & 0xFF);
-}
-
 // Limits on one block, checked before anything is written into it.
 bool checkBlock(const QByteArray& name, qint64 rows, qint64 size, const FormatLimits& limits,
                 QString* error) {
@@ -92,7 +83,7 @@ bool dictionaryBlock(const QByteArray& name, const TextPool& pool,
                      const std::vector<std::uint16_t>& order, const FormatLimits& limits,
                      QByteArray* block, QString* error) {
     const qint64 rows = pool.size();
-    qint64 size = format::kBlockHeaderSize + rows * format::kRowIndexEntrySize;
+    qint64 size = fmt::kBlockHeaderSize + rows * fmt::kRowIndexEntrySize;
     for (const std::string& t : pool.texts()) {
         size += static_cast<qint64>(t.size());
     }
@@ -101,13 +92,13 @@ bool dictionaryBlock(const QByteArray& name, const TextPool& pool,
     }
     block->resize(static_cast<qsizetype>(size));
     char* p = block->data();
-    putU24(p, static_cast<std::uint32_t>(rows));
-    putU24(p + 3, 0);
+    coding::putU24(p, static_cast<std::uint32_t>(rows));
+    coding::putU24(p + coding::kU24Size, 0);
     std::uint32_t offset =
-        static_cast<std::uint32_t>(format::kBlockHeaderSize + rows * format::kRowIndexEntrySize);
+        static_cast<std::uint32_t>(fmt::kBlockHeaderSize + rows * fmt::kRowIndexEntrySize);
     for (qint64 i = 0; i < rows; ++i) {
         const std::string& t = pool.texts()[order[static_cast<size_t>(i)]];
-        putU24(p + format::kBlockHeaderSize + i * format::kRowIndexEntrySize, offset);
+        coding::putU24(p + fmt::kBlockHeaderSize + i * fmt::kRowIndexEntrySize, offset);
         std::copy(t.begin(), t.end(), p + offset);
         offset += static_cast<std::uint32_t>(t.size());
     }
@@ -116,28 +107,28 @@ bool dictionaryBlock(const QByteArray& name, const TextPool& pool,
 
 bool levelBlock(const Level& level, const FormatLimits& limits, QByteArray* block, QString* error) {
     const qint64 rows = static_cast<qint64>(level.nodes.size());
-    const qint64 size = format::kBlockHeaderSize +
-                        rows * (format::kRowIndexEntrySize + format::kNodeChildrenOffset) +
-                        static_cast<qint64>(level.children.size()) * format::kNodeChildSize;
+    const qint64 size = fmt::kBlockHeaderSize +
+                        rows * (fmt::kRowIndexEntrySize + fmt::kNodeChildrenOffset) +
+                        static_cast<qint64>(level.children.size()) * fmt::kNodeChildSize;
     if (!checkBlock(level.name, rows, size, limits, error)) {
         return false;
     }
     block->resize(static_cast<qsizetype>(size));
     char* p = block->data();
-    putU24(p, static_cast<std::uint32_t>(rows));
-    putU24(p + 3, static_cast<std::uint32_t>(level.next));
+    coding::putU24(p, static_cast<std::uint32_t>(rows));
+    coding::putU24(p + coding::kU24Size, static_cast<std::uint32_t>(level.next));
     std::uint32_t offset =
-        static_cast<std::uint32_t>(format::kBlockHeaderSize + rows * format::kRowIndexEntrySize);
+        static_cast<std::uint32_t>(fmt::kBlockHeaderSize + rows * fmt::kRowIndexEntrySize);
     for (qint64 i = 0; i < rows; ++i) {
         const LevelNode& node = level.nodes[static_cast<size_t>(i)];
-        putU24(p + format::kBlockHeaderSize + i * format::kRowIndexEntrySize, offset);
+        coding::putU24(p + fmt::kBlockHeaderSize + i * fmt::kRowIndexEntrySize, offset);
         char* row = p + offset;
-        putU16(row + format::kNodeValueOffset, node.value);
-        row[format::kNodeTargetOffset] = static_cast<char>(node.target);
-        char* child = row + format::kNodeChildrenOffset;
+        coding::putU16(row + fmt::kNodeValueOffset, node.value);
+        row[fmt::kNodeTargetOffset] = static_cast<char>(node.target);
+        char* child = row + fmt::kNodeChildrenOffset;
         for (std::uint32_t c = node.childBegin; c < node.childEnd; ++c) {
-            putU24(child, level.children[c]);
-            child += format::kNodeChildSize;
+            coding::putU24(child, level.children[c]);
+            child += fmt::kNodeChildSize;
         }
         offset = static_cast<std::uint32_t>(child - p);
     }
@@ -149,26 +140,26 @@ bool levelBlock(const Level& level, const FormatLimits& limits, QByteArray* bloc
 template <typename Fill>
 bool recordBlock(const QByteArray& name, const std::vector<int>& columns, std::uint32_t rows,
                  Fill fill, const FormatLimits& limits, QByteArray* block, QString* error) {
-    const qint64 width = static_cast<qint64>(columns.size()) * 2;
-    const qint64 size = format::kBlockHeaderSize + (rows + 1) * width;
+    const qint64 width = static_cast<qint64>(columns.size()) * fmt::kValueIdSize;
+    const qint64 size = fmt::kBlockHeaderSize + (rows + 1) * width;
     if (!checkBlock(name, rows + 1, size, limits, error)) {
         return false;
     }
     block->resize(static_cast<qsizetype>(size));
     char* p = block->data();
-    putU24(p, rows + 1);
-    putU24(p + 3, static_cast<std::uint32_t>(width));
-    char* row = p + format::kBlockHeaderSize;
+    coding::putU24(p, rows + 1);
+    coding::putU24(p + coding::kU24Size, static_cast<std::uint32_t>(width));
+    char* row = p + fmt::kBlockHeaderSize;
     for (const int c : columns) {
-        putU16(row, static_cast<std::uint32_t>(c));
-        row += 2;
+        coding::putU16(row, static_cast<std::uint32_t>(c));
+        row += fmt::kValueIdSize;
     }
     std::vector<std::uint16_t> values(columns.size());
     for (std::uint32_t r = 0; r < rows; ++r) {
         fill(r, values.data());
         for (const std::uint16_t v : values) {
-            putU16(row, v);
-            row += 2;
+            coding::putU16(row, v);
+            row += fmt::kValueIdSize;
         }
     }
     return true;
@@ -310,7 +301,7 @@ private:
         for (int k = 0; k < tableCount; ++k) {
             Table t;
             t.name = prefix + QByteArray::number(k);
-            t.kind = format::kRecordTable;
+            t.kind = fmt::kRecordTable;
             const size_t first = static_cast<size_t>(k) * limits_.recordsPerTable;
             const auto rows = static_cast<std::uint32_t>(
                 std::min<size_t>(limits_.recordsPerTable, count - std::min(count, first)));
@@ -418,7 +409,7 @@ void Compiler::rankValues() {
     const TextPool& pool = s_.dicts[kDictDesignation];
     auto& r = ranks_[kDictDesignation];
     for (int v = 0; v < pool.size(); ++v) {
-        if (pool.texts()[static_cast<size_t>(v)] == format::kNoDesignation) {
+        if (pool.texts()[static_cast<size_t>(v)] == fmt::kNoDesignation) {
             r[static_cast<size_t>(v)] = 0;
         } else {
             ++r[static_cast<size_t>(v)];
@@ -485,7 +476,7 @@ bool Compiler::planTables(QString* error) {
         }
         if (t.ownLeafLevel) {
             // Record nodes have no children; the level names itself as the next.
-            levels.back().kind = format::kMixedLevel;
+            levels.back().kind = fmt::kMixedLevel;
             levels.back().next = tableCount + levelCount - 1;
         }
         tableCount += levelCount;
@@ -639,8 +630,8 @@ void Compiler::buildBestProducersTree() {
 bool Compiler::addDictionaryTables(QString* error) {
     for (int d = 0; d < kDictCount; ++d) {
         Table t;
-        t.name = QByteArray(format::kDictionaryPrefix) + dictShortName(d).toLatin1();
-        t.kind = format::kDictionary;
+        t.name = QByteArray(fmt::kDictionaryPrefix) + dictShortName(d).toLatin1();
+        t.kind = fmt::kDictionary;
         if (!dictionaryBlock(t.name, s_.dicts[static_cast<size_t>(d)],
                              orders_[static_cast<size_t>(d)], limits_, &t.block, error)) {
             return false;
@@ -739,10 +730,10 @@ bool Compiler::layOut(QByteArray* image, QString* error) {
         [&](size_t a, size_t b) { return tables_[a].block.size() < tables_[b].block.size(); });
     std::rotate(largest, largest + 1, placement.end());
     std::vector<qint64> start(tables_.size());
-    qint64 position = format::kFileHeaderSize + count * format::kEntrySize;
+    qint64 position = fmt::kFileHeaderSize + count * fmt::kEntrySize;
     for (const size_t i : placement) {
         if (position > limits_.maxPosition) {
-            qint64 total = format::kFileHeaderSize + count * format::kEntrySize;
+            qint64 total = fmt::kFileHeaderSize + count * fmt::kEntrySize;
             for (const Table& t : tables_) {
                 total += t.block.size();
             }
@@ -759,18 +750,18 @@ bool Compiler::layOut(QByteArray* image, QString* error) {
     image->clear();
     image->resize(static_cast<qsizetype>(position));
     char* p = image->data();
-    putU24(p, static_cast<std::uint32_t>(count));
-    putU24(p + 3, format::kEntrySize);
+    coding::putU24(p, static_cast<std::uint32_t>(count));
+    coding::putU24(p + coding::kU24Size, fmt::kEntrySize);
     for (qint64 i = 0; i < count; ++i) {
         const Table& t = tables_[static_cast<size_t>(i)];
-        char* e = p + format::kFileHeaderSize + i * format::kEntrySize;
-        std::fill(e, e + format::kEntrySize, '\0');
-        putU24(e + format::kEntryIdOffset, static_cast<std::uint32_t>(i));
-        putU24(e + format::kEntryKindOffset, static_cast<std::uint32_t>(t.kind));
-        std::copy(t.name.begin(), t.name.end(), e + format::kEntryNameOffset);
-        putU24(e + format::kEntryBlockOffset,
-               static_cast<std::uint32_t>(start[static_cast<size_t>(i)]));
-        putU24(e + format::kEntryBlockSize, static_cast<std::uint32_t>(t.block.size()));
+        char* e = p + fmt::kFileHeaderSize + i * fmt::kEntrySize;
+        std::fill(e, e + fmt::kEntrySize, '\0');
+        coding::putU24(e + fmt::kEntryIdOffset, static_cast<std::uint32_t>(i));
+        coding::putU24(e + fmt::kEntryKindOffset, static_cast<std::uint32_t>(t.kind));
+        std::copy(t.name.begin(), t.name.end(), e + fmt::kEntryNameOffset);
+        coding::putU24(e + fmt::kEntryBlockOffset,
+                       static_cast<std::uint32_t>(start[static_cast<size_t>(i)]));
+        coding::putU24(e + fmt::kEntryBlockSize, static_cast<std::uint32_t>(t.block.size()));
     }
     for (size_t i = 0; i < tables_.size(); ++i) {
         std::copy(tables_[i].block.begin(), tables_[i].block.end(), p + start[i]);

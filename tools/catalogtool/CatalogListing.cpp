@@ -5,6 +5,7 @@
 #include "catalog/CatalogFormat.h"
 #include "catalog/CatalogProblem.h"
 #include "catalog/CatalogTable.h"
+#include "catalog/Coding.h"
 #include "catalog/DisplayText.h"
 #include "catalog/LevelTable.h"
 #include "catalog/NodeCursor.h"
@@ -46,11 +47,11 @@ QString shown(const QByteArray& text) {
 
 // The u16 at column J of ROW, or -1.
 int cell(const CatalogTable& table, int row, int j) {
-    const QByteArray bytes = table.readRowPart(row, 2 * j, 2);
-    if (bytes.size() != 2) {
+    const QByteArray bytes = table.readRowPart(row, j * fmt::kValueIdSize, fmt::kValueIdSize);
+    if (bytes.size() != fmt::kValueIdSize) {
         return -1;
     }
-    return (static_cast<unsigned char>(bytes[0]) << 8) | static_cast<unsigned char>(bytes[1]);
+    return coding::getU16(bytes.constData());
 }
 
 void dumpDictionary(const CatalogTable& table, QTextStream& out) {

@@ -17,27 +17,27 @@
 
 namespace corkwise::tool {
 
-namespace format = corkwise::catalog_format;
+namespace fmt = catalog_format;
 
 namespace {
 
-const char* const kDictNames[kDictFirstYearScore] = {"ORIGIN",
-                                                     "SSF",
-                                                     "TYPE",
-                                                     "REGION",
-                                                     "SEGMENT",
-                                                     "PRODUCER",
-                                                     "VINTAGE",
-                                                     "PRODUCT_STRINGAV",
-                                                     "DESIGNATION",
-                                                     "VARIETY",
-                                                     "APPELLATION",
-                                                     "SCORE",
-                                                     "APPELLATION_VARIETY",
-                                                     "DESCRIPTION",
-                                                     "BEST_PRODUCERS",
-                                                     "FOOD_TYPE",
-                                                     "FOOD"};
+const char* const kDictNames[kDictFirstYearScore] = {fmt::dict::kOrigin,
+                                                     fmt::dict::kCategory,
+                                                     fmt::dict::kType,
+                                                     fmt::dict::kRegion,
+                                                     fmt::dict::kSegment,
+                                                     fmt::dict::kProducer,
+                                                     fmt::dict::kVintage,
+                                                     fmt::dict::kProduct,
+                                                     fmt::dict::kDesignation,
+                                                     fmt::dict::kVariety,
+                                                     fmt::dict::kAppellation,
+                                                     fmt::dict::kScore,
+                                                     fmt::dict::kAppellationVariety,
+                                                     fmt::dict::kDescription,
+                                                     fmt::dict::kBestProducers,
+                                                     fmt::dict::kFoodType,
+                                                     fmt::dict::kFood};
 
 // One column a source file may have.
 struct ColumnSpec {
@@ -530,13 +530,13 @@ bool Loader::readWine(SourceFile& file, QString* error) {
     if (!file.text(cAppellationVariety, &text, error)) {
         return false;
     }
-    if (text.empty() || text == format::kNotAvailable) {
+    if (text.empty() || text == fmt::kNotAvailable) {
         const std::string& appellation =
             s_->dicts[kDictAppellation].texts()[wine.values[kWineAppellation]];
         const std::string& variety = s_->dicts[kDictVariety].texts()[wine.values[kWineVariety]];
-        if (appellation != format::kNoAppellation) {
+        if (appellation != fmt::kNoAppellation) {
             text = appellation;
-        } else if (variety != format::kNoVariety) {
+        } else if (variety != fmt::kNoVariety) {
             text = variety;
         } else {
             text.clear();
@@ -730,12 +730,11 @@ bool Loader::loadCharts(const QString& dir, QString* error) {
             chart.path = path;
             for (int i = 0; i < kChartYears; ++i) {
                 std::uint16_t none = 0;
-                if (!intern(file, 5, kDictFirstYearScore + i, format::kNotAvailable, &none,
-                            error)) {
+                if (!intern(file, 5, kDictFirstYearScore + i, fmt::kNotAvailable, &none, error)) {
                     return false;
                 }
                 chart.scores[static_cast<size_t>(i)] = none;
-                if (!intern(file, 5, kDictFirstYearCode + i, format::kNotAvailable, &none, error)) {
+                if (!intern(file, 5, kDictFirstYearCode + i, fmt::kNotAvailable, &none, error)) {
                     return false;
                 }
                 chart.codes[static_cast<size_t>(i)] = none;
@@ -853,12 +852,13 @@ QString dictShortName(int d) {
     if (d < kDictFirstYearCode) {
         return QString::number(kFirstChartYear + d - kDictFirstYearScore);
     }
-    return QStringLiteral("COMMENT%1").arg(kFirstChartYear + d - kDictFirstYearCode);
+    return QLatin1StringView(fmt::dict::kChartCodePrefix) +
+           QString::number(kFirstChartYear + d - kDictFirstYearCode);
 }
 
 const char* placeholderText(int d) {
-    return d >= 0 && d < kDictFirstYearScore ? format::placeholderFor(kDictNames[d])
-                                             : format::kNotAvailable;
+    return d >= 0 && d < kDictFirstYearScore ? fmt::placeholderFor(kDictNames[d])
+                                             : fmt::kNotAvailable;
 }
 
 int TextPool::intern(std::string_view text) {
@@ -874,7 +874,7 @@ int TextPool::intern(std::string_view text) {
         }
         i = (i + 1) & mask;
     }
-    if (texts_.size() >= static_cast<size_t>(format::kMaxValueIds)) {
+    if (texts_.size() >= static_cast<size_t>(fmt::kMaxValueIds)) {
         return -1;
     }
     texts_.emplace_back(text);
@@ -941,7 +941,7 @@ bool toCatalogueText(std::string_view utf8, std::string* text, QString* why) {
         const QByteArray bytes = toWindows1252(wide);
         text->assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     }
-    if (text->size() > static_cast<size_t>(format::kMaxTextLength)) {
+    if (text->size() > static_cast<size_t>(fmt::kMaxTextLength)) {
         *why = QStringLiteral(
                    "the text is %1 bytes long in Windows-1252; a catalogue text holds "
                    "at most 254")

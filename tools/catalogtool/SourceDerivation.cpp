@@ -14,7 +14,7 @@
 
 namespace corkwise::tool {
 
-namespace format = corkwise::catalog_format;
+namespace fmt = catalog_format;
 
 // Generated from data/food_rules.csv by CMake.
 extern const char* const kShippedFoodRules;
@@ -54,7 +54,7 @@ std::optional<int> yearOf(const Sources& s, const Wine& wine) {
 // A wine without an appellation or variety belongs on no chart or list.
 bool hasListPath(const Sources& s, const Wine& wine) {
     return textOf(s, kDictAppellationVariety, wine.values[kWineAppellationVariety]) !=
-           format::kNotAvailable;
+           fmt::kNotAvailable;
 }
 
 ChartPath pathOf(const Wine& wine) {
@@ -189,8 +189,8 @@ bool deriveVintageCharts(Sources* s, const DerivationRules& rules, QString* erro
         chart.path = path;
         for (int i = 0; i < kChartYears; ++i) {
             const auto y = static_cast<size_t>(i);
-            std::string score = format::kNotAvailable;
-            std::string code = format::kNotAvailable;
+            std::string score = fmt::kNotAvailable;
+            std::string code = fmt::kNotAvailable;
             if (years[y].count >= minWines) {
                 const int mean = years[y].mean();
                 score = std::to_string(mean);
@@ -235,7 +235,7 @@ bool deriveBestProducers(Sources* s, const DerivationRules& rules, QString* erro
             std::min(ranked.size(), static_cast<size_t>(std::max(0, rules.producersPerList))));
         for (const auto& [mean, producer] : ranked) {
             const int rounded = static_cast<int>(std::lround(mean));
-            const std::string tail = " (" + titleCase(format::scoreBandOf(rounded).word) + ", " +
+            const std::string tail = " (" + titleCase(fmt::scoreBandOf(rounded).word) + ", " +
                                      std::to_string(rounded) + ")";
             std::string text = textOf(*s, kDictProducer, producer);
             text.resize(std::min(text.size(), static_cast<size_t>(254) - tail.size()));
@@ -324,7 +324,7 @@ bool deriveFood(Sources* s, const std::vector<FoodRule>& foodRules, const Deriva
             const std::string category = folded(textOf(*s, kDictSsf, key[1]));
             const std::string& varietyText = textOf(*s, kDictVariety, key[2]);
             const std::string variety =
-                varietyText == format::kNoVariety ? std::string() : folded(varietyText);
+                varietyText == fmt::kNoVariety ? std::string() : folded(varietyText);
             std::set<size_t> matched;
             for (size_t r = 0; r < foodRules.size(); ++r) {
                 if (folds[r].type == type &&
@@ -375,7 +375,7 @@ QByteArray derivedCsv(const Sources& s, const QString& name) {
             for (int i = 0; i < kChartYears; ++i) {
                 const auto y = static_cast<size_t>(i);
                 const int scoreDict = kDictFirstYearScore + i;
-                if (textOf(s, scoreDict, chart.scores[y]) == format::kNotAvailable) {
+                if (textOf(s, scoreDict, chart.scores[y]) == fmt::kNotAvailable) {
                     continue;
                 }
                 addPath(&out, s, chart.path);
