@@ -36,11 +36,18 @@ QImage blankImage(qreal dpr) {
     return image;
 }
 
-// The largest bold face, at most MAX_PIXELS high, whose rendering of TEXT fits WIDTH.
-QFont fittedFont(const QString& text, int width, int maxPixels) {
+// The picture's lettering: bold Verdana (or the sans-serif face standing in for it), PIXELS high.
+QFont boldFace(int pixels) {
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Bold);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+// The largest bold face, at most MAX_PIXELS high, whose rendering of TEXT fits WIDTH.
+QFont fittedFont(const QString& text, int width, int maxPixels) {
+    QFont font = boldFace(maxPixels);
     for (int px = maxPixels; px > 7; --px) {
         font.setPixelSize(px);
         if (QFontMetrics(font).horizontalAdvance(text) <= width) {
@@ -78,10 +85,7 @@ void paintHeader(QPainter& p) {
     p.fillRect(QRectF(0, 0, kHomeWidth, 22), band);
     p.fillRect(QRectF(0, 22, kHomeWidth, 1.5), kGold);
 
-    QFont font(QStringLiteral("Verdana"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Bold);
-    font.setPixelSize(14);
+    QFont font = boldFace(14);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0);
     p.setFont(font);
     p.setPen(kCream);
@@ -277,11 +281,7 @@ void paintCoins(QPainter& p, qreal cx, qreal bottom) {
         p.drawEllipse(c, 12, 4.5);
     }
     const QPointF top(cx, bottom - 16);
-    QFont f(QStringLiteral("Verdana"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setWeight(QFont::Bold);
-    f.setPixelSize(7);
-    p.setFont(f);
+    p.setFont(boldFace(7));
     p.setPen(kGoldDark);
     p.drawText(QRectF(top.x() - 10, top.y() - 4, 20, 8), Qt::AlignCenter, QStringLiteral("$"));
 }
@@ -299,11 +299,7 @@ void paintTag(QPainter& p, qreal x, qreal y) {
     p.drawPath(tag);
     p.setBrush(kParchment);
     p.drawEllipse(QPointF(x + 7, y + 8), 2, 2);
-    QFont f(QStringLiteral("Verdana"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setWeight(QFont::Bold);
-    f.setPixelSize(9);
-    p.setFont(f);
+    p.setFont(boldFace(9));
     p.setPen(kBurgundy);
     p.drawText(QRectF(x + 10, y, 24, 16), Qt::AlignCenter, QStringLiteral("$$"));
 }
