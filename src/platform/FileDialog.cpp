@@ -1,11 +1,11 @@
 #include "platform/FileDialog.h"
 
+#include "platform/AnswerScript.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QQueue>
 #include <QSettings>
 
 namespace corkwise {
@@ -14,13 +14,8 @@ namespace {
 
 const QString kLastFolderKey = QStringLiteral("dialogs/lastFolder");
 
-struct State {
-    QQueue<QString> answers;
-    QList<FileDialog::Record> history;
-};
-
-State& state() {
-    static State s;
+AnswerScript<QString, FileDialog::Record>& script() {
+    static AnswerScript<QString, FileDialog::Record> s;
     return s;
 }
 
@@ -46,9 +41,8 @@ QString runDialog(QWidget* owner, const FileDialog::Record& record, const QStrin
 }
 
 QString ask(QWidget* owner, FileDialog::Record record, const QString& defaultSuffix) {
-    State& s = state();
-    if (!s.answers.isEmpty()) {
-        record.answer = s.answers.dequeue();
+    if (std::optional<QString> queued = script().takeNext()) {
+        record.answer = *queued;
     } else if (!MessageBox::unattended()) {
         record.answer = runDialog(owner, record, defaultSuffix);
     }
@@ -56,7 +50,7 @@ QString ask(QWidget* owner, FileDialog::Record record, const QString& defaultSuf
         record.answer = QFileInfo(record.answer).absoluteFilePath();
         rememberFolderOf(record.answer);
     }
-    s.history.append(record);
+    script().record(record);
     return record.answer;
 }
 
@@ -90,20 +84,19 @@ QString FileDialog::saveFile(QWidget* owner, const QString& caption, const QStri
 }
 
 void FileDialog::setNextAnswer(const QString& path) {
-    state().answers.enqueue(path);
+    script().queue(path);
 }
 
 int FileDialog::pendingAnswers() {
-    return static_cast<int>(state().answers.size());
+    return script().pending();
 }
 
 const QList<FileDialog::Record>& FileDialog::history() {
-    return state().history;
+    return script().history();
 }
 
 void FileDialog::clearHistory() {
-    state().answers.clear();
-    state().history.clear();
+    script().clear();
 }
 
 }  // namespace corkwise

@@ -1,7 +1,8 @@
 #include "platform/MessageBox.h"
 
+#include "platform/AnswerScript.h"
+
 #include <QMessageBox>
-#include <QQueue>
 #include <QTextStream>
 #include <QWidget>
 
@@ -12,8 +13,7 @@ namespace corkwise {
 namespace {
 
 struct State {
-    QQueue<MessageBox::Button> answers;
-    QList<MessageBox::Record> history;
+    AnswerScript<MessageBox::Button, MessageBox::Record> script;
     bool unattended = false;
 };
 
@@ -126,8 +126,8 @@ MessageBox::Button MessageBox::show(QWidget* owner, Icon icon, const QString& ca
     const Button def = effectiveDefault(buttons, defaultButton);
     Record record{caption, text, icon, buttons, def, owner != nullptr};
 
-    if (!s.answers.isEmpty()) {
-        record.answer = s.answers.dequeue();
+    if (std::optional<Button> queued = s.script.takeNext()) {
+        record.answer = *queued;
     } else if (s.unattended) {
         QTextStream err(stderr);
         err << caption << ": " << text << " [" << buttonName(def) << "]\n";
@@ -136,16 +136,16 @@ MessageBox::Button MessageBox::show(QWidget* owner, Icon icon, const QString& ca
     } else {
         record.answer = runDialog(owner, icon, caption, text, buttons, def);
     }
-    s.history.append(record);
+    s.script.record(record);
     return record.answer;
 }
 
 void MessageBox::setNextAnswer(Button answer) {
-    state().answers.enqueue(answer);
+    state().script.queue(answer);
 }
 
 int MessageBox::pendingAnswers() {
-    return static_cast<int>(state().answers.size());
+    return state().script.pending();
 }
 
 void MessageBox::setUnattended(bool on) {
@@ -157,12 +157,11 @@ bool MessageBox::unattended() {
 }
 
 const QList<MessageBox::Record>& MessageBox::history() {
-    return state().history;
+    return state().script.history();
 }
 
 void MessageBox::clearHistory() {
-    state().history.clear();
-    state().answers.clear();
+    state().script.clear();
 }
 
 }  // namespace corkwise

@@ -1,33 +1,27 @@
 #include "platform/PrintDialog.h"
 
+#include "platform/AnswerScript.h"
 #include "platform/MessageBox.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QQueue>
 
 namespace corkwise {
 
 namespace {
 
-struct State {
-    QQueue<QString> answers;
-    QList<PrintDialog::Record> history;
-};
-
-State& state() {
-    static State s;
+AnswerScript<QString, PrintDialog::Record>& script() {
+    static AnswerScript<QString, PrintDialog::Record> s;
     return s;
 }
 
 }  // namespace
 
 bool PrintDialog::choose(QWidget* owner, QPrinter* printer, const QString& caption) {
-    State& s = state();
     Record record;
     record.caption = caption;
-    if (!s.answers.isEmpty()) {
-        record.pdf = s.answers.dequeue();
+    if (std::optional<QString> queued = script().takeNext()) {
+        record.pdf = *queued;
         record.accepted = !record.pdf.isEmpty();
         if (record.accepted) {
             printer->setOutputFormat(QPrinter::PdfFormat);
@@ -39,25 +33,24 @@ bool PrintDialog::choose(QWidget* owner, QPrinter* printer, const QString& capti
         dialog.setWindowTitle(caption);
         record.accepted = dialog.exec() == QDialog::Accepted;
     }
-    s.history.append(record);
+    script().record(record);
     return record.accepted;
 }
 
 void PrintDialog::setNextPdfAnswer(const QString& path) {
-    state().answers.enqueue(path);
+    script().queue(path);
 }
 
 int PrintDialog::pendingAnswers() {
-    return static_cast<int>(state().answers.size());
+    return script().pending();
 }
 
 const QList<PrintDialog::Record>& PrintDialog::history() {
-    return state().history;
+    return script().history();
 }
 
 void PrintDialog::clearHistory() {
-    state().answers.clear();
-    state().history.clear();
+    script().clear();
 }
 
 }  // namespace corkwise
