@@ -781,14 +781,10 @@ bool compileCatalogue(const Sources& sources, QByteArray* image, QString* error,
 }
 
 bool writeCatalogue(const QByteArray& image, QIODevice* device, QString* error) {
-    qint64 done = 0;
-    while (done < image.size()) {
-        const qint64 n = device->write(image.constData() + done, image.size() - done);
-        if (n <= 0) {
-            *error = QStringLiteral("cannot write the catalogue: %1").arg(device->errorString());
-            return false;
-        }
-        done += n;
+    QString why;
+    if (!writeWhole(device, image, &why)) {
+        *error = QStringLiteral("cannot write the catalogue: %1").arg(why);
+        return false;
     }
     return true;
 }
