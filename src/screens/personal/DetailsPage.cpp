@@ -7,7 +7,6 @@
 #include "controls/GridList.h"
 #include "controls/GridRow.h"
 #include "personal/PersonalEntry.h"
-#include "screens/personal/RefusalWord.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -67,7 +66,6 @@ bool DetailsPage::createControls() {
     if (!noteGrid_->create(gridRect_, this, false)) {
         return false;
     }
-    refusal_ = new RefusalWord(this);
     watchEditCells();
     return true;
 }
@@ -90,14 +88,6 @@ void DetailsPage::watchEditCells() {
                             : QStringLiteral("Not kept: not a Windows-1252 character"));
         });
     }
-}
-
-void DetailsPage::showRefusal(const QString& word) {
-    refusal_->say(word);
-}
-
-QString DetailsPage::refusal() const {
-    return refusal_ != nullptr ? refusal_->shown() : QString();
 }
 
 GridList* DetailsPage::currentGrid() const {
@@ -129,9 +119,7 @@ void DetailsPage::showFields(const StringMap& fields) {
     for (int i = 0; i < fields.count(); ++i) {
         shown->addRow(GridRow{fields.key(i), fields.value(i)});
     }
-    if (refusal_ != nullptr) {
-        refusal_->hide();
-    }
+    hideRefusal();
 }
 
 void DetailsPage::reset() {

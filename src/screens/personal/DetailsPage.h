@@ -19,7 +19,6 @@
 
 namespace corkwise {
 
-class RefusalWord;
 class GridList;
 
 class DetailsPage : public TabPage {
@@ -55,12 +54,6 @@ public:
     GridList* noteGrid() const { return noteGrid_; }
     // The grid of the current kind.
     GridList* currentGrid() const;
-    // The word shown for what was refused last; empty when none is shown.
-    QString refusal() const;
-
-Q_SIGNALS:
-    // The user typed into a Value cell.
-    void edited();
 
 protected:
     bool createControls() override;
@@ -68,10 +61,8 @@ protected:
 private:
     // Gives every Value cell its check and its report of typing.
     void watchEditCells();
-    void showRefusal(const QString& word);
 
     GridList* bookmarkGrid_ = nullptr;
-    RefusalWord* refusal_ = nullptr;
     GridList* noteGrid_ = nullptr;
     EntryKind kind_ = EntryKind::Bookmark;
     QRect gridRect_;

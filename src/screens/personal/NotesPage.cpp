@@ -4,7 +4,6 @@
 #include "controls/ControlLook.h"
 #include "controls/EditCell.h"
 #include "personal/PersonalEntry.h"
-#include "screens/personal/RefusalWord.h"
 
 #include <QSignalBlocker>
 
@@ -31,7 +30,6 @@ bool NotesPage::createControls() {
     }
     connect(edit_, &EditCell::textChanged, this, &NotesPage::keepWithinLimit);
     edit_->editor()->setAccessibleName(QStringLiteral("Notes"));
-    refusal_ = new RefusalWord(this);
     return true;
 }
 
@@ -80,14 +78,6 @@ void NotesPage::keepWithinLimit() {
     Q_EMIT edited();
 }
 
-void NotesPage::showRefusal(const QString& word) {
-    refusal_->say(word);
-}
-
-QString NotesPage::refusal() const {
-    return refusal_ != nullptr ? refusal_->shown() : QString();
-}
-
 QString NotesPage::contents() const {
     return edit_ != nullptr ? edit_->text() : QString();
 }
@@ -98,9 +88,7 @@ void NotesPage::showText(const QString& text) {
         const QSignalBlocker quiet(this);
         edit_->setText(text);
     }
-    if (refusal_ != nullptr) {
-        refusal_->hide();
-    }
+    hideRefusal();
 }
 
 void NotesPage::reset() {

@@ -10,7 +10,6 @@
 namespace corkwise {
 
 class EditCell;
-class RefusalWord;
 
 class NotesPage : public TabPage {
     Q_OBJECT
@@ -32,12 +31,6 @@ public:
     void paste() override;
 
     EditCell* edit() const { return edit_; }
-    // The word shown for what was refused last; empty when none is shown.
-    QString refusal() const;
-
-Q_SIGNALS:
-    // The user changed the text (showText is no change).
-    void edited();
 
 protected:
     bool createControls() override;
@@ -45,10 +38,8 @@ protected:
 private:
     // Removes what was just typed or pasted beyond the longest text the file keeps.
     void keepWithinLimit();
-    void showRefusal(const QString& word);
 
     EditCell* edit_ = nullptr;
-    RefusalWord* refusal_ = nullptr;
     bool refusing_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "screens/personal/TabPage.h"
 
 #include "screens/SearchPage.h"
+#include "screens/personal/RefusalWord.h"
 
 #include <QPainter>
 
@@ -22,6 +23,7 @@ bool TabPage::createPage(QWidget* parent, const QRect& rect, int id) {
     if (!createControls()) {
         return false;
     }
+    refusal_ = new RefusalWord(this);
     created_ = true;
     show();
     return true;
@@ -36,6 +38,22 @@ void TabPage::cut() {}
 void TabPage::copy() {}
 
 void TabPage::paste() {}
+
+QString TabPage::refusal() const {
+    return refusal_ != nullptr ? refusal_->shown() : QString();
+}
+
+void TabPage::showRefusal(const QString& word) {
+    if (refusal_ != nullptr) {
+        refusal_->say(word);
+    }
+}
+
+void TabPage::hideRefusal() {
+    if (refusal_ != nullptr) {
+        refusal_->hide();
+    }
+}
 
 bool TabPage::createControls() {
     return true;

@@ -5,11 +5,14 @@
 // A page is added to its TabPanel before the panel's window is created; the panel then makes the
 // page its child (createPage) and owns it from then on. The contents a page shows and gives back
 // differ per page (a field map, a text), so they are offered by the derived pages themselves.
+// What a page refuses to keep of the user's typing is named by the page's RefusalWord.
 
 #include <QString>
 #include <QWidget>
 
 namespace corkwise {
+
+class RefusalWord;
 
 class TabPage : public QWidget {
     Q_OBJECT
@@ -37,12 +40,24 @@ public:
     virtual void copy();
     virtual void paste();
 
+    // The word shown for what was refused last; empty when none is shown.
+    QString refusal() const;
+
+Q_SIGNALS:
+    // The user changed what the page holds (showing stored contents is no change).
+    void edited();
+
 protected:
     // Creates the page's controls for its size: false on failure. The base creates none.
     virtual bool createControls();
     void paintEvent(QPaintEvent* event) override;
+    // Shows WORD in the page's corner for a few seconds.
+    void showRefusal(const QString& word);
+    // Takes the word away, as when other contents are shown.
+    void hideRefusal();
 
 private:
+    RefusalWord* refusal_ = nullptr;
     QString title_;
     int id_ = 0;
     bool created_ = false;
