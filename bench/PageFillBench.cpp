@@ -144,10 +144,10 @@ public:
 
 SearchPage* findPage(const WineGuide& guide, int pageId) {
     const SearchFlow* flow = SearchFlow::ofPage(pageId);
-    const QList<SearchPage*>* pages = flow != nullptr ? guide.pages(flow->id) : nullptr;
-    for (SearchPage* page : pages != nullptr ? *pages : QList<SearchPage*>()) {
+    const QList<GuidePage*>* pages = flow != nullptr ? guide.pages(flow->id) : nullptr;
+    for (GuidePage* page : pages != nullptr ? *pages : QList<GuidePage*>()) {
         if (page->pageId() == pageId) {
-            return page;
+            return SearchPage::of(page);
         }
     }
     return nullptr;

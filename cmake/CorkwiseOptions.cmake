@@ -14,6 +14,10 @@ if(CORKWISE_SANITIZE)
 endif()
 
 if(CORKWISE_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "CORKWISE_FUZZ needs clang (libFuzzer), not ${CMAKE_CXX_COMPILER_ID}: "
+                            "configure with -DCMAKE_CXX_COMPILER=clang++")
+    endif()
     # Library code is instrumented for coverage; the fuzz targets add -fsanitize=fuzzer.
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)

@@ -10,7 +10,6 @@
 #include "app/NotesExchange.h"
 #include "app/RecentCatalogues.h"
 #include "catalog/Catalog.h"
-#include "common/SafeWrite.h"
 #include "controls/CutTextTips.h"
 #include "guide/WineGuide.h"
 #include "personal/PersonalFile.h"
@@ -351,8 +350,7 @@ QString CMainFrame::saveWithoutAsking() {
             .filePath(
                 QStringLiteral("corkwise-unsaved-%1.res").arg(QCoreApplication::applicationPid()));
     QString why;
-    if (store_ != nullptr &&
-        replaceFile(rescue, PersonalFile::serialise(store_->entries()), &why)) {
+    if (store_ != nullptr && PersonalFile::writeAtomically(rescue, store_->entries(), &why)) {
         return QStringLiteral("%1; the notes were written to %2 instead").arg(error, rescue);
     }
     return QStringLiteral("%1; a copy could not be written either (%2)").arg(error, why);

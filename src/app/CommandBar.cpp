@@ -16,20 +16,23 @@ namespace corkwise {
 
 namespace {
 
-// Which Personal items are usable in each variant, positions 2 to 9.
-struct PersonalVariant {
+// Which Personal items are usable in each variant, in the order of their bar positions.
+struct VariantItems {
+    PersonalVariant variant;
     bool addBookmark;
     bool notes;
     bool bookmarks;
 };
 
-constexpr PersonalVariant kPersonalVariants[] = {
-    {false, true, true},    // 2: Notes and Bookmarks
-    {false, false, false},  // 3: nothing stored
-    {false, false, true},   // 4: Bookmarks only
-    {false, true, false},   // 5: Notes only
-    {true, true, true},     // 6-9: the same with Add Bookmark usable
-    {true, false, false},  {true, false, true}, {true, true, false},
+constexpr VariantItems kPersonalVariants[] = {
+    {PersonalVariant::NotesAndBookmarks, false, true, true},
+    {PersonalVariant::NothingStored, false, false, false},
+    {PersonalVariant::BookmarksOnly, false, false, true},
+    {PersonalVariant::NotesOnly, false, true, false},
+    {PersonalVariant::NotesAndBookmarksWithAddBookmark, true, true, true},
+    {PersonalVariant::NothingStoredWithAddBookmark, true, false, false},
+    {PersonalVariant::BookmarksOnlyWithAddBookmark, true, false, true},
+    {PersonalVariant::NotesOnlyWithAddBookmark, true, true, false},
 };
 
 }  // namespace
@@ -63,10 +66,11 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     addItem(edit, QStringLiteral("&Paste"), command::kPaste, true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
 
-    int position = kFirstPersonalPosition;
-    for (const PersonalVariant& v : kPersonalVariants) {
-        QMenu* personal = addPopup(QStringLiteral("&Personal"),
-                                   QStringLiteral("personalMenu%1").arg(position).toLatin1());
+    // The popups take their positions in the order they are added.
+    for (const VariantItems& v : kPersonalVariants) {
+        QMenu* personal =
+            addPopup(QStringLiteral("&Personal"),
+                     QStringLiteral("personalMenu%1").arg(barPosition(v.variant)).toLatin1());
         addItem(personal, QStringLiteral("&Add Note"), command::kAddNote, true);
         addItem(personal, QStringLiteral("Add &Bookmark"),
                 v.addBookmark ? command::kAddBookmark : command::kAddBookmarkGreyed, v.addBookmark);
@@ -75,7 +79,7 @@ CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
                 v.notes ? command::kNotes : command::kNotesGreyed, v.notes);
         addItem(personal, QStringLiteral("Book&marks"),
                 v.bookmarks ? command::kBookmarks : command::kBookmarksGreyed, v.bookmarks);
-        ++position;
+        Q_ASSERT(popup(barPosition(v.variant)) == personal);
     }
 
     QMenu* help = addPopup(QStringLiteral("&Help"), "helpMenu");

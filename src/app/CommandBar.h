@@ -19,6 +19,8 @@
 // Alt+S Search, Alt+H Help), answered only while the button is shown; F10 opens the first menu
 // shown; Ctrl+1 to Ctrl+5 start the five searches, in the Search menu's order.
 
+#include "app/PersonalVariant.h"
+
 #include <QMenuBar>
 
 class QAction;
@@ -33,8 +35,9 @@ public:
     static constexpr int kButtonCount = 13;
     static constexpr int kFilePosition = 0;
     static constexpr int kEditPosition = 1;
-    static constexpr int kFirstPersonalPosition = 2;
-    static constexpr int kLastPersonalPosition = 9;
+    static constexpr int kFirstPersonalPosition = barPosition(PersonalVariant::NotesAndBookmarks);
+    static constexpr int kLastPersonalPosition =
+        barPosition(PersonalVariant::NotesOnlyWithAddBookmark);
     static constexpr int kHelpPosition = 10;
     static constexpr int kSearchPosition = 11;
     static constexpr int kViewPosition = 12;

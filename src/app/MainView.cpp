@@ -2,6 +2,7 @@
 
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
+#include "app/HomeBannerButton.h"
 #include "app/HomePicture.h"
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
@@ -9,6 +10,7 @@
 #include "catalog/CatalogProblem.h"
 #include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
+#include "guide/GuidePage.h"
 #include "guide/SearchFlow.h"
 #include "guide/WineGuide.h"
 #include "platform/MessageBox.h"
@@ -24,7 +26,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace corkwise {
 
@@ -53,6 +57,22 @@ int searchMenuFlow(int commandId) {
     }
 }
 
+// Cut, Copy or Paste, as COMMANDID says, on PANEL.
+template <typename Panel>
+void runEditCommand(Panel& panel, int commandId) {
+    if (commandId == command::kCut) {
+        panel.cut();
+    } else if (commandId == command::kCopy) {
+        panel.copy();
+    } else {
+        panel.paste();
+    }
+}
+
+unsigned overlayBit(MainView::Overlay overlay) {
+    return overlay == MainView::Overlay::None ? 0U : 1U << (static_cast<int>(overlay) - 1);
+}
+
 }  // namespace
 
 MainView::MainView(WineGuide& guide, CommandBar* bar, QWidget* parent)
@@ -63,8 +83,10 @@ MainView::MainView(WineGuide& guide, CommandBar* bar, QWidget* parent)
 }
 
 MainView::~MainView() {
-    // No focus moves while the view goes.
+    // No focus moves, and nothing is shown or set on the command bar (which may be gone), while
+    // the view goes.
     banners_.clear();
+    bar_ = nullptr;
     closeFlow();
 }
 
@@ -88,11 +110,6 @@ bool MainView::createChildren() {
     nameSearch_->hide();
     connect(nameSearch_, &NameSearchPanel::wineChosen, this, &MainView::openWine);
     connect(nameSearch_, &NameSearchPanel::closed, this, &MainView::closeNameSearch);
-    for (QWidget* place :
-         {static_cast<QWidget*>(strip_), static_cast<QWidget*>(advancedPanel_),
-          static_cast<QWidget*>(personalPanel_.get()), static_cast<QWidget*>(nameSearch_)}) {
-        place->installEventFilter(this);
-    }
     createKeyboard();
     return true;
 }
@@ -141,7 +158,7 @@ bool MainView::handleCommand(int commandId) {
             guide_.addPersonalEntry(QStringLiteral("New Note"), EntryKind::Note);
             showPersonal(EntryKind::Note);
             // What the user types next is the note's text.
-            if (personalPanel_->isVisibleTo(this)) {
+            if (overlay() == Overlay::Personal) {
                 personalPanel_->focusNoteText();
             }
             return true;
@@ -158,22 +175,10 @@ bool MainView::handleCommand(int commandId) {
         case command::kCut:
         case command::kCopy:
         case command::kPaste:
-            if (personalPanel_ != nullptr && personalPanel_->isVisible()) {
-                if (commandId == command::kCut) {
-                    personalPanel_->cut();
-                } else if (commandId == command::kCopy) {
-                    personalPanel_->copy();
-                } else {
-                    personalPanel_->paste();
-                }
-            } else if (nameSearch_ != nullptr && nameSearch_->isVisible()) {
-                if (commandId == command::kCut) {
-                    nameSearch_->cut();
-                } else if (commandId == command::kCopy) {
-                    nameSearch_->copy();
-                } else {
-                    nameSearch_->paste();
-                }
+            if (overlay() == Overlay::Personal) {
+                runEditCommand(*personalPanel_, commandId);
+            } else if (overlay() == Overlay::NameSearch) {
+                runEditCommand(*nameSearch_, commandId);
             }
             return true;
         case command::kFindByName:
@@ -192,17 +197,66 @@ SearchPage* MainView::currentPage() const {
     return hasFlow() ? pages_[current_] : nullptr;
 }
 
-void MainView::showPage(int index) {
-    if (index >= 0 && index < pages_.size()) {
-        pages_[index]->show();
-        pages_[index]->raise();
+MainView::Overlay MainView::overlay() const {
+    for (const Overlay overlay : {Overlay::Personal, Overlay::NameSearch, Overlay::Menu}) {
+        if ((overlays_ & overlayBit(overlay)) != 0) {
+            return overlay;
+        }
     }
+    return Overlay::None;
 }
 
-void MainView::hidePage(int index) {
-    if (index >= 0 && index < pages_.size()) {
-        pages_[index]->hide();
+bool MainView::isUp(Overlay overlay) const {
+    return (overlays_ & overlayBit(overlay)) != 0;
+}
+
+void MainView::cover(Overlay overlay) {
+    overlays_ |= overlayBit(overlay);
+    showState();
+}
+
+void MainView::uncover(Overlay overlay) {
+    overlays_ &= ~overlayBit(overlay);
+    showState();
+}
+
+void MainView::showState() {
+    // Nothing to show before the children are made (the banners last) or once the view goes.
+    if (banners_.isEmpty()) {
+        return;
     }
+    const Overlay top = overlay();
+    const bool pageShown = top == Overlay::None && hasFlow();
+    QList<std::pair<QWidget*, bool>> screens = {
+        {advancedPanel_, top == Overlay::Menu},
+        {nameSearch_, top == Overlay::NameSearch},
+        {personalPanel_.get(), top == Overlay::Personal},
+        {strip_, pageShown},
+    };
+    for (int i = 0; i < pages_.size(); ++i) {
+        screens.append({pages_[i], pageShown && i == current_});
+    }
+    for (HomeBannerButton* banner : banners_) {
+        screens.append({banner, top == Overlay::None && !hasFlow()});
+    }
+    // What is to be seen first, so that a focus leaving a screen that goes finds one that stays.
+    for (const auto& [screen, shown] : screens) {
+        if (shown) {
+            screen->show();
+        }
+    }
+    for (const auto& [screen, shown] : screens) {
+        if (!shown) {
+            screen->hide();
+        }
+    }
+    updateCommandBar();
+    updateTitle();
+}
+
+int MainView::replay(int first, int count) {
+    const std::vector<GuidePage*> chain(pages_.cbegin(), pages_.cend());
+    return replayPages(chain, first, count);
 }
 
 void MainView::startFlow(int flowId) {
@@ -211,7 +265,7 @@ void MainView::startFlow(int flowId) {
         current_ = -1;
         return;
     }
-    const QList<SearchPage*>* list = guide_.selectFlow(flowId);
+    const QList<GuidePage*>* list = guide_.selectFlow(flowId);
     openFlowId_ = flowId;
     pages_.clear();
     current_ = -1;
@@ -219,7 +273,8 @@ void MainView::startFlow(int flowId) {
         return;
     }
     // Only pages whose window exists take part: creation stops at the first that fails.
-    for (SearchPage* page : *list) {
+    for (GuidePage* listed : *list) {
+        SearchPage* page = SearchPage::of(listed);
         if (page == nullptr || !page->createWindow(this, this, kPageRect)) {
             break;
         }
@@ -230,8 +285,6 @@ void MainView::startFlow(int flowId) {
     }
     current_ = 0;
     strip_->setLastPage(false);
-    strip_->show();
-    strip_->raise();
 }
 
 void MainView::goNext() {
@@ -246,10 +299,9 @@ void MainView::goNext() {
         to->setInput(node.get());
         from->activate(false);
         current_ += 1;
-        showPage(current_);
+        showState();
         to->copySelections(from->selections());
         to->activate(true);
-        from->hide();
     }
     strip_->setLastPage(current_ == pages_.size() - 1);
     screenChanged();
@@ -263,12 +315,10 @@ void MainView::goBack() {
         closeFlow();
         return;
     }
-    SearchPage* left = pages_[current_];
-    left->activate(false);
-    showPage(current_ - 1);
+    pages_[current_]->activate(false);
     current_ -= 1;
+    showState();
     pages_[current_]->activate(true);
-    left->hide();
     strip_->setLastPage(false);
     screenChanged();
 }
@@ -282,26 +332,21 @@ void MainView::closeFlow() {
         page->destroyWindow();
     }
     pages_.clear();
-    if (strip_ != nullptr) {
-        strip_->hide();
-    }
     current_ = -1;
     screenChanged();
 }
 
 void MainView::moreSearch() {
-    hidePage(current_);
     closeFlow();
     advancedPanel_->refreshButtons(true);
-    advancedPanel_->show();
-    advancedPanel_->raise();
+    cover(Overlay::Menu);
     screenChanged();
 }
 
 bool MainView::startPrefilled(int flowId, bool run) {
     std::optional<WaitCursor> wait;
     if (run) {
-        advancedPanel_->hide();
+        uncover(Overlay::Menu);
         wait.emplace();
     }
     // Find Wine follows a wine past its first page (followRecord), which needs the record after
@@ -316,20 +361,12 @@ bool MainView::startPrefilled(int flowId, bool run) {
         return false;
     }
 
-    bool result = false;
-    if (pages_[0]->loadLists()) {
-        if (pages_.size() > 1) {
-            current_ = 1;
-            const std::unique_ptr<NodeCursor> node = pages_[0]->commitSelection();
-            pages_[1]->setInput(node.get());
-        }
-        result = true;
-    } else {
-        pages_[0]->takeMessage();
-        if (wait.has_value()) {
-            wait->release();
-        }
-        current_ = 0;
+    // The first page follows the record, handing its choice to the second.
+    const bool result = replay(0, 1) == 1;
+    if (result && pages_.size() > 1) {
+        current_ = 1;
+    } else if (!result && wait.has_value()) {
+        wait->release();
     }
 
     if (!run) {
@@ -346,7 +383,7 @@ bool MainView::startPrefilled(int flowId, bool run) {
         const bool straightToResults = flowId == kBestValuesFlow || flowId == kBestProducersFlow;
         strip_->setLastPage(straightToResults || current_ > 1);
     }
-    showPage(current_);
+    showState();
     if (wine != nullptr && current_ == 1) {
         followRecord(*wine);
     }
@@ -360,65 +397,46 @@ void MainView::followRecord(const RecordCursor& wine) {
     // replay does, as far as the wine's values are found.
     guide_.selectRecord(wine);
     WaitCursor wait;
-    int reached = current_;
-    for (int i = current_; i < pages_.size(); ++i) {
-        if (!pages_[i]->loadLists()) {
-            pages_[i]->takeMessage();
-            break;
-        }
-        reached = i;
-        if (i + 1 < pages_.size()) {
-            const std::unique_ptr<NodeCursor> node = pages_[i]->commitSelection();
-            pages_[i + 1]->setInput(node.get());
-        }
-    }
+    const int loaded = replay(current_, static_cast<int>(pages_.size()) - current_);
+    const int reached = std::max(current_, current_ + loaded - 1);
     guide_.clearRecord();
     if (reached > current_) {
         pages_[current_]->activate(false);
-        hidePage(current_);
         current_ = reached;
         guide_.setCurrentPage(pages_[current_]->pageId());
-        showPage(current_);
+        showState();
         strip_->setLastPage(current_ == pages_.size() - 1);
     }
 }
 
 void MainView::startSearch(int flowId) {
     // A bookmark may be followed from the personal panel opened over the menu of searches or
-    // the name search; those are left then, or they would cover the search or come back on
-    // Cancel.
-    advancedPanel_->hide();
-    closeNameSearch();
+    // the name search; those are left then, or they would come back on Cancel.
+    uncover(Overlay::Menu);
+    uncover(Overlay::NameSearch);
     closeFlow();
-    enablePersonalMenu(true);
     updatePersonalMenu();
     WaitCursor wait;
     startFlow(flowId);
     if (!hasFlow()) {
-        personalPanel_->hide();
+        uncover(Overlay::Personal);
         screenChanged();
         return;
     }
 
-    for (int i = 0; i < pages_.size(); ++i) {
-        if (!pages_[i]->loadLists()) {
-            pages_[i]->takeMessage();
-            wait.release();
-            current_ = i > 0 ? i - 1 : 0;
-            const MessageBox::Button answer =
-                MessageBox::show(this, MessageBox::Icon::Question, kCaption,
-                                 QStringLiteral("Do you want to convert Bookmark to a Note?"),
-                                 MessageBox::Yes | MessageBox::No, MessageBox::Yes);
-            if (answer == MessageBox::Yes) {
-                guide_.setCurrentEntryKind(EntryKind::Note);
-                savePersonal();
-            }
-            break;
-        }
-        current_ = i;
-        if (i + 1 < pages_.size()) {
-            const std::unique_ptr<NodeCursor> node = pages_[i]->commitSelection();
-            pages_[i + 1]->setInput(node.get());
+    const int count = static_cast<int>(pages_.size());
+    const int loaded = replay(0, count);
+    current_ = std::max(loaded - 1, 0);
+    if (loaded < count) {
+        // The page before the one that could not follow is shown.
+        wait.release();
+        const MessageBox::Button answer =
+            MessageBox::show(this, MessageBox::Icon::Question, kCaption,
+                             QStringLiteral("Do you want to convert Bookmark to a Note?"),
+                             MessageBox::Yes | MessageBox::No, MessageBox::Yes);
+        if (answer == MessageBox::Yes) {
+            guide_.setCurrentEntryKind(EntryKind::Note);
+            savePersonal();
         }
     }
 
@@ -427,8 +445,7 @@ void MainView::startSearch(int flowId) {
     guide_.setCurrentPage(pages_[current_]->pageId());
     guide_.clearRecord();
     strip_->setLastPage(current_ == pages_.size() - 1);
-    personalPanel_->hide();
-    showPage(current_);
+    uncover(Overlay::Personal);
     screenChanged();
 }
 
@@ -440,11 +457,7 @@ void MainView::showPersonal(EntryKind kind) {
                                                  : QStringLiteral("Not have stored bookmarks."));
         return;
     }
-    enablePersonalMenu(false);
-    strip_->hide();
-    personalPanel_->show();
-    personalPanel_->raise();
-    updateTitle();
+    cover(Overlay::Personal);
     screenChanged();
 }
 
@@ -456,26 +469,18 @@ void MainView::addBookmark(const QString& name) {
                          QStringLiteral("Not have stored bookmarks."));
         return;
     }
+    // The bookmarked page stops being current until the panel is left.
+    cover(Overlay::Personal);
     if (hasFlow()) {
-        strip_->hide();
-        hidePage(current_);
         pages_[current_]->activate(false);
     }
-    enablePersonalMenu(false);
-    personalPanel_->show();
-    personalPanel_->raise();
-    updateTitle();
     screenChanged();
 }
 
 void MainView::leavePersonal() {
-    personalPanel_->hide();
-    enablePersonalMenu(true);
+    uncover(Overlay::Personal);
     updatePersonalMenu();
     if (hasFlow()) {
-        strip_->show();
-        strip_->raise();
-        showPage(current_);
         pages_[current_]->activate(true);
     }
     screenChanged();
@@ -483,58 +488,34 @@ void MainView::leavePersonal() {
 
 void MainView::updatePersonalMenu() {
     loadPersonal();
-    int position = 3;
-    const bool bookmarks = guide_.hasEntryOfKind(EntryKind::Bookmark);
-    const bool notes = guide_.hasEntryOfKind(EntryKind::Note);
     // Entries of a kind this version does not know are kept but never shown, so they alone
     // offer nothing.
-    if (bookmarks || notes) {
-        if (bookmarks && notes) {
-            position = 2;
-        } else if (bookmarks) {
-            position = 4;
-        } else {
-            position = 5;
-        }
-    }
-    personalVariant_ = position;
-    if (bar_ == nullptr) {
-        return;
-    }
-    for (int p = CommandBar::kFirstPersonalPosition; p <= CommandBar::kLastPersonalPosition; ++p) {
-        bar_->setButtonVisible(p, p == position);
-    }
-    bar_->setButtonVisible(CommandBar::kEditPosition, false);
+    personalVariant_ = variantOffering(guide_.hasEntryOfKind(EntryKind::Note),
+                                       guide_.hasEntryOfKind(EntryKind::Bookmark));
+    updateCommandBar();
 }
 
 void MainView::allowAddBookmark(bool on) {
-    if (bar_ != nullptr) {
-        bar_->setButtonEnabled(personalVariant_, true);
-        bar_->setButtonVisible(personalVariant_, false);
-        bar_->setButtonVisible(CommandBar::kEditPosition, false);
-    }
     if (!on) {
         updatePersonalMenu();
         return;
     }
-    // The variants with Add Bookmark usable sit four places after their plain ones; asking twice
-    // must not step past them.
-    if (personalVariant_ < 6) {
-        personalVariant_ += 4;
-    }
-    if (bar_ != nullptr) {
-        bar_->setButtonVisible(personalVariant_, true);
-    }
+    personalVariant_ = withAddBookmark(personalVariant_);
+    updateCommandBar();
 }
 
-void MainView::enablePersonalMenu(bool on) {
+void MainView::updateCommandBar() {
     if (bar_ == nullptr) {
         return;
     }
-    bar_->setButtonEnabled(personalVariant_, on);
-    bar_->setButtonEnabled(CommandBar::kSearchPosition, on);
+    const Overlay top = overlay();
+    for (int p = CommandBar::kFirstPersonalPosition; p <= CommandBar::kLastPersonalPosition; ++p) {
+        bar_->setButtonVisible(p, p == barPosition(personalVariant_));
+        bar_->setButtonEnabled(p, top != Overlay::Personal);
+    }
+    bar_->setButtonEnabled(CommandBar::kSearchPosition, top != Overlay::Personal);
     bar_->setButtonVisible(CommandBar::kEditPosition,
-                           !on || (nameSearch_ != nullptr && nameSearch_->isVisible()));
+                           top == Overlay::Personal || top == Overlay::NameSearch);
 }
 
 void MainView::showException() {
@@ -582,15 +563,11 @@ bool MainView::savePersonal() {
 }
 
 void MainView::showNameSearch() {
-    if (nameSearch_ == nullptr || personalPanel_->isVisible()) {
+    if (nameSearch_ == nullptr || isUp(Overlay::Personal)) {
         return;
     }
-    nameSearch_->show();
-    nameSearch_->raise();
+    cover(Overlay::NameSearch);
     nameSearch_->start();
-    if (bar_ != nullptr) {
-        bar_->setButtonVisible(CommandBar::kEditPosition, true);
-    }
     screenChanged();
 }
 
@@ -598,10 +575,7 @@ void MainView::closeNameSearch() {
     if (nameSearch_ == nullptr) {
         return;
     }
-    nameSearch_->hide();
-    if (bar_ != nullptr) {
-        bar_->setButtonVisible(CommandBar::kEditPosition, personalPanel_->isVisible());
-    }
+    uncover(Overlay::NameSearch);
     screenChanged();
 }
 
@@ -616,8 +590,8 @@ void MainView::openWine(int table, int row) {
 }
 
 void MainView::openWineRecord(const RecordCursor& wine) {
-    closeNameSearch();
-    advancedPanel_->hide();
+    uncover(Overlay::NameSearch);
+    uncover(Overlay::Menu);
     closeFlow();
     guide_.selectRecord(wine);
     startPrefilled(kFindWineFlow, true);
@@ -637,7 +611,7 @@ void MainView::showWineCard(const RecordCursor& wine) {
 }
 
 void MainView::bookmarkWine(const RecordCursor& wine) {
-    if (personalPanel_->isVisible()) {
+    if (isUp(Overlay::Personal)) {
         return;
     }
     openWineRecord(wine);
@@ -653,19 +627,24 @@ void MainView::bookmarkWine(const RecordCursor& wine) {
 
 QString MainView::placeTitle() const {
     QString place;
-    if (personalPanel_ != nullptr && personalPanel_->isVisible()) {
-        place = personalPanel_->shownKind() == EntryKind::Bookmark ? QStringLiteral("Bookmarks")
-                                                                   : QStringLiteral("Notes");
-    } else if (nameSearch_ != nullptr && nameSearch_->isVisible()) {
-        place = QStringLiteral("Find by Name");
-    } else if (advancedPanel_ != nullptr && advancedPanel_->isVisible()) {
-        place = QStringLiteral("More Search");
-    } else if (hasFlow()) {
-        for (const HomeBanner& banner : kHomeBanners) {
-            if (banner.flowId == openFlowId_) {
-                place = QString::fromUtf8(banner.caption);
+    switch (overlay()) {
+        case Overlay::Personal:
+            place = personalPanel_->shownKind() == EntryKind::Bookmark ? QStringLiteral("Bookmarks")
+                                                                       : QStringLiteral("Notes");
+            break;
+        case Overlay::NameSearch:
+            place = QStringLiteral("Find by Name");
+            break;
+        case Overlay::Menu:
+            place = QStringLiteral("More Search");
+            break;
+        case Overlay::None:
+            for (const HomeBanner& banner : kHomeBanners) {
+                if (hasFlow() && banner.flowId == openFlowId_) {
+                    place = QString::fromUtf8(banner.caption);
+                }
             }
-        }
+            break;
     }
     return place.isEmpty() ? kCaption : place + QStringLiteral(" — ") + kCaption;
 }
@@ -676,19 +655,12 @@ void MainView::updateTitle() {
     }
 }
 
-bool MainView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
-        updateTitle();
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void MainView::startFromMenu(int flowId) {
-    if (personalPanel_->isVisible()) {
+    if (isUp(Overlay::Personal)) {
         return;
     }
-    closeNameSearch();
-    advancedPanel_->hide();
+    uncover(Overlay::NameSearch);
+    uncover(Overlay::Menu);
     closeFlow();
     // Only the menu of searches' own buttons start from the wine More Search remembered; the
     // Search menu starts afresh, as a home banner does. The record would otherwise pre-fill this
@@ -743,7 +715,6 @@ void MainView::startFlowAt(int flowId) {
     }
     lastFlow_ = flowId;
     pages_[0]->activate(true);
-    showPage(0);
     screenChanged();
 }
 

@@ -2,11 +2,12 @@
 // The stage on which every screen is shown: the home picture with its five searches, the pages of
 // the open search above the navigation strip, the menu of searches, and the personal panel.
 //
-// States: Home (no flow open, current() == -1), Flow (a page of the open flow and the strip),
-// Menu of searches (the advanced panel over the whole view), Personal (the personal panel over
-// the whole view; a flow may stay open underneath). Every command of the command bar reaches the
+// What is shown is worked out from two things only: the open flow (current() is -1 at home) and
+// the overlays that cover it (see Overlay). screenChanged() shows exactly that, and the command
+// bar, the window title and the focus follow it. Every command of the command bar reaches the
 // main view (handleCommand) before the frame.
 
+#include "app/PersonalVariant.h"
 #include "personal/EntryKind.h"
 #include "screens/PageHost.h"
 
@@ -35,6 +36,13 @@ public:
     static constexpr int kWidth = 240;
     static constexpr int kHeight = 268;
 
+    // The screens that can cover the home picture or the open flow's page, each over the whole
+    // view. They lie in this order, from the bottom: the menu of searches, the name search (over
+    // whatever is shown), the personal panel (over anything). Only the top one is seen; leaving it
+    // uncovers the one beneath as it was. None: nothing covers the home picture or the page,
+    // shown with the strip.
+    enum class Overlay { None, Menu, NameSearch, Personal };
+
     // GUIDE (not owned) must outlive the view. BAR (not owned, may be null) is the command bar
     // whose Personal and Edit buttons the view keeps up to date.
     MainView(WineGuide& guide, CommandBar* bar, QWidget* parent = nullptr);
@@ -50,7 +58,8 @@ public:
 
     // --- Flows ---
 
-    // Opens FLOWID without showing it: its pages get their windows and the strip is shown.
+    // Opens FLOWID without showing it: its pages get their windows, and the current page and the
+    // strip are shown by the next change of screen.
     void startFlow(int flowId);
     void goNext() override;
     void goBack() override;
@@ -75,9 +84,6 @@ public:
     // Picks the Personal menu variant that matches what is stored.
     void updatePersonalMenu();
     void allowAddBookmark(bool on) override;
-    // Makes the Personal button usable (ON) or greyed; the Edit button is offered exactly while
-    // the Personal button is greyed, that is while the personal panel is up.
-    void enablePersonalMenu(bool on);
     void showException() override;
     // Writes the personal file; a failure is shown, and a file another program changed since it
     // was read is only replaced when the user agrees to keep the other version beside it.
@@ -119,7 +125,9 @@ public:
     int current() const { return current_; }
     const QList<SearchPage*>& pages() const { return pages_; }
     SearchPage* currentPage() const;
-    int personalVariant() const { return personalVariant_; }
+    // The overlay on top, which is the one shown.
+    Overlay overlay() const;
+    PersonalVariant personalVariant() const { return personalVariant_; }
     bool firstPaintDone() const { return firstPaintDone_; }
     NavigationStrip* strip() const { return strip_; }
     AdvancedSearchPanel* advancedPanel() const { return advancedPanel_; }
@@ -152,16 +160,24 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Follows the panels and the strip being shown and hidden, to keep the title up to date.
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // Called after every change of screen: shows the banners only at home and gives the focus
-    // to the screen shown when it is new or the focus was lost.
+    // Puts OVERLAY over what is shown, or takes it away wherever it lies, and shows the result.
+    void cover(Overlay overlay);
+    void uncover(Overlay overlay);
+    bool isUp(Overlay overlay) const;
+    // The one place that shows and hides the screens: the top overlay, else the current page with
+    // the strip, else the home picture's banners; the command bar and the title follow. Called
+    // after every change of the overlays or of the current page.
+    void showState();
+    // showState, then the focus goes to the screen shown when it is new or the focus was lost.
     void screenChanged();
+    // The Personal variant shown, greyed with the Search button while the personal panel is up;
+    // the Edit button offered while the personal panel or the name search is.
+    void updateCommandBar();
     void createKeyboard();
     QWidget* shownScreen() const;
     QWidget* firstFocus() const;
@@ -174,8 +190,8 @@ private:
     void followRecord(const RecordCursor& wine);
     bool hasFlow() const { return current_ >= 0 && current_ < pages_.size(); }
     bool catalogueToldChanged_ = false;
-    void showPage(int index);
-    void hidePage(int index);
+    // Replays the pages from FIRST, at most COUNT of them (see replayPages); how many loaded.
+    int replay(int first, int count);
     const QImage& homePicture();
     // Opens WINE in Find Wine from whatever is shown, as far as the pages follow it.
     void openWineRecord(const RecordCursor& wine);
@@ -183,7 +199,9 @@ private:
 
     QList<SearchPage*> pages_;
     std::unique_ptr<CPersonal> personalPanel_;
-    int personalVariant_ = 2;
+    PersonalVariant personalVariant_ = PersonalVariant::NotesAndBookmarks;
+    // The overlays that are up, a bit each (Menu the lowest); the highest is on top.
+    unsigned overlays_ = 0;
     bool firstPaintDone_ = false;
     int openFlowId_ = -1;
     int current_ = -1;

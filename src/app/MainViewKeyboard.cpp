@@ -99,20 +99,20 @@ void MainView::createKeyboard() {
 }
 
 QWidget* MainView::shownScreen() const {
-    auto* self = const_cast<MainView*>(this);
-    if (personalPanel_ != nullptr && personalPanel_->isVisibleTo(self)) {
-        return personalPanel_.get();
+    switch (overlay()) {
+        case Overlay::Personal:
+            return personalPanel_.get();
+        case Overlay::NameSearch:
+            return nameSearch_;
+        case Overlay::Menu:
+            return advancedPanel_;
+        case Overlay::None:
+            break;
     }
-    if (nameSearch_ != nullptr && nameSearch_->isVisibleTo(self)) {
-        return nameSearch_;
-    }
-    if (advancedPanel_ != nullptr && advancedPanel_->isVisibleTo(self)) {
-        return advancedPanel_;
-    }
-    if (hasFlow() && pages_[current_]->isVisibleTo(self)) {
+    if (hasFlow()) {
         return pages_[current_];
     }
-    return self;
+    return const_cast<MainView*>(this);
 }
 
 QList<QWidget*> MainView::focusOrder() const {
@@ -160,13 +160,11 @@ QWidget* MainView::firstFocus() const {
 }
 
 void MainView::screenChanged() {
+    showState();
     if (banners_.isEmpty()) {
         return;
     }
     QWidget* screen = shownScreen();
-    for (HomeBannerButton* banner : banners_) {
-        banner->setVisible(screen == this);
-    }
     QWidget* focus = window()->focusWidget();
     bool inside = false;
     if (screen == this) {
@@ -233,17 +231,16 @@ void MainView::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainView::goHome() {
-    if (personalPanel_ != nullptr && personalPanel_->isVisible()) {
+    if (isUp(Overlay::Personal)) {
         // Leaving as Done does keeps what was typed; while a rename is open nothing moves.
         personalPanel_->done();
-        if (personalPanel_->isVisible()) {
+        if (isUp(Overlay::Personal)) {
             return;
         }
     }
-    closeNameSearch();
-    advancedPanel_->hide();
+    uncover(Overlay::NameSearch);
+    uncover(Overlay::Menu);
     closeFlow();
-    screenChanged();
 }
 
 }  // namespace corkwise

@@ -24,7 +24,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("Corkwise");
 const QString kJsonFilter = QStringLiteral("JSON files (*.json);;All files (*)");
-constexpr int kFirstVariantWithAddBookmark = 6;
 const QString kNoBookmarks = QStringLiteral("You have no bookmarks to list.");
 
 QString shown(const QString& path) {
@@ -138,10 +137,10 @@ void NotesExchange::refreshPersonal() {
         return;
     }
     CPersonal* panel = view_->personalPanel();
-    if (panel == nullptr || !panel->isVisible()) {
+    if (panel == nullptr || view_->overlay() != MainView::Overlay::Personal) {
         // The menu is picked again for what is stored now; Add Bookmark stays as usable as it
-        // was (the variants that offer it come from the fifth on).
-        const bool addBookmark = view_->personalVariant() >= kFirstVariantWithAddBookmark;
+        // was.
+        const bool addBookmark = offersAddBookmark(view_->personalVariant());
         view_->updatePersonalMenu();
         if (addBookmark) {
             view_->allowAddBookmark(true);

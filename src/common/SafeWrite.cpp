@@ -53,9 +53,8 @@ bool syncDirectory(const QString& directory, QString* error) {
     return synced || fail(error, reason(why));
 }
 
-// Writes BYTES into the open temporary file FD and forces them to the disk.
-bool fillTemporary(int fd, const QString& target, const QByteArray& bytes,
-                   const DeviceWriter& writer, QString* error) {
+// Has FILL write into the open temporary file FD and forces what it wrote to the disk.
+bool fillTemporary(int fd, const QString& target, const DeviceFill& fill, QString* error) {
     struct stat old {};
     if (::stat(QFile::encodeName(target).constData(), &old) == 0) {
         ::fchmod(fd, old.st_mode & 07777);
@@ -66,8 +65,7 @@ bool fillTemporary(int fd, const QString& target, const QByteArray& bytes,
         return fail(error, file.errorString());
     }
     QString why;
-    const bool written = writer ? writer(file, bytes) : writeWhole(&file, bytes, &why);
-    if (!written) {
+    if (!fill(file, &why)) {
         if (why.isEmpty()) {
             why = file.error() != QFileDevice::NoError
                       ? file.errorString()
@@ -121,8 +119,13 @@ QString resolvedFilePath(const QString& path) {
                                : QDir(directory).filePath(info.fileName());
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error,
-                 const DeviceWriter& writer) {
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+    return replaceFile(
+        path, [&bytes](QIODevice& device, QString* why) { return writeWhole(&device, bytes, why); },
+        error);
+}
+
+bool replaceFile(const QString& path, const DeviceFill& fill, QString* error) {
     const QString target = resolvedFilePath(path);
     QString temporary;
     const int fd = openTemporary(target, &temporary);
@@ -130,7 +133,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* error,
         return fail(error, reason(errno));
     }
     const QByteArray temporaryName = QFile::encodeName(temporary);
-    const bool filled = fillTemporary(fd, target, bytes, writer, error);
+    const bool filled = fillTemporary(fd, target, fill, error);
     const int closed = ::close(fd);
     const int closeError = errno;
     if (!filled || closed != 0) {

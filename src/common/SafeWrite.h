@@ -22,14 +22,18 @@ namespace corkwise {
 // reason, when the device does not take every byte.
 bool writeWhole(QIODevice* device, const QByteArray& bytes, QString* error);
 
-// Writes BYTES into the open DEVICE; the default is writeWhole. Tests replace it to fail midway.
-using DeviceWriter = std::function<bool(QIODevice& device, const QByteArray& bytes)>;
+// Fills DEVICE, the open temporary file, with the new contents. False, with *ERROR set to the
+// reason, when it could not.
+using DeviceFill = std::function<bool(QIODevice& device, QString* error)>;
 
-// Replaces the file at PATH by BYTES, as above. A symbolic link at PATH is followed: the file it
-// names is replaced and the link stays. The new file keeps the old one's permissions. Returns
-// false with *ERROR (when given) set to the reason when anything fails; PATH is then untouched.
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error,
-                 const DeviceWriter& writer = {});
+// Replaces the file at PATH by what FILL writes, as above. A symbolic link at PATH is followed:
+// the file it names is replaced and the link stays. The new file keeps the old one's
+// permissions. Returns false with *ERROR (when given) set to the reason when anything fails;
+// PATH is then untouched.
+bool replaceFile(const QString& path, const DeviceFill& fill, QString* error);
+
+// The same for a file of BYTES, written with writeWhole.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* error);
 
 // The file PATH names once symbolic links are followed, also when that file does not exist yet.
 QString resolvedFilePath(const QString& path);

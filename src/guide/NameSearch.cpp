@@ -7,7 +7,7 @@
 #include "catalog/DictionaryTable.h"
 #include "catalog/DisplayText.h"
 #include "catalog/RecordTable.h"
-#include "common/TextCodec.h"
+#include "common/TextFolding.h"
 #include "guide/SearchFlow.h"
 
 #include <algorithm>
@@ -15,6 +15,7 @@
 #include <bit>
 #include <climits>
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 #include <unordered_map>
 
@@ -33,108 +34,6 @@ constexpr std::array<const char*, kColumnCount> kColumnNames = {
 
 // Query words are matched 64 at a time, one bit each.
 constexpr size_t kWordsPerPass = 64;
-constexpr char kOtherLetter = '\x7f';
-
-// Letters that do not decompose into a base letter and an accent.
-struct SpelledOut {
-    char16_t letter;
-    const char* form;
-};
-constexpr SpelledOut kSpelledOut[] = {
-    {u'Æ', "ae"}, {u'æ', "ae"}, {u'Œ', "oe"}, {u'œ', "oe"}, {u'ß', "ss"}, {u'Ø', "o"},
-    {u'ø', "o"},  {u'Ð', "d"},  {u'ð', "d"},  {u'Đ', "d"},  {u'đ', "d"},  {u'Þ', "th"},
-    {u'þ', "th"}, {u'Ł', "l"},  {u'ł', "l"},  {u'ƒ', "f"},
-};
-
-// Appends the folded form of C to OUT: a letter or digit as lower-case ASCII with its accent
-// dropped, anything else as one space (none at the start, never two in a row).
-void appendFolded(QChar c, std::string& out) {
-    auto separator = [&out] {
-        if (!out.empty() && out.back() != ' ') {
-            out += ' ';
-        }
-    };
-    for (const SpelledOut& letter : kSpelledOut) {
-        if (c.unicode() == letter.letter) {
-            out += letter.form;
-            return;
-        }
-    }
-    if (c.unicode() < 0x80) {
-        const char a = static_cast<char>(c.unicode());
-        if ((a >= 'a' && a <= 'z') || (a >= '0' && a <= '9')) {
-            out += a;
-        } else if (a >= 'A' && a <= 'Z') {
-            out += static_cast<char>(a - 'A' + 'a');
-        } else {
-            separator();
-        }
-        return;
-    }
-    if (c.isMark()) {
-        return;  // a combining accent typed on its own belongs to the letter before it
-    }
-    if (!c.isLetterOrNumber()) {
-        separator();
-        return;
-    }
-    // Accented letters decompose into their base letter and combining marks; compatibility
-    // forms (ª, ², ﬁ) into plain letters and digits.
-    const QString parts = QString(c).normalized(QString::NormalizationForm_KD);
-    for (const QChar part : parts) {
-        if (part.isMark()) {
-            continue;
-        }
-        const QChar lower = part.toLower();
-        if (lower.unicode() < 0x80 && lower.isLetterOrNumber()) {
-            out += static_cast<char>(lower.unicode());
-        } else if (part.isLetterOrNumber()) {
-            out += kOtherLetter;
-        } else {
-            separator();
-        }
-    }
-}
-
-// The folded form of each Windows-1252 byte, worked out once.
-struct FoldTable {
-    std::array<std::array<char, 3>, 256> forms{};
-    std::array<quint8, 256> lengths{};
-
-    FoldTable() {
-        for (int b = 0; b < 256; ++b) {
-            const char byte = static_cast<char>(b);
-            const QString decoded = fromWindows1252(&byte, 1);
-            // A leading 'x' keeps a separator from being dropped at the start.
-            std::string form = "x";
-            appendFolded(decoded.isEmpty() ? QChar(u' ') : decoded[0], form);
-            form.erase(0, 1);
-            lengths[b] = static_cast<quint8>(std::min<size_t>(form.size(), 3));
-            std::copy_n(form.begin(), lengths[b], forms[b].begin());
-        }
-    }
-};
-
-const FoldTable& foldTable() {
-    static const FoldTable table;
-    return table;
-}
-
-void foldInto(const unsigned char* text, int length, std::string& out) {
-    const FoldTable& table = foldTable();
-    out.clear();
-    for (int i = 0; i < length; ++i) {
-        const unsigned char b = text[i];
-        const int n = table.lengths[b];
-        if (n == 1 && table.forms[b][0] == ' ') {
-            if (!out.empty() && out.back() != ' ') {
-                out += ' ';
-            }
-        } else {
-            out.append(table.forms[b].data(), static_cast<size_t>(n));
-        }
-    }
-}
 
 // The words of one pass over the catalogue, with the words each folded first letter may begin.
 struct PassWords {
@@ -149,12 +48,12 @@ struct PassWords {
 
 // Whether WORD is the folded form of the start of TEXT (LENGTH bytes, Windows-1252).
 bool foldedStartIs(const unsigned char* text, int length, const std::string& word) {
-    const FoldTable& table = foldTable();
+    const Windows1252Folding& folding = Windows1252Folding::instance();
     size_t matched = 0;
     for (int i = 0; i < length && matched < word.size(); ++i) {
-        const unsigned char b = text[i];
-        for (int f = 0; f < table.lengths[b] && matched < word.size(); ++f) {
-            if (table.forms[b][f] != word[matched]) {
+        const std::string_view form = folding.form(text[i]);
+        for (size_t f = 0; f < form.size() && matched < word.size(); ++f) {
+            if (form[f] != word[matched]) {
                 return false;
             }
             ++matched;
@@ -166,12 +65,12 @@ bool foldedStartIs(const unsigned char* text, int length, const std::string& wor
 // Bit k set when word k of WORDS starts a word of TEXT (LENGTH bytes, Windows-1252), folded as
 // the words are. Reads TEXT once, folding only where a word may start.
 std::uint64_t wordStarts(const unsigned char* text, int length, const PassWords& words) {
-    const FoldTable& table = foldTable();
+    const Windows1252Folding& folding = Windows1252Folding::instance();
     std::uint64_t mask = 0;
     bool atStart = true;
     for (int i = 0; i < length; ++i) {
         const unsigned char b = text[i];
-        const char first = table.forms[b][0];
+        const char first = folding.first(b);
         if (first == ' ') {
             atStart = true;
             continue;
@@ -267,7 +166,7 @@ public:
             }
             return false;
         }
-        foldInto(bytes, length, folded);
+        Windows1252Folding::instance().fold(bytes, static_cast<size_t>(length), folded);
         if (raw != nullptr) {
             *raw = QByteArray(reinterpret_cast<const char*>(bytes), length);
         }
@@ -422,11 +321,14 @@ public:
             }
             texts.push_back(std::move(text));
         }
-        std::sort(texts.begin(), texts.end(), [](const Text& a, const Text& b) {
+        auto bytes = [](const QByteArray& raw) {
+            return std::string_view(raw.constData(), static_cast<size_t>(raw.size()));
+        };
+        std::sort(texts.begin(), texts.end(), [&bytes](const Text& a, const Text& b) {
             if (a.key < 0 || b.key < 0) {
                 return a.key < 0 && b.key >= 0;
             }
-            return std::tie(a.folded, a.raw) < std::tie(b.folded, b.raw);
+            return alphabeticallyBefore(a.folded, bytes(a.raw), b.folded, bytes(b.raw));
         });
         std::unordered_map<qint64, int> ranks;
         ranks.reserve(texts.size());
@@ -473,16 +375,11 @@ private:
 NameSearch::NameSearch(const Catalog& catalog) : catalog_(catalog) {}
 
 std::string NameSearch::foldText(const char* text, int length) {
-    std::string out;
-    foldInto(reinterpret_cast<const unsigned char*>(text), length, out);
-    return out;
+    return foldWindows1252(std::string_view(text, static_cast<size_t>(std::max(length, 0))));
 }
 
 std::vector<std::string> NameSearch::queryWords(const QString& query) {
-    std::string folded;
-    for (const QChar c : query) {
-        appendFolded(c, folded);
-    }
+    const std::string folded = corkwise::foldText(query);
     std::vector<std::string> words;
     size_t start = 0;
     while (start < folded.size()) {

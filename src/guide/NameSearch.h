@@ -52,9 +52,8 @@ public:
 
     // True when QUERY holds at least kMinimumCharacters letters or digits.
     static bool isSearchable(const QString& query);
-    // The distinct words of QUERY in folded form: lower-case ASCII letters and digits, accents
-    // dropped, ligatures spelled out. A letter with no such form becomes 0x7F, which no folded
-    // catalogue text holds.
+    // The distinct words of QUERY in folded form (common/TextFolding.h): lower-case ASCII
+    // letters and digits, accents dropped, ligatures spelled out.
     static std::vector<std::string> queryWords(const QString& query);
     // TEXT (Windows-1252) folded the same way, every run of other characters one space.
     static std::string foldText(const char* text, int length);

@@ -3,7 +3,7 @@
 
 namespace corkwise {
 
-class SearchPage;
+class GuidePage;
 class WineGuide;
 
 // Makes the page of one page id. The program hands the guide a factory that builds the real
@@ -13,8 +13,9 @@ public:
     virtual ~PageFactory();
 
     // A new page with PAGEID for GUIDE, or null when there is no page for that id. The guide
-    // does not own the page: the factory gives it a Qt parent, which destroys it.
-    virtual SearchPage* createPage(WineGuide& guide, int pageId) = 0;
+    // does not own the page: the factory gives it an owner (the screens' pages a Qt parent),
+    // which destroys it.
+    virtual GuidePage* createPage(WineGuide& guide, int pageId) = 0;
 };
 
 }  // namespace corkwise

@@ -51,16 +51,16 @@ void WineGuide::buildPages(PageFactory* factory) {
         return;
     }
     for (const SearchFlow& flow : SearchFlow::all()) {
-        QList<SearchPage*>* list = pagesOf(flow.id);
+        QList<GuidePage*>* list = pagesOf(flow.id);
         for (int pageId : flow.pageIds()) {
-            if (SearchPage* page = factory->createPage(*this, pageId)) {
+            if (GuidePage* page = factory->createPage(*this, pageId)) {
                 list->append(page);
             }
         }
     }
 }
 
-QList<SearchPage*>* WineGuide::pagesOf(int flowId) {
+QList<GuidePage*>* WineGuide::pagesOf(int flowId) {
     switch (flowId) {
         case kFindWineFlow:
             return &findWinePages_;
@@ -77,12 +77,12 @@ QList<SearchPage*>* WineGuide::pagesOf(int flowId) {
     }
 }
 
-const QList<SearchPage*>* WineGuide::pages(int flowId) const {
+const QList<GuidePage*>* WineGuide::pages(int flowId) const {
     return const_cast<WineGuide*>(this)->pagesOf(flowId);
 }
 
-const QList<SearchPage*>* WineGuide::selectFlow(int flowId) {
-    const QList<SearchPage*>* list = pagesOf(flowId);
+const QList<GuidePage*>* WineGuide::selectFlow(int flowId) {
+    const QList<GuidePage*>* list = pagesOf(flowId);
     if (list != nullptr) {
         currentFlow_ = flowId;
         currentPage_ = kNoPage;

@@ -21,11 +21,11 @@
 namespace corkwise {
 
 class Catalog;
+class GuidePage;
 class NodeCursor;
 class PageFactory;
 class PersonalStore;
 class RecordCursor;
-class SearchPage;
 class StringMap;
 
 class WineGuide {
@@ -35,8 +35,8 @@ public:
     // personal operations then do nothing. When FACTORY is not null, the constructor asks it
     // for every page, in this order: Find Wine 10001-10003, Vintage Chart 10007-10008, Best
     // Producers 10011-10012, Best Values 10009-10010, Food and Wine 10005-10006. A null page
-    // is left out of its flow's list. The guide never destroys pages (their Qt parent does),
-    // so the pages may outlive it but must not call it once it is gone.
+    // is left out of its flow's list. The guide never destroys pages (whoever the factory gave
+    // them to does), so the pages may outlive it but must not call it once it is gone.
     WineGuide(std::unique_ptr<Catalog> catalog, PersonalStore* store, PageFactory* factory);
     ~WineGuide();
 
@@ -50,9 +50,9 @@ public:
 
     // Makes FLOWID the current flow with no current page and returns its pages in flow order
     // (the list lives as long as the guide). Any other id changes nothing and gives null.
-    const QList<SearchPage*>* selectFlow(int flowId);
+    const QList<GuidePage*>* selectFlow(int flowId);
     // The pages of FLOWID in flow order, or null for an unknown flow id. Changes nothing.
-    const QList<SearchPage*>* pages(int flowId) const;
+    const QList<GuidePage*>* pages(int flowId) const;
     // Id of the flow chosen last; kNoPage before the first selectFlow.
     int currentFlow() const { return currentFlow_; }
     // Id of the current page; kNoPage at start and after selectFlow.
@@ -170,7 +170,7 @@ public:
 
 private:
     void buildPages(PageFactory* factory);
-    QList<SearchPage*>* pagesOf(int flowId);
+    QList<GuidePage*>* pagesOf(int flowId);
 
     // Declared first so that it is destroyed last: cursors must not outlive the catalogue.
     std::unique_ptr<Catalog> catalog_;
@@ -179,11 +179,11 @@ private:
     int newestEntry_ = 0;
     bool bookmarkMode_ = false;
     PersonalStore* store_;
-    QList<SearchPage*> findWinePages_;
-    QList<SearchPage*> foodAndWinePages_;
-    QList<SearchPage*> vintageChartPages_;
-    QList<SearchPage*> bestValuesPages_;
-    QList<SearchPage*> bestProducersPages_;
+    QList<GuidePage*> findWinePages_;
+    QList<GuidePage*> foodAndWinePages_;
+    QList<GuidePage*> vintageChartPages_;
+    QList<GuidePage*> bestValuesPages_;
+    QList<GuidePage*> bestProducersPages_;
     int currentPage_ = kNoPage;
     int currentFlow_ = kNoPage;
     int currentBookmark_ = -1;

@@ -262,9 +262,17 @@ bool PersonalFile::write(QIODevice* device, const std::vector<PersonalEntry>& en
     return writeWhole(device, serialise(entries), error);
 }
 
-bool PersonalFile::writeAtomically(const QString& path, const QByteArray& bytes, QString* error,
-                                   const Writer& writer) {
-    return replaceFile(path, bytes, error, writer);
+bool PersonalFile::writeAtomically(const QString& path, const std::vector<PersonalEntry>& entries,
+                                   QString* error, const DeviceFilter& filter) {
+    return replaceFile(
+        path,
+        [&entries, &filter](QIODevice& file, QString* why) {
+            const DeviceWrite fill = [&entries, why](QIODevice& device) {
+                return write(&device, entries, why);
+            };
+            return filter ? filter(file, fill) : fill(file);
+        },
+        error);
 }
 
 std::optional<QByteArray> PersonalFile::readAll(const QString& path, QString* error) {

@@ -49,13 +49,15 @@ public:
     static bool write(QIODevice* device, const std::vector<PersonalEntry>& entries,
                       QString* error = nullptr);
 
-    // Writes a whole file through replaceFile (common/SafeWrite.h): PATH changes only once
-    // every byte is on the disk; on any failure PATH is left as it was and *ERROR holds the
-    // system's reason. WRITER, when given, does the writing into the open device (tests use it
-    // to fail midway).
-    using Writer = std::function<bool(QIODevice& device, const QByteArray& bytes)>;
-    static bool writeAtomically(const QString& path, const QByteArray& bytes, QString* error,
-                                const Writer& writer = {});
+    // Saves ENTRIES as the whole file at PATH: replaceFile (common/SafeWrite.h) opens a
+    // temporary file beside it and write() above fills it, so PATH changes only once every byte
+    // is on the disk; on any failure PATH is left as it was and *ERROR holds the system's
+    // reason. FILTER, when given, stands between the temporary file and write(): it calls WRITE
+    // with the device write() is to fill (tests hand it one that fails midway).
+    using DeviceWrite = std::function<bool(QIODevice& device)>;
+    using DeviceFilter = std::function<bool(QIODevice& file, const DeviceWrite& write)>;
+    static bool writeAtomically(const QString& path, const std::vector<PersonalEntry>& entries,
+                                QString* error, const DeviceFilter& filter = {});
 
     // Reads the whole file at PATH; nothing when it cannot be opened or is not a regular file
     // (a FIFO would block the reader).

@@ -195,16 +195,16 @@ bool PersonalStore::saveKeepingBoth(QString* error, QString* keptAs) {
 }
 
 bool PersonalStore::write(QString* error) {
-    const QByteArray bytes = PersonalFile::serialise(entries_);
     QString why;
-    if (!replaceFile(path_, bytes, &why)) {
+    if (!PersonalFile::writeAtomically(path_, entries_, &why)) {
         if (error != nullptr) {
             *error = QStringLiteral("Could not save notes and bookmarks to %1: %2")
                          .arg(shown(path_), why);
         }
         return false;
     }
-    disk_ = DiskState{true, hashOf(bytes)};
+    // The bytes write() laid out for these entries, which is what the file now holds.
+    disk_ = DiskState{true, hashOf(PersonalFile::serialise(entries_))};
     loaded_ = true;
     modified_ = false;
     damaged_ = false;

@@ -19,7 +19,7 @@ namespace corkwise {
 
 FlowPageFactory::FlowPageFactory(QWidget* owner) : owner_(owner) {}
 
-SearchPage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
+GuidePage* FlowPageFactory::createPage(WineGuide& guide, int pageId) {
     QWidget* owner = owner_.data();
     switch (pageId) {
         case kFindWineCriteriaPage:

@@ -17,7 +17,7 @@ public:
     explicit FlowPageFactory(QWidget* owner);
 
     // A new page for PAGEID, owned by the owner widget; null for an id that names no page.
-    SearchPage* createPage(WineGuide& guide, int pageId) override;
+    GuidePage* createPage(WineGuide& guide, int pageId) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -68,9 +68,12 @@ const QColor SearchPage::kBoxColour(147, 167, 148);
 const QColor SearchPage::kFrameColour(125, 125, 125);
 
 SearchPage::SearchPage(WineGuide& guide, int pageId, QWidget* parent)
-    : QWidget(parent), guide_(guide), pageId_(pageId), owner_(parent) {
+    : QWidget(parent),
+      GuidePage(guide.openFlowRoot(pageId)),
+      guide_(guide),
+      pageId_(pageId),
+      owner_(parent) {
     setObjectName(QStringLiteral("searchPage%1").arg(pageId));
-    input_ = guide.openFlowRoot(pageId);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);
@@ -197,10 +200,6 @@ bool SearchPage::fillList(QWidget* list, const NodeCursor* node, bool isCombo, c
 
 QString SearchPage::composeBookmark() {
     return {};
-}
-
-void SearchPage::setInput(const NodeCursor* node) {
-    input_ = node != nullptr ? node->clone() : nullptr;
 }
 
 void SearchPage::copySelections(const StringMap& map) {

@@ -1,5 +1,6 @@
 #pragma once
-// The base of every page of a guided search, and of the personal panel.
+// The base of every page of a guided search, and of the personal panel: the guide's page
+// (guide/GuidePage) with its widget.
 //
 // A page is built once, with its flow, and lives as long as the program; it is shown by the main
 // view only while its flow is open. Its "window" exists between createWindow and destroyWindow:
@@ -12,6 +13,7 @@
 // destroyed. nodeAt() reads it back.
 
 #include "common/StringMap.h"
+#include "guide/GuidePage.h"
 
 #include <QColor>
 #include <QFont>
@@ -29,7 +31,7 @@ class NodeCursor;
 class PageHost;
 class WineGuide;
 
-class SearchPage : public QWidget {
+class SearchPage : public QWidget, public GuidePage {
     Q_OBJECT
 
 public:
@@ -50,20 +52,20 @@ public:
     virtual void clearPage();
     // Stores the page's choices in the guide and returns the node the next page starts from
     // (owned by the caller); the base returns null.
-    virtual std::unique_ptr<NodeCursor> commitSelection();
+    std::unique_ptr<NodeCursor> commitSelection() override;
     // Called with true when the page becomes the current page, with false when it stops being
     // current. The base does nothing.
     virtual void activate(bool entering);
     // Fills every list from the input, preselecting remembered values; false when a remembered
     // value was missing (the page's message then says which). The base returns true.
-    virtual bool loadLists();
+    bool loadLists() override;
     // Creates the page's child controls: 0 on success, -1 on failure. The base returns 0.
     virtual int createControls();
     // A row of the page's grid was tapped or held. The base does nothing.
     virtual void onGridEvent(const GridEvent& event);
-    virtual int pageId() const;
+    int pageId() const override;
     // The pending message, which is left empty.
-    virtual QString takeMessage();
+    QString takeMessage() override;
     virtual const StringMap& selections() const;
     virtual std::optional<QString> lookupSelection(const QString& key) const;
     // Removes every entry of LIST (a QComboBox when ISCOMBO, else a QListWidget), releasing the
@@ -88,12 +90,11 @@ public:
     // bookmark (the base).
     virtual QString composeBookmark();
 
-    // --- Non-virtual operations ---
+    // --- Non-virtual operations (setInput and input come from GuidePage) ---
 
-    // Replaces the input with a copy of NODE (null clears it).
-    void setInput(const NodeCursor* node);
-    // The page's own copy of its input node, or null.
-    const NodeCursor* input() const { return input_.get(); }
+    // PAGE as the screens' page it is, or null when it is a page of the guide's alone.
+    static SearchPage* of(GuidePage* page) { return dynamic_cast<SearchPage*>(page); }
+
     // Stores every pair of MAP in selections(), overwriting existing keys.
     void copySelections(const StringMap& map);
     // "Verdana" of HEIGHT pixels, weight 700 when BOLD and 300 otherwise.
@@ -131,7 +132,6 @@ private:
     QString message_;
     WineGuide& guide_;
     StringMap selections_;
-    std::unique_ptr<NodeCursor> input_;
     int pageId_;
     PageHost* host_ = nullptr;
     QPointer<QWidget> owner_;

@@ -5,10 +5,12 @@
 
 #include "app/CommandBar.h"
 #include "app/CommandIds.h"
+#include "app/HomeBannerButton.h"
 #include "catalog/Catalog.h"
 #include "personal/PersonalStore.h"
 #include "platform/MessageBox.h"
 #include "screens/AdvancedSearchPanel.h"
+#include "screens/NameSearchPanel.h"
 #include "screens/NavigationStrip.h"
 #include "screens/personal/CPersonal.h"
 #include "testsupport/GuiApp.h"
@@ -19,6 +21,7 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
+#include <QDebug>
 #include <QPushButton>
 #include <QTest>
 
@@ -263,6 +266,71 @@ TEST_F(MainViewTest, FlowStopsAtThePageWhoseWindowCannotBeMade) {
     EXPECT_TRUE(strip()->finishButton()->isVisible());
     view_->closeFlow();
     EXPECT_FALSE(page(10001)->hasWindow());
+}
+
+TEST_F(MainViewTest, EveryScreenCoversTheOthersAndTheCommandBarFollowsIt) {
+    using Overlay = MainView::Overlay;
+    using Step = std::function<void()>;
+    // The wine page, reached as a followed bookmark reaches it.
+    const Step wine = [this] { view_->startSearch(kFindWineFlow); };
+    const Step find = [this] { view_->handleCommand(command::kFindByName); };
+    const Step note = [this] { view_->handleCommand(command::kAddNote); };
+    const Step leave = [this] { view_->leavePersonal(); };
+    const Step unfind = [this] { view_->closeNameSearch(); };
+    const Step more = [this] { view_->moreSearch(); };
+    const Step home = [this] { view_->goHome(); };
+    const struct {
+        QList<Step> steps;
+        Overlay overlay;
+        QStringList shown;
+        const char* title;
+    } cases[] = {
+        {{}, Overlay::None, {"home"}, ""},
+        {{wine}, Overlay::None, {"10003", "strip"}, "Wine Search"},
+        {{wine, find}, Overlay::NameSearch, {"name search"}, "Find by Name"},
+        {{wine, find, note}, Overlay::Personal, {"personal"}, "Notes"},
+        {{wine, find, note, leave}, Overlay::NameSearch, {"name search"}, "Find by Name"},
+        {{wine, find, unfind}, Overlay::None, {"10003", "strip"}, "Wine Search"},
+        {{wine, more}, Overlay::Menu, {"menu"}, "More Search"},
+        {{more, note, leave}, Overlay::Menu, {"menu"}, "More Search"},
+        {{more, find, unfind}, Overlay::Menu, {"menu"}, "More Search"},
+        {{more, find, note, home}, Overlay::None, {"home"}, ""},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        view_->goHome();
+        for (const Step& step : c.steps) {
+            step();
+        }
+        QStringList shown;
+        for (test::ScriptedPage* page : factory_->pages) {
+            if (page->isVisible()) {
+                shown.append(QString::number(page->pageId()));
+            }
+        }
+        for (const auto& [name, screen] :
+             {std::pair<const char*, QWidget*>{"menu", view_->advancedPanel()},
+              {"name search", view_->nameSearchPanel()},
+              {"personal", panel()},
+              {"strip", strip()},
+              {"home", view_->banners().first()}}) {
+            if (screen->isVisible()) {
+                shown.append(QString::fromLatin1(name));
+            }
+        }
+        EXPECT_EQ(view_->overlay(), c.overlay) << "row " << row;
+        EXPECT_EQ(shown, c.shown) << "row " << row;
+        EXPECT_EQ(view_->placeTitle().section(QStringLiteral(" — "), -2, -2),
+                  QLatin1String(c.title))
+            << "row " << row;
+        const bool personal = c.overlay == Overlay::Personal;
+        const bool edit = personal || c.overlay == Overlay::NameSearch;
+        EXPECT_EQ(bar_->isButtonVisible(CommandBar::kEditPosition), edit) << "row " << row;
+        EXPECT_EQ(bar_->isButtonEnabled(bar_->visiblePersonalPosition()), !personal)
+            << "row " << row;
+        EXPECT_EQ(bar_->isButtonEnabled(CommandBar::kSearchPosition), !personal) << "row " << row;
+        ++row;
+    }
 }
 
 TEST_F(MainViewTest, ShowExceptionTellsTheUser) {

@@ -45,8 +45,7 @@ protected:
     // Starts the program again on a personal file holding ENTRIES.
     void storeEntries(const std::vector<PersonalEntry>& entries) {
         frame_.reset();
-        ASSERT_TRUE(PersonalFile::writeAtomically(personalPath_, PersonalFile::serialise(entries),
-                                                  nullptr));
+        ASSERT_TRUE(PersonalFile::writeAtomically(personalPath_, entries, nullptr));
         frame_ = std::make_unique<CMainFrame>(cataloguePath_, personalPath_);
         ASSERT_TRUE(frame_->create());
         frame_->show();

@@ -1,6 +1,6 @@
 // The layers of docs/architecture.md, checked on the source tree: every project include in src/
 // and tools/ points at the file's own folder or at a folder its layer may use, and the folders
-// that hold no widgets include no Qt Widgets header.
+// that hold no widgets include no Qt Widgets header. The core test support keeps off both.
 
 #include <gtest/gtest.h>
 #include <QDirIterator>
@@ -148,6 +148,43 @@ TEST(IncludeRulesTest, EveryFolderIncludesOnlyItselfAndTheLayersBelow) {
         }
     }
     EXPECT_GT(checked, 500);
+}
+
+// The widgets part of the test support (tests/testsupport/CMakeLists.txt); the compiled-catalogue
+// fixture is a library of its own on the compiler. Every other helper there is the core part,
+// which links Qt Core and the layers below the screens only.
+const QStringList kWidgetSupport = {QStringLiteral("GuiApp"), QStringLiteral("ScriptedPages"),
+                                    QStringLiteral("RecordingHost")};
+const QStringList kCoreSupportMayUse = {QStringLiteral("common"), QStringLiteral("catalog"),
+                                        QStringLiteral("personal")};
+
+TEST(IncludeRulesTest, TheCoreTestSupportIncludesNoWidgetsNorTheScreens) {
+    const QString root = QStringLiteral(CORKWISE_SOURCE_DIR);
+    QDirIterator it(root + QStringLiteral("/tests/testsupport"),
+                    {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files);
+    int checked = 0;
+    while (it.hasNext()) {
+        const QString path = it.next().mid(root.size() + 1);
+        const QString name = QFileInfo(path).completeBaseName();
+        if (kWidgetSupport.contains(name) || name == QLatin1String("SourceCatalogue")) {
+            continue;
+        }
+        for (const Include& include : includesOf(root, path)) {
+            ++checked;
+            const std::string where = path.toStdString() + ":" + std::to_string(include.line) +
+                                      " includes " + include.target.toStdString();
+            if (include.angled) {
+                EXPECT_FALSE(isWidgetsHeader(include.target)) << where;
+            } else if (include.target.startsWith(QLatin1String("testsupport/"))) {
+                EXPECT_FALSE(kWidgetSupport.contains(QFileInfo(include.target).completeBaseName()))
+                    << where << ", a helper of the widgets part";
+            } else {
+                EXPECT_TRUE(kCoreSupportMayUse.contains(prefixOfInclude(include.target)))
+                    << where << ", which the core test support may not use";
+            }
+        }
+    }
+    EXPECT_GT(checked, 30);
 }
 
 TEST(IncludeRulesTest, TheTableNamesEveryFolderOnceAndOnlyLowerLayers) {

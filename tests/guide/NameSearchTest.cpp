@@ -3,13 +3,17 @@
 #include "catalog/Catalog.h"
 #include "catalog/CatalogFile.h"
 #include "catalog/Coding.h"
+#include "catalog/NodeCursor.h"
 #include "catalog/RecordCursor.h"
 #include "catalog/RecordTable.h"
 #include "common/ErrorLog.h"
+#include "common/TextCodec.h"
 #include "testsupport/SourceCatalogue.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace corkwise {
 namespace {
@@ -182,6 +186,65 @@ TEST_F(NameSearchTest, QueriesOfMoreThanSixtyFourWordsNeedThemAll) {
 
     const Catalog missing(dir_.path(QStringLiteral("none.res")));
     EXPECT_EQ(NameSearch(missing).find(QStringLiteral("ecluses")).total, 0);
+}
+
+// The texts of the nodes at the end of PATH below the Find Wine root, in catalogue order: each
+// step names a child, "*" stands for every child in turn.
+QStringList treeList(const Catalog& catalog, const QStringList& path) {
+    QStringList texts;
+    const std::function<void(const NodeCursor&, qsizetype)> walk = [&](const NodeCursor& node,
+                                                                       qsizetype depth) {
+        for (int k = 0; k < node.childCount(); ++k) {
+            const std::unique_ptr<NodeCursor> child = node.child(k);
+            const QString text = fromWindows1252(child->nodeText());
+            if (depth == path.size()) {
+                texts.append(text);
+            } else if (path[depth] == QLatin1String("*") || path[depth] == text) {
+                walk(*child, depth + 1);
+            }
+        }
+    };
+    if (const std::unique_ptr<NodeCursor> root = catalog.openLevelTable("FWLevelTable0")) {
+        walk(*root, 0);
+    }
+    return texts;
+}
+
+TEST_F(NameSearchTest, ResultsComeInTheOrderOfTheCataloguesLists) {
+    // Ligatures spelled out, accented capitals with their base letters, equal folded texts in
+    // byte order; each name once as a producer and once as a product of "Maison Ordre".
+    const QStringList names = {"Ofu",  "Œuf",  "Odet",  "Straße", "Strasse",
+                               "Æble", "Aebi", "Éclat", "eclair"};
+    const QStringList alphabetical = {"Aebi", "Æble", "eclair",  "Éclat", "Odet",
+                                      "Œuf",  "Ofu",  "Strasse", "Straße"};
+    QString wines = QString::fromUtf8(kWines);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        wines += QStringLiteral(
+                     "P%1,France,Still,Red,Loire,%2,2000,Cuvée,,,,85\n"
+                     "Q%1,France,Still,Red,Loire,Maison Ordre,2001,%2,,,,85\n")
+                     .arg(i)
+                     .arg(names[i]);
+    }
+    open(wines.toUtf8());
+    const QStringList loire = {"France", "Still", "Red", "Loire"};
+
+    QStringList producers;
+    for (const NameMatch& wine : NameSearch(*catalog_).find(QStringLiteral("loire"), -1).wines) {
+        if (producers.isEmpty() || producers.back() != wine.producer) {
+            producers.append(wine.producer);
+        }
+    }
+    // The producer lists of the segments, one after another.
+    EXPECT_EQ(producers, treeList(*catalog_, loire + QStringList{"*"}));
+    producers.removeOne(QStringLiteral("Maison Ordre"));
+    EXPECT_EQ(producers, alphabetical);
+
+    QStringList products;
+    for (const NameMatch& wine : NameSearch(*catalog_).find(QStringLiteral("ordre"), -1).wines) {
+        products.append(wine.product);
+    }
+    EXPECT_EQ(products, treeList(*catalog_, loire + QStringList{"*", "Maison Ordre", "2001"}));
+    EXPECT_EQ(products, alphabetical);
 }
 
 // The compiled catalogue with its wine tables renamed: the format gives record tables no fixed

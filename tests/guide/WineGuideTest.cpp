@@ -5,6 +5,7 @@
 #include "catalog/RecordCursor.h"
 #include "common/ErrorLog.h"
 #include "common/StringMap.h"
+#include "guide/GuidePage.h"
 #include "guide/PageFactory.h"
 #include "personal/PersonalFile.h"
 #include "personal/PersonalStore.h"
@@ -17,22 +18,43 @@
 #include <memory>
 
 namespace corkwise {
-
-// The guide only passes page pointers around; this binary has no screens, so a page here is
-// just its id.
-class SearchPage {
-public:
-    explicit SearchPage(int pageId) : id(pageId) {}
-    int id;
-};
-
 namespace {
+
+// A page of the guide's alone, without widgets: its lists load or not as told, and it commits
+// the node it is given.
+class TestPage : public GuidePage {
+public:
+    explicit TestPage(int pageId) : id_(pageId) {}
+
+    int pageId() const override { return id_; }
+    bool loadLists() override {
+        if (!loads) {
+            message = QStringLiteral("missing");
+        }
+        return loads;
+    }
+    std::unique_ptr<NodeCursor> commitSelection() override {
+        return committed != nullptr ? committed->clone() : nullptr;
+    }
+    QString takeMessage() override {
+        QString taken;
+        taken.swap(message);
+        return taken;
+    }
+
+    bool loads = true;
+    std::unique_ptr<NodeCursor> committed;
+    QString message;
+
+private:
+    int id_;
+};
 
 // Records the pages asked for, and whether each got a tree root, as the real pages do in
 // their constructors.
 class RecordingFactory : public PageFactory {
 public:
-    SearchPage* createPage(WineGuide& guide, int pageId) override {
+    GuidePage* createPage(WineGuide& guide, int pageId) override {
         asked.append(pageId);
         if (guide.openFlowRoot(pageId)) {
             rooted.append(pageId);
@@ -40,14 +62,14 @@ public:
         if (pageId == skip) {
             return nullptr;
         }
-        pages.push_back(std::make_unique<SearchPage>(pageId));
+        pages.push_back(std::make_unique<TestPage>(pageId));
         return pages.back().get();
     }
 
     QList<int> asked;
     QList<int> rooted;
     int skip = kNoPage;
-    std::vector<std::unique_ptr<SearchPage>> pages;
+    std::vector<std::unique_ptr<TestPage>> pages;
 };
 
 // A small catalogue: the ten note dictionaries but VARIETY, a wine table with every wine
@@ -115,23 +137,59 @@ TEST_F(WineGuideTest, BuildsPagesInFlowOrderAndRootsOnlyFirstPages) {
                                           10010, 10005, 10006}));
     // Only first pages whose level table exists get a root.
     EXPECT_EQ(factory_.rooted, (QList<int>{10001, 10007}));
-    const QList<SearchPage*>* pages = guide_.selectFlow(kFindWineFlow);
+    const QList<GuidePage*>* pages = guide_.selectFlow(kFindWineFlow);
     ASSERT_NE(pages, nullptr);
     ASSERT_EQ(pages->size(), 3);
-    EXPECT_EQ(pages->at(2)->id, 10003);
-    EXPECT_EQ(guide_.selectFlow(kFoodAndWineFlow)->at(1)->id, 10006);
+    EXPECT_EQ(pages->at(2)->pageId(), 10003);
+    EXPECT_EQ(guide_.selectFlow(kFoodAndWineFlow)->at(1)->pageId(), 10006);
 }
 
 TEST_F(WineGuideTest, NullPagesAreLeftOutAndNullFactoryBuildsNothing) {
     RecordingFactory skipping;
     skipping.skip = 10002;
     WineGuide guide(cat_.open(), &store_, &skipping);
-    const QList<SearchPage*>* pages = guide.selectFlow(kFindWineFlow);
+    const QList<GuidePage*>* pages = guide.selectFlow(kFindWineFlow);
     ASSERT_EQ(pages->size(), 2);
-    EXPECT_EQ(pages->at(1)->id, 10003);
+    EXPECT_EQ(pages->at(1)->pageId(), 10003);
 
     WineGuide bare(cat_.open(), nullptr, nullptr);
     EXPECT_TRUE(bare.selectFlow(kBestValuesFlow)->isEmpty());
+}
+
+TEST_F(WineGuideTest, ReplayHandsEachLoadedPagesChoiceToTheNextUntilOneCannotLoad) {
+    const struct {
+        const char* loads;  // per page: y loads, n does not
+        int first;
+        int count;
+        int loaded;
+        const char* inputs;  // per page: the page whose choice it was handed, - none
+    } cases[] = {
+        {"yyy", 0, 3, 3, "-01"},  {"yny", 0, 3, 1, "-0-"}, {"nyy", 0, 3, 0, "---"},
+        {"yyy", 0, 1, 1, "-0-"},  {"yyy", 1, 5, 2, "--1"}, {"yyy", 3, 1, 0, "---"},
+        {"yyy", -1, 2, 0, "---"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::unique_ptr<TestPage>> owned;
+        std::vector<GuidePage*> pages;
+        for (int i = 0; i < 3; ++i) {
+            owned.push_back(std::make_unique<TestPage>(kFindWineFlow + i));
+            owned.back()->loads = c.loads[i] == 'y';
+            owned.back()->committed = child(i);
+            pages.push_back(owned.back().get());
+        }
+        EXPECT_EQ(replayPages(pages, c.first, c.count), c.loaded) << c.loads << c.first;
+        QString inputs;
+        for (const std::unique_ptr<TestPage>& page : owned) {
+            EXPECT_TRUE(page->takeMessage().isEmpty()) << "a refusal's message is dropped";
+            inputs += QLatin1Char('-');
+            for (int k = 0; k < 3 && page->input() != nullptr; ++k) {
+                if (page->input()->row() == owned[static_cast<size_t>(k)]->committed->row()) {
+                    inputs.back() = QChar(u'0' + k);
+                }
+            }
+        }
+        EXPECT_EQ(inputs, QLatin1String(c.inputs)) << c.loads << c.first;
+    }
 }
 
 TEST_F(WineGuideTest, OpenFlowRootOnlyForFirstPages) {

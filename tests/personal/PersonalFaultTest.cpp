@@ -42,19 +42,44 @@ class FailingWriteTest : public ::testing::TestWithParam<FailingWrite> {};
 TEST_P(FailingWriteTest, OldFileStaysAndTheReasonIsTheSystems) {
     test::TempDir dir;
     const QString path = dir.write(QStringLiteral("personal.res"), sampleFile());
-    const QByteArray next = PersonalFile::serialise({test::fullNote()});
+    const qint64 size = PersonalFile::serialise({test::fullNote()}).size();
     QString error;
+    QByteArray taken;
     const bool ok = PersonalFile::writeAtomically(
-        path, next, &error, [](QIODevice& file, const QByteArray& bytes) {
+        path, {test::fullNote()}, &error,
+        [size, &taken](QIODevice& file, const PersonalFile::DeviceWrite& write) {
             const qint64 limit = GetParam().limit;
-            test::FailDevice full(limit >= 0 ? limit : bytes.size() + limit, &file);
-            return writeWhole(&full, bytes, nullptr);
+            test::FailDevice full(limit >= 0 ? limit : size + limit, &file);
+            const bool written = write(full);
+            taken = full.written();
+            return written;
         });
     EXPECT_FALSE(ok);
     EXPECT_EQ(dir.read(QStringLiteral("personal.res")), sampleFile());
     EXPECT_EQ(QDir(dir.path(QString())).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("personal.res")});
     EXPECT_FALSE(error.isEmpty());
+    // The save's own writer ran into the device, and the device's reason is the one reported.
+    EXPECT_EQ(taken, PersonalFile::serialise({test::fullNote()}).left(taken.size()));
+    EXPECT_EQ(error, kNoSpace);
+}
+
+TEST(SaveThroughDeviceTest, WhatTheDeviceTakesIsWhatLandsOnDisk) {
+    test::TempDir dir;
+    const QString path = dir.write(QStringLiteral("personal.res"), sampleFile());
+    QByteArray taken;
+    QString error;
+    ASSERT_TRUE(PersonalFile::writeAtomically(
+        path, {test::fullNote()}, &error,
+        [&taken](QIODevice& file, const PersonalFile::DeviceWrite& write) {
+            test::FailDevice roomy(1 << 20, &file);
+            const bool written = write(roomy);
+            taken = roomy.written();
+            return written;
+        }))
+        << error.toStdString();
+    EXPECT_EQ(taken, PersonalFile::serialise({test::fullNote()}));
+    EXPECT_EQ(dir.read(QStringLiteral("personal.res")), taken);
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, FailingWriteTest,

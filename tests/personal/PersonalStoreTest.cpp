@@ -1,6 +1,7 @@
 #include "personal/PersonalStore.h"
 
 #include "personal/PersonalFile.h"
+#include "testsupport/FailDevice.h"
 #include "testsupport/PersonalSamples.h"
 #include "testsupport/TempDir.h"
 
@@ -17,6 +18,11 @@
 
 namespace corkwise {
 namespace {
+
+// Half of the file that holds test::fullNote() alone: where the writes below stop.
+qint64 halfOfFullNote() {
+    return PersonalFile::serialise({test::fullNote()}).size() / 2;
+}
 
 class PersonalStoreTest : public ::testing::Test {
 protected:
@@ -199,10 +205,10 @@ TEST_F(PersonalStoreTest, WriteFailingMidwayLeavesOldFileWhole) {
     const QByteArray old = dir_.read(QFileInfo(writeSample()).fileName());
     QString error;
     const bool ok =
-        PersonalFile::writeAtomically(path(), PersonalFile::serialise({test::fullNote()}), &error,
-                                      [](QIODevice& device, const QByteArray& bytes) {
-                                          device.write(bytes.left(bytes.size() / 2));
-                                          return false;
+        PersonalFile::writeAtomically(path(), {test::fullNote()}, &error,
+                                      [](QIODevice& file, const PersonalFile::DeviceWrite& write) {
+                                          test::FailDevice half(halfOfFullNote(), &file);
+                                          return write(half);
                                       });
     EXPECT_FALSE(ok);
     EXPECT_FALSE(error.isEmpty());
@@ -216,10 +222,11 @@ TEST_F(PersonalStoreTest, ProcessDyingMidwayLeavesOldFileWhole) {
     const QString target = path();
     const pid_t pid = fork();
     if (pid == 0) {
-        PersonalFile::writeAtomically(target, PersonalFile::serialise({test::fullNote()}), nullptr,
-                                      [](QIODevice& device, const QByteArray& bytes) {
-                                          device.write(bytes.left(bytes.size() / 2));
-                                          static_cast<QFileDevice&>(device).flush();
+        PersonalFile::writeAtomically(target, {test::fullNote()}, nullptr,
+                                      [](QIODevice& file, const PersonalFile::DeviceWrite& write) {
+                                          test::FailDevice half(halfOfFullNote(), &file);
+                                          write(half);
+                                          static_cast<QFileDevice&>(file).flush();
                                           std::_Exit(3);  // power cut: no commit, no clean-up
                                           return true;
                                       });

@@ -23,11 +23,13 @@ TEST(FlowPageFactoryTest, MakesEveryPageOfEveryFlowOwnedByItsOwner) {
     const QList<int> flows = {10001, 10005, 10007, 10009, 10011};
     int count = 0;
     for (int flow : flows) {
-        const QList<SearchPage*>* pages = guide.pages(flow);
+        const QList<GuidePage*>* pages = guide.pages(flow);
         ASSERT_NE(pages, nullptr);
-        for (SearchPage* p : *pages) {
+        for (GuidePage* listed : *pages) {
+            SearchPage* p = SearchPage::of(listed);
+            ASSERT_NE(p, nullptr);
             EXPECT_EQ(p->parentWidget(), &owner);
-            EXPECT_EQ(p->pageId(), flow + static_cast<int>(pages->indexOf(p)));
+            EXPECT_EQ(p->pageId(), flow + static_cast<int>(pages->indexOf(listed)));
             ++count;
         }
     }

@@ -1,6 +1,7 @@
 #include "catalogtool/CatalogCompiler.h"
 
 #include "common/SafeWrite.h"
+#include "common/TextFolding.h"
 
 #include "catalog/CatalogFormat.h"
 #include "catalog/Coding.h"
@@ -165,20 +166,17 @@ bool recordBlock(const QByteArray& name, const std::vector<int>& columns, std::u
 }
 
 // Sort ranks of the texts of one dictionary: alphabetical, ignoring case and accents, ties in
-// byte order.
+// byte order (common/TextFolding.h), as the name search orders its results.
 std::vector<std::uint32_t> alphabeticalRanks(const TextPool& pool) {
     const auto& texts = pool.texts();
     std::vector<std::string> folded(texts.size());
     for (size_t i = 0; i < texts.size(); ++i) {
-        folded[i].resize(texts[i].size());
-        std::transform(texts[i].begin(), texts[i].end(), folded[i].begin(),
-                       [](char c) { return foldForSorting(static_cast<unsigned char>(c)); });
+        folded[i] = foldWindows1252(texts[i]);
     }
     std::vector<std::uint32_t> order(texts.size());
     std::iota(order.begin(), order.end(), 0u);
     std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const int c = folded[a].compare(folded[b]);
-        return c != 0 ? c < 0 : texts[a] < texts[b];
+        return alphabeticallyBefore(folded[a], texts[a], folded[b], texts[b]);
     });
     std::vector<std::uint32_t> rank(texts.size());
     for (size_t i = 0; i < order.size(); ++i) {
@@ -799,10 +797,12 @@ bool saveCatalogue(const QByteArray& image, const QString& path, QString* error)
     // Through replaceFile, which sees a full disk at the write that hits it: a buffered save
     // could report success and leave a catalogue cut short.
     QString why;
-    const bool written =
-        replaceFile(path, image, &why, [&why](QIODevice& device, const QByteArray& bytes) {
-            return writeCatalogue(bytes, &device, &why);
-        });
+    const bool written = replaceFile(
+        path,
+        [&image](QIODevice& device, QString* reason) {
+            return writeCatalogue(image, &device, reason);
+        },
+        &why);
     if (!written) {
         *error = QStringLiteral("%1: %2").arg(path, why);
     }

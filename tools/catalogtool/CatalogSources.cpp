@@ -6,6 +6,7 @@
 #include "catalogtool/ListImport.h"
 #include "catalogtool/SourceDerivation.h"
 #include "common/TextCodec.h"
+#include "common/TextFolding.h"
 
 #include <QDir>
 #include <QFile>
@@ -332,36 +333,11 @@ private:
 const char* const kSegments[kSegmentCount] = {"0 - 9", "A - C", "D - F", "G - I", "J - L",
                                               "M - O", "P - R", "S - U", "V - Z"};
 
-char foldForSorting(unsigned char b) {
-    if (b >= 'A' && b <= 'Z') {
-        return static_cast<char>(b - 'A' + 'a');
-    }
-    if (b < 0x80) {
-        return static_cast<char>(b);
-    }
-    // Windows-1252 letters with accents, upper and lower case, sort as their base letter.
-    static const struct {
-        unsigned char from;
-        unsigned char to;
-        char letter;
-    } kRanges[] = {{0x8A, 0x8A, 's'}, {0x8C, 0x8C, 'o'}, {0x8E, 0x8E, 'z'}, {0x9A, 0x9A, 's'},
-                   {0x9C, 0x9C, 'o'}, {0x9E, 0x9E, 'z'}, {0x9F, 0x9F, 'y'}, {0xC0, 0xC6, 'a'},
-                   {0xC7, 0xC7, 'c'}, {0xC8, 0xCB, 'e'}, {0xCC, 0xCF, 'i'}, {0xD0, 0xD0, 'd'},
-                   {0xD1, 0xD1, 'n'}, {0xD2, 0xD6, 'o'}, {0xD8, 0xD8, 'o'}, {0xD9, 0xDC, 'u'},
-                   {0xDD, 0xDD, 'y'}, {0xDE, 0xDE, 't'}, {0xDF, 0xDF, 's'}, {0xE0, 0xE6, 'a'},
-                   {0xE7, 0xE7, 'c'}, {0xE8, 0xEB, 'e'}, {0xEC, 0xEF, 'i'}, {0xF0, 0xF0, 'd'},
-                   {0xF1, 0xF1, 'n'}, {0xF2, 0xF6, 'o'}, {0xF8, 0xF8, 'o'}, {0xF9, 0xFC, 'u'},
-                   {0xFD, 0xFD, 'y'}, {0xFE, 0xFE, 't'}, {0xFF, 0xFF, 'y'}};
-    for (const auto& r : kRanges) {
-        if (b >= r.from && b <= r.to) {
-            return r.letter;
-        }
-    }
-    return static_cast<char>(b);
-}
-
 int segmentOf(const std::string& producer) {
-    const char c = producer.empty() ? '0' : foldForSorting(static_cast<unsigned char>(producer[0]));
+    const char c =
+        producer.empty()
+            ? '0'
+            : Windows1252Folding::instance().first(static_cast<unsigned char>(producer[0]));
     if (c < 'a' || c > 'z') {
         return 0;
     }

@@ -50,13 +50,11 @@ QString dictShortName(int d);
 // its short name ("No Region Assigned" ...).
 const char* placeholderText(int d);
 
-// Letter a Windows-1252 byte sorts as: lower case, accents removed.
-char foldForSorting(unsigned char b);
-
 // Producer segments: letter groups of names ("A - C" ...), "0 - 9" for any other first character.
 inline constexpr int kSegmentCount = 9;
 extern const char* const kSegments[kSegmentCount];
-// Index in kSegments of the group of PRODUCER (Windows-1252 text).
+// Index in kSegments of the group of PRODUCER (Windows-1252 text): that of its first character
+// folded (common/TextFolding.h).
 int segmentOf(const std::string& producer);
 
 // The texts of one dictionary, each once, numbered from 0 in order of arrival.

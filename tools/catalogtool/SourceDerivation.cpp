@@ -3,6 +3,7 @@
 #include "catalog/Placeholders.h"
 #include "catalog/ScoreBands.h"
 #include "common/TextCodec.h"
+#include "common/TextFolding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,16 +74,11 @@ bool put(Sources* s, int dict, const std::string& text, std::uint16_t* id, QStri
 }
 
 std::string folded(const std::string& text) {
-    std::string out(text.size(), ' ');
-    std::transform(text.begin(), text.end(), out.begin(),
-                   [](char c) { return foldForSorting(static_cast<unsigned char>(c)); });
-    return out;
+    return foldWindows1252(text);
 }
 
 bool foldedLess(const std::string& a, const std::string& b) {
-    const std::string fa = folded(a);
-    const std::string fb = folded(b);
-    return fa != fb ? fa < fb : a < b;
+    return alphabeticallyBefore(folded(a), a, folded(b), b);
 }
 
 // "very good" -> "Very Good": the band's word as a list of producers shows it.

@@ -100,7 +100,7 @@ int importJson(const QString& jsonPath, const QString& outputPath, QTextStream& 
             << " (close Corkwise first)\n";
         return 1;
     }
-    if (!PersonalFile::writeAtomically(outputPath, PersonalFile::serialise(*entries), &error)) {
+    if (!PersonalFile::writeAtomically(outputPath, *entries, &error)) {
         err << "cannot write personal file: " << outputPath << ": " << error << '\n';
         return 1;
     }
