@@ -177,10 +177,6 @@ private:
     bool readable() const { return inMemory_ || file_.isOpen(); }
 
     QFile file_;
-    // The bytes of a catalogue read from memory, and a pointer to them; null for a file.
-    bool inMemory_ = false;
-    QByteArray memory_;
-    const uchar* memoryBytes_ = nullptr;
     // Where mapped access reads: the file's map, or the bytes in memory.
     const uchar* map_ = nullptr;
     qint64 size_ = 0;
@@ -191,6 +187,10 @@ private:
     int entryStride_ = -1;
     std::unique_ptr<WCATArray> tables_;
     std::vector<std::unique_ptr<CatalogTable>> owned_;
+    // The bytes of a catalogue read from memory, and a pointer to them; null for a file.
+    bool inMemory_ = false;
+    QByteArray memory_;
+    const uchar* memoryBytes_ = nullptr;
 };
 
 }  // namespace corkwise

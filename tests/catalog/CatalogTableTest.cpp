@@ -8,6 +8,7 @@
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <climits>
 
 namespace corkwise {
 namespace {
@@ -121,6 +122,10 @@ TEST_F(CatalogTableTest, RecordTableColumnsComeFromRowZero) {
     EXPECT_EQ(t->valueAt(3, 4), -1);
     EXPECT_EQ(t->rowCount(), 3);
     EXPECT_EQ(t->rowLength(1), 6);
+    // Column positions, however large, are checked against the record without overflowing.
+    for (const int j : {2, 3, -1, 1 << 30, INT_MAX}) {
+        EXPECT_EQ(t->valueInColumn(2, j), j == 2 ? 22 : -1) << j;
+    }
 }
 
 TEST_F(CatalogTableTest, OddRecordWidthIgnoresTheLastByte) {
