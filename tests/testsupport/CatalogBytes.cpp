@@ -1,6 +1,7 @@
 #include "testsupport/CatalogBytes.h"
 
 #include "catalog/CatalogFormat.h"
+#include "catalog/Coding.h"
 #include "common/TextCodec.h"
 
 namespace corkwise::test {
@@ -8,14 +9,13 @@ namespace corkwise::test {
 namespace fmt = catalog_format;
 
 void appendU24(QByteArray& bytes, int value) {
-    bytes.append(static_cast<char>((value >> 16) & 0xFF));
-    bytes.append(static_cast<char>((value >> 8) & 0xFF));
-    bytes.append(static_cast<char>(value & 0xFF));
+    bytes.resize(bytes.size() + coding::kU24Size);
+    putU24(bytes, static_cast<int>(bytes.size()) - coding::kU24Size, value);
 }
 
 void appendU16(QByteArray& bytes, int value) {
-    bytes.append(static_cast<char>((value >> 8) & 0xFF));
-    bytes.append(static_cast<char>(value & 0xFF));
+    bytes.resize(bytes.size() + coding::kU16Size);
+    putU16(bytes, static_cast<int>(bytes.size()) - coding::kU16Size, value);
 }
 
 void appendU8(QByteArray& bytes, int value) {
@@ -23,14 +23,11 @@ void appendU8(QByteArray& bytes, int value) {
 }
 
 void putU24(QByteArray& bytes, int position, int value) {
-    bytes[position] = static_cast<char>((value >> 16) & 0xFF);
-    bytes[position + 1] = static_cast<char>((value >> 8) & 0xFF);
-    bytes[position + 2] = static_cast<char>(value & 0xFF);
+    coding::putU24(bytes.data() + position, static_cast<std::uint32_t>(value));
 }
 
 void putU16(QByteArray& bytes, int position, int value) {
-    bytes[position] = static_cast<char>((value >> 8) & 0xFF);
-    bytes[position + 1] = static_cast<char>(value & 0xFF);
+    coding::putU16(bytes.data() + position, static_cast<std::uint32_t>(value));
 }
 
 QByteArray CatalogBuilder::indexedBlock(int headerValue, const QList<QByteArray>& rows) {
