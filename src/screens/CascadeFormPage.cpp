@@ -5,32 +5,18 @@
 #include "screens/FindWineControls.h"
 
 #include <QComboBox>
-#include <QLabel>
 
 namespace corkwise {
 
-using findwine::edges;
-
 namespace {
 
-struct LevelLayout {
-    const char* labelText;
-    const char* labelName;
-    int labelTop;
-    int comboId;
-    int comboBottom;  // the dropped list ends here
-    const char* comboName;
-};
-
-constexpr std::array<LevelLayout, CascadeFormPage::kLevels> kLayout{{
+constexpr std::array<findwine::LabelledList, CascadeFormPage::kLevels> kLayout{{
     {"Origin:", "originLabel", 12, 1029, 134, "originCombo"},
     {"Wine Category:", "wineCategoryLabel", 57, 1032, 184, "wineCategoryCombo"},
     {"Wine Type:", "wineTypeLabel", 102, 1030, 234, "wineTypeCombo"},
     {"Region:", "regionLabel", 147, 1035, 284, "regionCombo"},
     {"Variety/Appellation:", "varietyAppellationLabel", 192, 1037, 284, "varietyAppellationCombo"},
 }};
-
-constexpr int kLabelHeight = 15;
 
 }  // namespace
 
@@ -41,13 +27,7 @@ CascadeFormPage::CascadeFormPage(WineGuide& guide, int pageId,
 int CascadeFormPage::createControls() {
     for (int i = 0; i < kLevels; ++i) {
         const auto at = static_cast<size_t>(i);
-        const LevelLayout& l = kLayout[at];
-        const int comboTop = l.labelTop + kLabelHeight;
-        QLabel* label = findwine::makeLabel(this, QString::fromLatin1(l.labelText),
-                                            edges(10, l.labelTop, 230, comboTop), l.labelName);
-        combos_[at] = findwine::makeCombo(this, l.comboId, edges(10, comboTop, 230, l.comboBottom),
-                                          l.comboName);
-        findwine::labelControl(label, combos_[at]);
+        combos_[at] = findwine::makeLabelledList(this, kLayout[at]);
         addLevel(combos_[at], keys_[at]);
     }
     return 0;

@@ -88,6 +88,17 @@ QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const
     return info;
 }
 
+QComboBox* makeLabelledList(QWidget* page, const LabelledList& list) {
+    constexpr int kLabelHeight = 15;
+    const int comboTop = list.labelTop + kLabelHeight;
+    QLabel* label = makeLabel(page, QString::fromLatin1(list.labelText),
+                              edges(10, list.labelTop, 230, comboTop), list.labelName);
+    QComboBox* combo =
+        makeCombo(page, list.comboId, edges(10, comboTop, 230, list.comboBottom), list.comboName);
+    labelControl(label, combo);
+    return combo;
+}
+
 void labelControl(QLabel* label, QWidget* control) {
     label->setBuddy(control);
     QString name = label->text();

@@ -47,6 +47,21 @@ QLabel* makeInfoBox(QWidget* page, const QString& text, const QRect& rect, const
 // its closing colon ("Origin:" names its list "Origin").
 void labelControl(QLabel* label, QWidget* control);
 
+// One labelled drop-down list of a form: the label's text and name, its top (the list starts
+// under it), the list's identifier, the bottom of its dropped list and its name.
+struct LabelledList {
+    const char* labelText;
+    const char* labelName;
+    int labelTop;
+    int comboId;
+    int comboBottom;
+    const char* comboName;
+};
+
+// The label and drop-down list that LIST describes, 220 pixels wide at the left margin of PAGE,
+// the label naming the list for screen readers; returns the list.
+QComboBox* makeLabelledList(QWidget* page, const LabelledList& list);
+
 // A visible push button with TEXT in the bold page font and the program's button look, named
 // NAME with identifier ID, child of PAGE, filling RECT.
 QPushButton* makeButton(QWidget* page, int id, const QString& text, const QRect& rect,

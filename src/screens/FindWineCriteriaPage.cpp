@@ -19,20 +19,12 @@ using findwine::edges;
 
 namespace {
 
-struct LevelLayout {
-    const char* labelText;
-    const char* labelName;
-    int labelTop;
-    int comboId;
-    const char* comboName;
-};
-
 // The label sits over its list; each list's rectangle includes its dropped list, 100 pixels.
-constexpr std::array<LevelLayout, FindWineCriteriaPage::kLevels> kLayout{{
-    {"Origin:", "originLabel", 19, 1029, "originCombo"},
-    {"Wine Category:", "wineCategoryLabel", 69, 1032, "wineCategoryCombo"},
-    {"Wine Type:", "wineTypeLabel", 119, 1030, "wineTypeCombo"},
-    {"Region:", "regionLabel", 169, 1035, "regionCombo"},
+constexpr std::array<findwine::LabelledList, FindWineCriteriaPage::kLevels> kLayout{{
+    {"Origin:", "originLabel", 19, 1029, 134, "originCombo"},
+    {"Wine Category:", "wineCategoryLabel", 69, 1032, 184, "wineCategoryCombo"},
+    {"Wine Type:", "wineTypeLabel", 119, 1030, 234, "wineTypeCombo"},
+    {"Region:", "regionLabel", 169, 1035, 284, "regionCombo"},
 }};
 
 }  // namespace
@@ -52,26 +44,20 @@ const char* FindWineCriteriaPage::keyOf(Level level) {
 
 int FindWineCriteriaPage::createControls() {
     for (int i = 0; i < kLevels; ++i) {
-        const LevelLayout& l = kLayout[static_cast<size_t>(i)];
-        QLabel* label =
-            findwine::makeLabel(this, QString::fromLatin1(l.labelText),
-                                edges(10, l.labelTop, 230, l.labelTop + 15), l.labelName);
-        if (i == Region) {
-            // Created before the region list, hidden until the "All" rule shows it.
-            regionLabel_ = new QLabel(this);
-            regionLabel_->setObjectName(QStringLiteral("regionReplacement"));
-            regionLabel_->setProperty("controlId", -1);
-            regionLabel_->setFont(pageFont(13, false));
-            regionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            regionLabel_->setGeometry(edges(10, 184, 230, 204));
-            regionLabel_->hide();
-        }
-        QComboBox* box = findwine::makeCombo(
-            this, l.comboId, edges(10, l.labelTop + 15, 230, l.labelTop + 115), l.comboName);
-        combos_[static_cast<size_t>(i)] = box;
-        findwine::labelControl(label, box);
-        addLevel(box, keyOf(static_cast<Level>(i)));
+        const auto at = static_cast<size_t>(i);
+        combos_[at] = findwine::makeLabelledList(this, kLayout[at]);
+        addLevel(combos_[at], keyOf(static_cast<Level>(i)));
     }
+    // Shown in the region list's place when the "All" rule hides the list; it lies under the
+    // list and, for screen readers, between the region's label and list.
+    regionLabel_ = new QLabel(this);
+    regionLabel_->setObjectName(QStringLiteral("regionReplacement"));
+    regionLabel_->setProperty("controlId", -1);
+    regionLabel_->setFont(pageFont(13, false));
+    regionLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    regionLabel_->setGeometry(edges(10, 184, 230, 204));
+    regionLabel_->stackUnder(combos_[Region]);
+    regionLabel_->hide();
     return 0;
 }
 

@@ -55,6 +55,11 @@ TEST_F(FindWineCriteriaPageTest, ControlsSitWhereTheProgramPutsThem) {
     }
     EXPECT_EQ(page->regionLabel()->geometry(), QRect(10, 184, 220, 20));
     EXPECT_FALSE(page->regionLabel()->isVisible());
+    // The replacement lies under the region list and is read between its label and the list.
+    const QObjectList& children = page->children();
+    const auto region = children.indexOf(page->findChild<QLabel*>(QStringLiteral("regionLabel")));
+    EXPECT_LT(region, children.indexOf(page->regionLabel()));
+    EXPECT_EQ(children.indexOf(page->regionLabel()) + 1, children.indexOf(combo(Level::Region)));
 }
 
 TEST_F(FindWineCriteriaPageTest, StartPreselectsUSAndStillAndCascadesFromTheTop) {
