@@ -49,25 +49,15 @@ private:
     EditCell* cell_;
 };
 
-EditCell::EditCell(QWidget* parent) : QFrame(parent) {
-    hide();
-    setFrameStyle(QFrame::NoFrame);
-    setFont(verdanaFont());
-}
+EditCell::EditCell(QWidget* parent) : GridCell(parent) {}
 
 EditCell::~EditCell() = default;
 
 bool EditCell::create(CellStyle style, const QRect& rect, QWidget* parent, int slotId) {
-    if (created_ || !parent) {
+    if (!place(rect, parent, slotId)) {
         return false;
     }
-    created_ = true;
-    setParent(parent);
-    setGeometry(rect);
-    slotId_ = slotId;
-    grid_ = qobject_cast<GridList*>(parent);
     multiLine_ = style.testFlag(CellStyleFlag::MultiLine);
-    setFont(verdanaFont());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -157,8 +147,8 @@ void EditCell::paste() {
 }
 
 void EditCell::keyPressEvent(QKeyEvent* event) {
-    if (grid_ && lineEdit_ && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
-        grid_->moveFromEditCell(this, event->key() == Qt::Key_Up ? -1 : 1);
+    if (grid() && lineEdit_ && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        grid()->moveFromEditCell(this, event->key() == Qt::Key_Up ? -1 : 1);
         event->accept();
         return;
     }
@@ -174,8 +164,8 @@ void EditCell::reportKeyboardFocus(Qt::FocusReason reason) {
 }
 
 void EditCell::reportPress(QPoint pos) {
-    if (grid_) {
-        grid_->tapped(slotId_, pos.x(), pos.y(), false);
+    if (grid()) {
+        grid()->tapped(slotId(), pos.x(), pos.y(), false);
     }
 }
 

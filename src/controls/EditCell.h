@@ -3,8 +3,8 @@
 // alone (the Notes page, the rename box).
 
 #include "controls/ControlLook.h"
+#include "controls/GridCell.h"
 
-#include <QFrame>
 #include <QString>
 
 class QLineEdit;
@@ -19,7 +19,7 @@ class GridList;
 // there) and is then reported to the owning grid as a plain tap (GridList::tapped with the
 // cell's slot id and the press position in the cell); so is reaching the editor with Tab, at
 // (0, 0). Used alone the cell reports to nobody.
-class EditCell : public QFrame {
+class EditCell : public GridCell {
     Q_OBJECT
 
 public:
@@ -30,11 +30,6 @@ public:
     // SLOTID and, when PARENT is a GridList, the grid; sets the Verdana font. Returns false,
     // changing nothing, when the cell was already created or PARENT is null.
     bool create(CellStyle style, const QRect& rect, QWidget* parent, int slotId);
-    bool isCreated() const { return created_; }
-
-    int slotId() const { return slotId_; }
-    // The owning grid; null when the cell is used alone.
-    GridList* grid() const { return grid_; }
     bool isMultiLine() const { return multiLine_; }
 
     QString text() const;
@@ -70,9 +65,6 @@ private:
     // Called by the editor when it gets the focus for REASON; Tab and Backtab count as a tap.
     void reportKeyboardFocus(Qt::FocusReason reason);
 
-    int slotId_ = 0;
-    GridList* grid_ = nullptr;
-    bool created_ = false;
     bool multiLine_ = false;
     QLineEdit* lineEdit_ = nullptr;
     QPlainTextEdit* textEdit_ = nullptr;

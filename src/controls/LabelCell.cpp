@@ -9,10 +9,7 @@
 
 namespace corkwise {
 
-LabelCell::LabelCell(QWidget* parent) : QFrame(parent) {
-    hide();
-    setFrameStyle(QFrame::NoFrame);
-    setFont(verdanaFont());
+LabelCell::LabelCell(QWidget* parent) : GridCell(parent) {
     gesture_ = new TapAndHold(this);
     connect(gesture_, &TapAndHold::tapped, this, &LabelCell::onTapped);
     connect(gesture_, &TapAndHold::held, this, &LabelCell::onHeld);
@@ -22,17 +19,11 @@ LabelCell::~LabelCell() = default;
 
 bool LabelCell::create(const QString& text, CellStyle style, const QRect& rect, QWidget* parent,
                        int slotId) {
-    if (created_ || !parent) {
+    if (!place(rect, parent, slotId)) {
         return false;
     }
-    created_ = true;
-    setParent(parent);
-    setGeometry(rect);
-    slotId_ = slotId;
-    grid_ = qobject_cast<GridList*>(parent);
     style_ = style;
     text_ = text;
-    setFont(verdanaFont());
     setBorder(style.testFlag(CellStyleFlag::Border));
     setVisible(style.testFlag(CellStyleFlag::Visible));
     return true;
@@ -115,29 +106,29 @@ void LabelCell::mouseReleaseEvent(QMouseEvent* event) {
 
 void LabelCell::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    if (grid_ && event->button() == Qt::LeftButton) {
-        grid_->opened(slotId_);
+    if (grid() && event->button() == Qt::LeftButton) {
+        grid()->opened(slotId());
     }
 }
 
 void LabelCell::onTapped(QPoint pos) {
-    if (grid_) {
-        grid_->tapped(slotId_, pos.x(), pos.y(), false);
+    if (grid()) {
+        grid()->tapped(slotId(), pos.x(), pos.y(), false);
     }
 }
 
 void LabelCell::onHeld(QPoint /*pos*/, QPoint globalPos) {
-    if (!grid_) {
+    if (!grid()) {
         return;
     }
     // The cell may be gone once the grid's listener has run (a popup menu spins the event
     // loop), so the click command is only sent while it still exists.
     QPointer<LabelCell> self(this);
-    GridList* grid = grid_;
-    const int slot = slotId_;
-    grid->tapped(slot, globalPos.x(), globalPos.y(), true);
+    GridList* owner = grid();
+    const int slot = slotId();
+    owner->tapped(slot, globalPos.x(), globalPos.y(), true);
     if (self && style_.testFlag(CellStyleFlag::Notify)) {
-        grid->cellCommand(slot, 0);
+        owner->cellCommand(slot, 0);
     }
 }
 

@@ -2,9 +2,9 @@
 // A static text cell of the grid, also used alone as an info box.
 
 #include "controls/ControlLook.h"
+#include "controls/GridCell.h"
 
 #include <QColor>
-#include <QFrame>
 #include <QString>
 
 namespace corkwise {
@@ -15,7 +15,7 @@ class TapAndHold;
 // Paints its text over a plain background: the highlight colour while highlighted, otherwise
 // the background colour. Inside a GridList it reports taps and tap-and-holds to the grid
 // (GridList::tapped with its slot id); used alone it reports them to nobody.
-class LabelCell : public QFrame {
+class LabelCell : public GridCell {
     Q_OBJECT
 
 public:
@@ -27,11 +27,6 @@ public:
     // when the cell was already created or PARENT is null.
     bool create(const QString& text, CellStyle style, const QRect& rect, QWidget* parent,
                 int slotId);
-    bool isCreated() const { return created_; }
-
-    int slotId() const { return slotId_; }
-    // The owning grid; null when the cell is used alone.
-    GridList* grid() const { return grid_; }
 
     QString text() const { return text_; }
     void setText(const QString& text);
@@ -69,16 +64,13 @@ private:
     void onTapped(QPoint pos);
     void onHeld(QPoint pos, QPoint globalPos);
 
-    int slotId_ = 0;
     QColor highlightColour_ = kHighlightColour;
     QColor backgroundColour_ = kPanelColour;
     QColor textColour_ = kTextColour;
     bool highlighted_ = false;
     bool wrap_ = false;
-    GridList* grid_ = nullptr;
     QString text_;
     CellStyle style_;
-    bool created_ = false;
     TapAndHold* gesture_ = nullptr;
 };
 
