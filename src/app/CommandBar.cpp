@@ -40,9 +40,7 @@ constexpr VariantItems kPersonalVariants[] = {
 CommandBar::CommandBar(QWidget* parent) : QMenuBar(parent) {
     setObjectName(QStringLiteral("commandBar"));
     setNativeMenuBar(false);
-    QFont barFont = SearchPage::pageFont(13, true);
-    setFont(barFont);
-    // Six buttons (File, Edit, Personal, Search, View, Help) must fit the 240-pixel width.
+    setFont(SearchPage::pageFont(kLargestFacePixels, true));
     setStyleSheet(
         QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 2px; }"));
 
@@ -205,12 +203,33 @@ QAction* CommandBar::item(int position, int commandId) const {
     return nullptr;
 }
 
+void CommandBar::resizeEvent(QResizeEvent* event) {
+    QMenuBar::resizeEvent(event);
+    fitButtons();
+}
+
+void CommandBar::fitButtons() {
+    for (int pixels = kLargestFacePixels; pixels >= kSmallestFacePixels; --pixels) {
+        setFont(SearchPage::pageFont(pixels, true));
+        int right = 0;
+        for (QAction* button : actions()) {
+            if (button->isVisible()) {
+                right = std::max(right, actionGeometry(button).right() + 1);
+            }
+        }
+        if (right <= width()) {
+            return;
+        }
+    }
+}
+
 void CommandBar::setButtonVisible(int position, bool visible) {
     QMenu* menu = popup(position);
     if (menu == nullptr) {
         return;
     }
     menu->menuAction()->setVisible(visible);
+    fitButtons();
     // Only a button shown answers its Alt letter: the bar would otherwise open a hidden menu, or
     // take turns among the eight Personal buttons that share one letter.
     QString title = menu->title();

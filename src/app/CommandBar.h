@@ -66,13 +66,22 @@ public:
 Q_SIGNALS:
     void command(int commandId);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void openFirstMenu();
+    // Sets the largest bold face, 13 pixels at most, in which every button shown fits the bar's
+    // width: six buttons (File, Edit, Personal, Search, View, Help) need a smaller face than the
+    // five of most screens.
+    void fitButtons();
     // File's ways of taking notes and bookmarks in and out, above Exit.
     void addNotesItems(QMenu* file);
     QMenu* addPopup(const QString& title, const char* objectName);
     QAction* addItem(QMenu* menu, const QString& text, int commandId, bool usable);
 
+    static constexpr int kLargestFacePixels = 13;
+    static constexpr int kSmallestFacePixels = 10;
     static constexpr int kRecentTextWidth = 320;  // pixels a recent catalogue's path may take
 
     QMenu* popups_[kButtonCount] = {};

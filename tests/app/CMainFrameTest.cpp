@@ -222,6 +222,12 @@ TEST_F(CMainFrameTest, WithNoPersonalFileOnlyAddNoteIsUsableUntilANoteIsStored) 
     EXPECT_TRUE(view()->personalPanel()->isVisible());
     EXPECT_FALSE(bar()->isButtonEnabled(3)) << "Personal is greyed while the panel is up";
     EXPECT_TRUE(bar()->isButtonVisible(CommandBar::kEditPosition));
+    for (QAction* button : bar()->actions()) {
+        if (button->isVisible()) {
+            EXPECT_LE(bar()->actionGeometry(button).right(), bar()->width() - 1)
+                << "all six buttons fit the bar: " << button->text().toStdString();
+        }
+    }
 
     auto* done = view()->personalPanel()->findChild<QPushButton*>(QStringLiteral("doneButton"));
     ASSERT_NE(done, nullptr);
@@ -232,6 +238,7 @@ TEST_F(CMainFrameTest, WithNoPersonalFileOnlyAddNoteIsUsableUntilANoteIsStored) 
     EXPECT_TRUE(itemUsable(5, command::kNotes));
     EXPECT_FALSE(itemUsable(5, command::kBookmarksGreyed));
     EXPECT_FALSE(bar()->isButtonVisible(CommandBar::kEditPosition));
+    EXPECT_EQ(bar()->font().pixelSize(), 13) << "five buttons fit in the full face";
 
     PersonalStore reread(personalPath_);
     ASSERT_TRUE(reread.load());
