@@ -10,6 +10,7 @@
 // null. A list left without entries empties every list below it, which is no failure, and Next
 // then hands on no node.
 
+#include "catalog/CatalogFormat.h"
 #include "screens/CascadingListsPage.h"
 
 #include <array>
@@ -26,6 +27,10 @@ public:
     // The lists, top to bottom.
     enum Level { Origin = 0, WineCategory = 1, WineType = 2, Region = 3, VarietyAppellation = 4 };
     static constexpr int kLevels = 5;
+    // The keys of a form whose every list selects by its own dictionary.
+    static constexpr std::array<const char*, kLevels> kKeysOfEveryLevel{
+        catalog_format::dict::kOrigin, catalog_format::dict::kCategory, catalog_format::dict::kType,
+        catalog_format::dict::kRegion, catalog_format::dict::kAppellationVariety};
 
     // Builds form PAGEID for GUIDE, which must outlive it. KEYS gives, per level, the dictionary
     // short name with which its list selects an entry (see SearchPage::fillList); a null key
